@@ -1,0 +1,33 @@
+#pragma once
+// The two sound players. One sound sounds at a time: starting any sound
+// replaces the one playing, and the silent sound "stop" ends a long or
+// looping one. Sounds are WAV files named without their extension.
+
+#include <QString>
+
+namespace media {
+
+// Checks that name + ".wav" exists (the program ends with a message when it
+// does not), then starts it in the background: looping when mode is exactly
+// "LOOP", once otherwise. Returns at once.
+void play_wave(const QString& name, const QString& mode);
+
+// Plays name + ".wav" once and returns when it has ended. Returns at once,
+// silently, when the file is missing or cannot be played.
+void play_wave_wait(const QString& name);
+
+// Opens the audio device. Without a working sound card it falls back to
+// SDL's dummy driver, which keeps each sound's duration. Called once at start;
+// the players call it themselves when needed.
+void InitSound();
+// Closes the audio device and forgets the decoded sounds.
+void ShutdownSound();
+
+// The name of the SDL audio driver in use ("" before InitSound).
+QString SoundDriverName();
+// True while a sound is playing (a looping sound always is).
+bool SoundPlaying();
+// The sound playing or last played, as a file name ("" for none).
+QString CurrentSoundFile();
+
+}  // namespace media

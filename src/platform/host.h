@@ -1,0 +1,52 @@
+#pragma once
+// The seam between the program's behaviour and the things that must differ
+// between the real program and a test: letting pending window events run,
+// the seconds-of-the-day clock, message boxes, ending the program, starting
+// the text editor and printing. One host is installed per process.
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+namespace platform {
+
+// The title of every message box.
+inline const QString AppTitle = QStringLiteral("Brushwell Version 2");
+
+enum class MessageIcon { None, Stop, Exclamation, Information };
+
+struct PrintOutcome {
+  bool printed = false;
+  QString problem;  // why nothing was printed, for the carer
+};
+
+class Host {
+public:
+  virtual ~Host() = default;
+
+  // Let pending window events run once (keys, clicks, repaints).
+  virtual void processEvents() = 0;
+  // Seconds since midnight, with a fraction.
+  virtual double secondsOfDay() = 0;
+  // A modal message box with an OK button; returns when it is closed.
+  virtual void messageBox(const QString& text, MessageIcon icon, const QString& title) = 0;
+  // Ends the program at once; never returns.
+  [[noreturn]] virtual void endProgram(int exitCode) = 0;
+  // Starts the graphical text editor on a file, detached. Returns the name of
+  // the editor started, or an empty string when none could be started.
+  virtual QString startEditor(const QString& filePath) = 0;
+  // Prints an image at the page's origin on the default printer.
+  virtual PrintOutcome printImage(const QImage& image) = 0;
+};
+
+Host& host();
+// Installs a host for the rest of the process (or until the next call).
+// The caller keeps ownership. Passing nullptr restores the real host.
+void installHost(Host* h);
+
+// Convenience: message box with the application title.
+void message(const QString& text, MessageIcon icon = MessageIcon::None);
+// Convenience: let pending events run once.
+inline void DoEvents() { host().processEvents(); }
+
+}  // namespace platform

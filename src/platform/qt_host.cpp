@@ -1,0 +1,81 @@
+#include "platform/qt_host.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTime>
+#include <cstdlib>
+
+#include "platform/printing.h"
+#include "platform/shutdown.h"
+
+namespace platform {
+
+void QtHost::processEvents() { QApplication::processEvents(QEventLoop::AllEvents); }
+
+double QtHost::secondsOfDay() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
+
+void QtHost::messageBox(const QString& text, MessageIcon icon, const QString& title) {
+  QMessageBox::Icon qicon = QMessageBox::NoIcon;
+  switch (icon) {
+    case MessageIcon::None: qicon = QMessageBox::NoIcon; break;
+    case MessageIcon::Stop: qicon = QMessageBox::Critical; break;
+    case MessageIcon::Exclamation: qicon = QMessageBox::Warning; break;
+    case MessageIcon::Information: qicon = QMessageBox::Information; break;
+  }
+  // Lines joined by CR alone would show as one line; Qt breaks on LF.
+  QString shown = text;
+  shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  QMessageBox box(qicon, title, shown, QMessageBox::Ok);
+  box.setTextFormat(Qt::PlainText);
+  box.setAccessibleName(title);
+  box.exec();
+}
+
+void QtHost::endProgram(int exitCode) {
+  runShutdownHooks();
+  std::exit(exitCode);
+}
+
+QStringList QtHost::editorCandidates() {
+  return {QStringLiteral("gnome-text-editor"), QStringLiteral("gedit"),  QStringLiteral("kate"),
+          QStringLiteral("kwrite"),            QStringLiteral("mousepad"), QStringLiteral("pluma"),
+          QStringLiteral("xed"),               QStringLiteral("featherpad"), QStringLiteral("leafpad"),
+          QStringLiteral("geany")};
+}
+
+QString QtHost::startEditor(const QString& filePath) {
+  for (const QString& name : editorCandidates()) {
+    const QString exe = QStandardPaths::findExecutable(name);
+    if (exe.isEmpty()) continue;
+    // An argument list, never a shell command line.
+    if (QProcess::startDetached(exe, {filePath})) return name;
+  }
+  return {};
+}
+
+PrintOutcome QtHost::printImage(const QImage& image) {
+  const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+  if (info.isNull()) {
+    return {false, QStringLiteral("No printer is set up on this computer, so the picture was not printed.\n"
+                                  "Set up a default printer in the system's printer settings and try again.")};
+  }
+  QPrinter printer(info, QPrinter::HighResolution);
+  if (!printer.isValid()) {
+    return {false, QStringLiteral("The printer \"%1\" cannot be used, so the picture was not printed.")
+                       .arg(info.printerName())};
+  }
+  paintPicturePage(printer, image);
+  if (printer.printerState() == QPrinter::Error) {
+    return {false, QStringLiteral("The printer \"%1\" reported an error, so the picture may not have been printed.")
+                       .arg(info.printerName())};
+  }
+  return {true, {}};
+}
+
+}  // namespace platform

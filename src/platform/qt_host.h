@@ -1,0 +1,21 @@
+#pragma once
+#include "platform/host.h"
+
+namespace platform {
+
+// The real host: Qt event processing, the wall clock, QMessageBox,
+// detached editor processes and QPrinter.
+class QtHost final : public Host {
+public:
+  void processEvents() override;
+  double secondsOfDay() override;
+  void messageBox(const QString& text, MessageIcon icon, const QString& title) override;
+  [[noreturn]] void endProgram(int exitCode) override;
+  QString startEditor(const QString& filePath) override;
+  PrintOutcome printImage(const QImage& image) override;
+
+  // The graphical editors tried, in order.
+  static QStringList editorCandidates();
+};
+
+}  // namespace platform
