@@ -38,5 +38,24 @@ bool WriteSectionFile(const QString& path, const std::vector<Seed>& seeds, QStri
 // (a non-numeric line, an odd number of lines, no pairs, more than 300 pairs,
 // or a seed outside a picture of the given size), so the caller rescans.
 std::optional<std::vector<Seed>> ReadSectionFile(const QString& path, int pictureWidth, int pictureHeight);
+// The same, telling in `problem` what is wrong with a file that is refused
+// (which file, which line), for a carer's tool or a log of the rescan.
+std::optional<std::vector<Seed>> ReadSectionFile(const QString& path, int pictureWidth, int pictureHeight,
+                                                 QString* problem);
+
+// Paints the stored marker dots white in the displayed picture, as when a
+// section file is used instead of a scan.
+void EraseMarkers(QImage& image, const std::vector<Seed>& seeds);
+
+// How the last-write time of one file compares with another's.
+enum class FileTimeOrder {
+  Earlier,
+  Equal,
+  Later,
+  Unreadable,  // one of the files is missing or cannot be opened for reading
+};
+
+// The last-write time of `first` compared with that of `second`.
+FileTimeOrder CompareFileTimes(const QString& first, const QString& second);
 
 }  // namespace pictures
