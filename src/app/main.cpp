@@ -1,6 +1,18 @@
+// Brushwell: a colouring book worked with one or two switches, a key or a click.
+
 #include <QApplication>
+
+#include "menu/banner.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  return 0;
+  QApplication::setApplicationName(QStringLiteral("Brushwell"));
+  QFont font = QApplication::font();
+  if (font.pointSizeF() < 11) font.setPointSizeF(11);
+  QApplication::setFont(font);
+
+  menu::Banner banner;
+  banner.Load();
+  banner.ShowAndActivate();
+  return QApplication::exec();
 }

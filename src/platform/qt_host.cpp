@@ -12,6 +12,10 @@
 
 #include "platform/printing.h"
 #include "platform/shutdown.h"
+#include "platform/x11_message.h"
+#include <QGuiApplication>
+#include <QScreen>
+#include <cstdio>
 
 namespace platform {
 
@@ -31,6 +35,13 @@ void QtHost::messageBox(const QString& text, MessageIcon icon, const QString& ti
   QString shown = text;
   shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  std::fprintf(stderr, "%s: %s\n", qUtf8Printable(title), qUtf8Printable(shown));
+  // The toolkit cannot paint on displays of fewer than 16 bits per pixel;
+  // such a display still gets its message, drawn with plain Xlib.
+  QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen && screen->depth() < 16 && QGuiApplication::platformName() == QStringLiteral("xcb") &&
+      ShowPlainX11Message(title, shown))
+    return;
   QMessageBox box(qicon, title, shown, QMessageBox::Ok);
   box.setTextFormat(Qt::PlainText);
   box.setAccessibleName(title);

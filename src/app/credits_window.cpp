@@ -1,0 +1,135 @@
+#include "app/credits_window.h"
+
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "platform/host.h"
+
+namespace app {
+
+void EndProgram() { platform::host().endProgram(0); }
+
+namespace {
+
+// A role, a dotted leader and a name on one line.
+QWidget* roleLine(const QString& role, const QString& name, QWidget* parent) {
+  auto* row = new QWidget(parent);
+  auto* layout = new QHBoxLayout(row);
+  layout->setContentsMargins(0, 0, 0, 0);
+  auto* roleLabel = new QLabel(role, row);
+  auto* leader = new QLabel(QString(40, QLatin1Char('.')), row);
+  leader->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  leader->setAccessibleName(QString());
+  auto* nameLabel = new QLabel(name, row);
+  layout->addWidget(roleLabel);
+  layout->addWidget(leader, 1);
+  layout->addWidget(nameLabel);
+  row->setAccessibleName(role + QStringLiteral(": ") + name);
+  return row;
+}
+
+QLineEdit* textBox(const QString& text, QWidget* parent) {
+  auto* box = new QLineEdit(text, parent);
+  box->setReadOnly(true);
+  box->setFrame(false);
+  box->setAccessibleName(text);
+  box->setCursorPosition(0);
+  return box;
+}
+
+}  // namespace
+
+CreditsWindow::CreditsWindow(QWidget* parent) : QWidget(parent) {
+  setWindowTitle(QStringLiteral("Credits"));
+  setWindowFlag(Qt::FramelessWindowHint);
+  setAutoFillBackground(true);
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, QColor(255, 248, 231));
+  setPalette(pal);
+
+  Frame1 = new QFrame(this);
+  Frame1->setFrameShape(QFrame::StyledPanel);
+  Frame1->setAutoFillBackground(true);
+  QPalette framePal = Frame1->palette();
+  framePal.setColor(QPalette::Window, Qt::white);
+  Frame1->setPalette(framePal);
+
+  auto* layout = new QVBoxLayout(Frame1);
+  layout->setContentsMargins(30, 20, 30, 20);
+  layout->setSpacing(6);
+
+  auto* heading = new QLabel(QStringLiteral("Credits"), Frame1);
+  QFont headingFont = heading->font();
+  headingFont.setPointSize(headingFont.pointSize() + 8);
+  headingFont.setBold(true);
+  heading->setFont(headingFont);
+  heading->setAlignment(Qt::AlignCenter);
+  layout->addWidget(heading);
+
+  auto* voices = new QLabel(QStringLiteral("Voice Narration"), Frame1);
+  QFont bold = voices->font();
+  bold.setBold(true);
+  voices->setFont(bold);
+  layout->addWidget(voices);
+  layout->addWidget(roleLine(QStringLiteral("    English"), QStringLiteral("espeak-ng speech synthesizer"), Frame1));
+  for (const char* language : {"Dutch", "French", "Spanish", "Hebrew"})
+    layout->addWidget(roleLine(QStringLiteral("    ") + QString::fromLatin1(language),
+                               QStringLiteral("not recorded yet"), Frame1));
+  layout->addSpacing(8);
+  layout->addWidget(roleLine(QStringLiteral("Technical Advisor"), QStringLiteral("The Brushwell contributors"), Frame1));
+  layout->addWidget(roleLine(QStringLiteral("Educational Content Advisors"), QStringLiteral("The Brushwell contributors"), Frame1));
+  layout->addWidget(roleLine(QStringLiteral("Graphic Image Processing"), QStringLiteral("Brushwell's own image tools, built on Qt"), Frame1));
+  layout->addWidget(roleLine(QStringLiteral("Art Work"), QStringLiteral("The Brushwell contributors"), Frame1));
+  layout->addWidget(roleLine(QStringLiteral("Music"), QStringLiteral("Public-domain melodies, synthesized by Brushwell's tools"), Frame1));
+  layout->addWidget(roleLine(QStringLiteral("Programming"), QStringLiteral("The Brushwell contributors"), Frame1));
+  layout->addSpacing(12);
+
+  for (const QString& line : {QStringLiteral("Brushwell Version 2"),
+                              QStringLiteral("The Brushwell project"),
+                              QStringLiteral("Contact: through the Brushwell project's issue tracker"),
+                              QStringLiteral("Copyright (C) the Brushwell contributors."),
+                              QStringLiteral("Brushwell is free software under the GNU General Public License, version 3 or later."),
+                              QStringLiteral("It comes with no warranty. See the file LICENSE in the program folder.")}) {
+    layout->addWidget(textBox(line, Frame1));
+  }
+  layout->addSpacing(12);
+
+  Command1 = new QPushButton(QStringLiteral("Quit"), Frame1);
+  Command1->setAccessibleName(QStringLiteral("Quit"));
+  Command1->setMinimumWidth(140);
+  layout->addWidget(Command1, 0, Qt::AlignHCenter);
+  connect(Command1, &QPushButton::clicked, this, [] { EndProgram(); });
+
+  Frame1->setMinimumWidth(620);
+  Frame1->adjustSize();
+}
+
+void CreditsWindow::ShowAndActivate() {
+  setGeometry(QGuiApplication::primaryScreen()->geometry());
+  show();
+  raise();
+  activateWindow();
+  Activate();
+}
+
+void CreditsWindow::Activate() {
+  const QSizeF screen = QGuiApplication::primaryScreen()->geometry().size();
+  Frame1->adjustSize();
+  Frame1->move(qRound((screen.width() - Frame1->width()) / 2.0), qRound((screen.height() - Frame1->height()) / 2.0));
+  Command1->setFocus();
+}
+
+void CreditsWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    EndProgram();
+  }
+  QWidget::keyPressEvent(event);
+}
+
+}  // namespace app

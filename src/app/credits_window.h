@@ -1,0 +1,30 @@
+#pragma once
+#include <QWidget>
+
+class QFrame;
+class QPushButton;
+
+namespace app {
+
+// The way out of the program: who made it, how to reach the project, "Quit".
+class CreditsWindow : public QWidget {
+  Q_OBJECT
+public:
+  explicit CreditsWindow(QWidget* parent = nullptr);
+
+  // Shows the window over the whole screen and runs its activation.
+  void ShowAndActivate();
+  // Activation: centres Frame1 on the screen.
+  void Activate();
+
+  QFrame* Frame1 = nullptr;
+  QPushButton* Command1 = nullptr;
+
+protected:
+  void keyPressEvent(QKeyEvent* event) override;
+};
+
+// Ends the program from the credits window.
+void EndProgram();
+
+}  // namespace app

@@ -1,0 +1,220 @@
+#include "media/sound.h"
+
+#include <SDL.h>
+
+#include <QDateTime>
+#include <QFileInfo>
+#include <QSet>
+#include <chrono>
+#include <map>
+#include <memory>
+#include <thread>
+#include <vector>
+
+#include "platform/host.h"
+#include "platform/shutdown.h"
+
+namespace media {
+namespace {
+
+// Every sound is converted once, when first played, to the device's format.
+struct Sample {
+  std::vector<Uint8> bytes;
+  double seconds = 0;
+};
+
+struct CacheEntry {
+  std::shared_ptr<const Sample> sample;
+  QDateTime modified;
+  qint64 size = 0;
+};
+
+// The one voice. Written by the program's thread under the device lock and
+// read by SDL's audio callback.
+struct Voice {
+  std::shared_ptr<const Sample> sample;
+  size_t pos = 0;
+  bool loop = false;
+  bool active = false;
+};
+
+SDL_AudioDeviceID device = 0;
+SDL_AudioSpec deviceSpec{};
+bool initialised = false;
+QString driverName;
+Voice voice;
+QString currentFile;
+std::map<QString, CacheEntry> cache;
+
+void fill(void*, Uint8* stream, int len) {
+  size_t written = 0;
+  const size_t want = static_cast<size_t>(len);
+  while (written < want && voice.active && voice.sample) {
+    const auto& bytes = voice.sample->bytes;
+    if (voice.pos >= bytes.size()) {
+      if (voice.loop && !bytes.empty()) {
+        voice.pos = 0;
+      } else {
+        voice.active = false;
+        break;
+      }
+    }
+    const size_t n = std::min(want - written, bytes.size() - voice.pos);
+    SDL_memcpy(stream + written, bytes.data() + voice.pos, n);
+    voice.pos += n;
+    written += n;
+  }
+  if (written < want) SDL_memset(stream + written, deviceSpec.silence, want - written);
+}
+
+bool openDevice() {
+  SDL_AudioSpec want{};
+  want.freq = 22050;
+  want.format = AUDIO_S16SYS;
+  want.channels = 1;
+  want.samples = 512;
+  want.callback = fill;
+  // No changes allowed: SDL converts to whatever the hardware needs.
+  device = SDL_OpenAudioDevice(nullptr, 0, &want, &deviceSpec, 0);
+  return device != 0;
+}
+
+std::shared_ptr<const Sample> decode(const QString& file) {
+  const QFileInfo info(file);
+  auto it = cache.find(info.absoluteFilePath());
+  if (it != cache.end() && it->second.modified == info.lastModified() && it->second.size == info.size())
+    return it->second.sample;
+
+  SDL_AudioSpec spec{};
+  Uint8* buffer = nullptr;
+  Uint32 length = 0;
+  const QByteArray path = QFile::encodeName(info.absoluteFilePath());
+  if (!SDL_LoadWAV(path.constData(), &spec, &buffer, &length)) return nullptr;
+
+  auto sample = std::make_shared<Sample>();
+  SDL_AudioStream* stream = SDL_NewAudioStream(spec.format, spec.channels, spec.freq, deviceSpec.format,
+                                               deviceSpec.channels, deviceSpec.freq);
+  bool ok = stream && SDL_AudioStreamPut(stream, buffer, static_cast<int>(length)) == 0 &&
+            SDL_AudioStreamFlush(stream) == 0;
+  if (ok) {
+    sample->bytes.resize(static_cast<size_t>(SDL_AudioStreamAvailable(stream)));
+    const int got = SDL_AudioStreamGet(stream, sample->bytes.data(), static_cast<int>(sample->bytes.size()));
+    ok = got >= 0;
+    if (ok) sample->bytes.resize(static_cast<size_t>(got));
+  }
+  if (stream) SDL_FreeAudioStream(stream);
+  SDL_FreeWAV(buffer);
+  if (!ok) return nullptr;
+
+  const size_t frameBytes = static_cast<size_t>(SDL_AUDIO_BITSIZE(deviceSpec.format) / 8) * deviceSpec.channels;
+  sample->seconds = static_cast<double>(sample->bytes.size() / frameBytes) / deviceSpec.freq;
+  cache[info.absoluteFilePath()] = {sample, info.lastModified(), info.size()};
+  return sample;
+}
+
+void start(const std::shared_ptr<const Sample>& sample, bool loop, const QString& file) {
+  SDL_LockAudioDevice(device);
+  voice.sample = sample;
+  voice.pos = 0;
+  voice.loop = loop;
+  voice.active = true;
+  SDL_UnlockAudioDevice(device);
+  currentFile = file;
+}
+
+// A WAV that will not decode is reported once per run, then passed over.
+void reportUnplayable(const QString& file) {
+  static QSet<QString> reported;
+  if (reported.contains(file)) return;
+  reported.insert(file);
+  platform::message(QStringLiteral("The sound file %1 could not be played (%2).\nBrushwell goes on without it.")
+                        .arg(file, QString::fromUtf8(SDL_GetError())),
+                    platform::MessageIcon::Exclamation);
+}
+
+}  // namespace
+
+void InitSound() {
+  if (initialised) return;
+  initialised = true;
+  bool ok = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && openDevice();
+  if (!ok) {
+    // No sound card (or no sound server): the dummy driver keeps each
+    // sound's timing, so waits and loops behave as usual, in silence.
+    if (SDL_WasInit(SDL_INIT_AUDIO)) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
+    ok = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && openDevice();
+  }
+  if (!ok) {
+    driverName.clear();
+    return;
+  }
+  driverName = QString::fromUtf8(SDL_GetCurrentAudioDriver());
+  SDL_PauseAudioDevice(device, 0);
+  platform::addShutdownHook([] { ShutdownSound(); });
+}
+
+void ShutdownSound() {
+  if (device) {
+    SDL_CloseAudioDevice(device);
+    device = 0;
+  }
+  if (initialised && SDL_WasInit(SDL_INIT_AUDIO)) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  initialised = false;
+  voice = Voice{};
+  currentFile.clear();
+  cache.clear();
+  driverName.clear();
+}
+
+QString SoundDriverName() { return driverName; }
+
+bool SoundPlaying() {
+  if (!device) return false;
+  SDL_LockAudioDevice(device);
+  const bool playing = voice.active;
+  SDL_UnlockAudioDevice(device);
+  return playing;
+}
+
+QString CurrentSoundFile() { return currentFile; }
+
+void play_wave(const QString& name, const QString& mode) {
+  const QString file = name + QStringLiteral(".wav");
+  if (!QFileInfo::exists(file)) {
+    platform::message(QStringLiteral("Could't find song ") + file + QLatin1Char('\n') +
+                      QStringLiteral("The program is going to terminate"));
+    platform::host().endProgram(1);
+  }
+  InitSound();
+  if (!device) return;
+  const auto sample = decode(file);
+  if (!sample) {
+    reportUnplayable(file);
+    return;
+  }
+  start(sample, mode == QStringLiteral("LOOP"), file);
+}
+
+void play_wave_wait(const QString& name) {
+  const QString file = name + QStringLiteral(".wav");
+  if (!QFileInfo::exists(file)) return;
+  InitSound();
+  if (!device) return;
+  const auto sample = decode(file);
+  if (!sample) return;
+  start(sample, false, file);
+  // Wait for the callback to play it out. The deadline (its length plus a
+  // little) keeps the wait finite even if the audio thread stalls.
+  const auto deadline = std::chrono::steady_clock::now() +
+                        std::chrono::milliseconds(static_cast<long>(sample->seconds * 1000) + 500);
+  for (;;) {
+    SDL_LockAudioDevice(device);
+    const bool done = !voice.active || voice.sample != sample;
+    SDL_UnlockAudioDevice(device);
+    if (done || std::chrono::steady_clock::now() >= deadline) break;
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  }
+}
+
+}  // namespace media

@@ -1,0 +1,97 @@
+#pragma once
+// The carers' picture tool, without its command line: turns a line drawing
+// into a picture the colouring window accepts (pure black outlines on white,
+// 400 by 400, one marker dot per section), says what may be wrong with it,
+// and checks an existing picture the way the colouring window will see it.
+
+#include "pictures/section_scan.h"
+
+#include <QImage>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace pictures {
+
+struct MakerOptions {
+  bool markBackground = false;  // regions touching the picture's edge get a marker too
+  bool keepMarkers = true;      // keep marker dots already in the drawing
+  int minArea = 150;            // smaller regions are too small to see: no marker
+  int gapRadius = 3;            // necks up to about twice this wide count as gaps
+  int speckArea = 12;           // enclosed white specks up to this size become outline
+};
+
+// One white region of the picture, 4-connected like the fill.
+struct PictureRegion {
+  int area = 0;
+  QRect bounds;
+  bool touchesEdge = false;
+  Seed inner;            // its most interior point
+  bool marked = false;   // it is a section
+  bool byHand = false;   // its marker was in the drawing already
+  Seed marker;
+};
+
+// A narrow neck inside one region: most likely a gap in an outline that
+// should have kept two sections apart.
+struct OutlineGap {
+  Seed at;        // the middle of the neck
+  int width = 0;  // about how wide it is, in pixels
+  Seed sideA;     // a point inside each of the two parts it joins
+  Seed sideB;
+};
+
+struct MadePicture {
+  QImage picture;                      // 400 x 400 RGB32, marker dots in place
+  std::vector<Seed> seeds;             // the markers in the order the colouring window finds them
+  std::vector<PictureRegion> regions;  // every white region
+  std::vector<OutlineGap> gaps;
+  std::vector<Seed> droppedMarkers;    // hand-placed dots that could not be kept
+  bool scaled = false;                 // the drawing was not 400 x 400
+  int thickened = 0;                   // pixels added to one-pixel outlines
+  int specksFilled = 0;                // tiny enclosed specks made black
+
+  // The problems a carer should hear about, one sentence each.
+  QStringList Warnings(const MakerOptions& options) const;
+  // Whether the colouring window will refuse the picture (no or too many sections).
+  bool Refused() const;
+};
+
+// Pure black and white, 400 x 400, outlines at least two pixels thick.
+// Marker dots of the drawing (isolated dark pixels) are taken out first and
+// returned in picture coordinates.
+QImage CleanDrawing(const QImage& drawing, std::vector<Seed>* markers, bool* scaled, int* thickened);
+
+MadePicture MakePicture(const QImage& drawing, const MakerOptions& options = {});
+
+// A picture with each section lightly tinted and numbered in colouring order.
+// `picture` has its marker dots erased; regions of no section are shown grey,
+// and the gaps are ringed in red.
+QImage MakePreview(const QImage& picture, const std::vector<Seed>& seeds,
+                   const std::vector<OutlineGap>& gaps = {});
+
+// Where the fill from one section's seed will spread.
+struct SectionSpread {
+  Seed seed;
+  long long area = 0;
+  QRect bounds;
+  std::vector<int> reaches;  // other sections (numbered from 1) whose seed it covers
+  bool coversMost = false;   // more than half of the picture
+};
+
+struct PictureCheck {
+  ScanResult scan;                     // exactly what the colouring window's validation says
+  std::vector<SectionSpread> sections; // when accepted
+  QImage preview;                      // when accepted
+  bool Leaks() const;                  // some fill reaches another seed or most of the picture
+};
+
+// Runs the colouring window's own scan on a copy of `image` and follows every
+// section's fill.
+PictureCheck CheckPicture(const QImage& image, const QString& pictureName);
+
+// The check as lines of text for a carer.
+QStringList DescribeCheck(const PictureCheck& check);
+
+}  // namespace pictures

@@ -1,0 +1,127 @@
+#include "platform/game_port.h"
+
+#include <SDL.h>
+
+#include <chrono>
+
+namespace platform::gameport {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+// A joystick that is present but refuses to open (permissions) is tried
+// again at most this often while the switch is polled.
+constexpr auto kRetryInterval = std::chrono::seconds(2);
+
+struct State {
+  bool started = false;
+  SDL_Joystick* joystick = nullptr;
+  QString problem;
+  Clock::time_point lastFailedOpen{};
+  bool openFailed = false;
+  bool startFailed = false;
+};
+
+State& state() {
+  static State s;
+  return s;
+}
+
+QString sdlError() { return QString::fromUtf8(SDL_GetError()); }
+
+bool ensureStarted(bool force) {
+  State& s = state();
+  if (s.started) return true;
+  if (s.startFailed && !force) return false;
+  // The program's windows are Qt's: SDL must neither take over Ctrl+C and
+  // termination signals nor drop button presses for want of an SDL window
+  // with the focus.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+  if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) != 0) {
+    s.problem = QStringLiteral("joystick support could not start: %1").arg(sdlError());
+    s.startFailed = true;
+    return false;
+  }
+  // Nobody drains SDL's event queue: keep joystick events out of it. The
+  // joystick state is still updated by SDL_JoystickUpdate.
+  SDL_JoystickEventState(SDL_IGNORE);
+  s.started = true;
+  s.startFailed = false;
+  return true;
+}
+
+void tryOpen(bool force) {
+  State& s = state();
+  if (s.joystick) return;
+  if (SDL_NumJoysticks() <= 0) {
+    s.problem = QStringLiteral("no joystick is connected");
+    return;
+  }
+  if (!force && s.openFailed && Clock::now() - s.lastFailedOpen < kRetryInterval) return;
+  s.joystick = SDL_JoystickOpen(0);
+  if (!s.joystick) {
+    s.openFailed = true;
+    s.lastFailedOpen = Clock::now();
+    s.problem = QStringLiteral("the joystick cannot be opened (%1); check the permissions of "
+                               "/dev/input/event*")
+                    .arg(sdlError());
+    return;
+  }
+  s.openFailed = false;
+  s.problem.clear();
+}
+
+void update(bool forceOpen) {
+  State& s = state();
+  if (!ensureStarted(forceOpen)) return;
+  SDL_JoystickUpdate();
+  if (s.joystick && !SDL_JoystickGetAttached(s.joystick)) {
+    SDL_JoystickClose(s.joystick);
+    s.joystick = nullptr;
+  }
+  tryOpen(forceOpen);
+}
+
+}  // namespace
+
+void Refresh() { update(false); }
+
+int ReadButtons() {
+  SDL_Joystick* joystick = state().joystick;
+  if (!joystick) return 0xFF;
+  const int buttons = SDL_JoystickNumButtons(joystick);
+  int value = 0x0F;
+  for (int i = 0; i < 4; ++i) {
+    if (i >= buttons || SDL_JoystickGetButton(joystick, i) == 0) value |= 0x10 << i;
+  }
+  return value;
+}
+
+QString Problem() {
+  update(true);
+  return state().problem;
+}
+
+QString Description() {
+  update(true);
+  SDL_Joystick* joystick = state().joystick;
+  if (!joystick) return QStringLiteral("no joystick");
+  const char* name = SDL_JoystickName(joystick);
+  return name ? QString::fromUtf8(name) : QStringLiteral("joystick");
+}
+
+void Close() {
+  State& s = state();
+  // Another part of the program may already have shut SDL down, which
+  // closes every joystick with it.
+  const bool alive = SDL_WasInit(SDL_INIT_JOYSTICK) != 0;
+  if (s.joystick && alive) SDL_JoystickClose(s.joystick);
+  s.joystick = nullptr;
+  if (s.started && alive) SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+  s.started = false;
+  s.openFailed = false;
+  s.startFailed = false;
+  s.problem.clear();
+}
+
+}  // namespace platform::gameport

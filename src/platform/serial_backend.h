@@ -1,0 +1,64 @@
+#pragma once
+// Access to serial devices, behind a small interface so that the port
+// emulation can run over a scripted backend in unit tests. The program uses
+// QtSerialBackend (QSerialPort).
+
+#include <QString>
+#include <memory>
+#include <vector>
+
+class QSerialPort;
+
+namespace platform {
+
+struct SerialDeviceInfo {
+  QString location;     // e.g. "/dev/ttyUSB0"
+  QString description;  // e.g. "FT232R USB UART"; may be empty
+  bool usb = false;     // a USB serial adapter (ttyUSB, ttyACM)
+};
+
+// The four modem status lines of a serial device.
+struct ModemLines {
+  bool dcd = false;  // carrier detect: the switch of an adapter
+  bool ri = false;
+  bool dsr = false;
+  bool cts = false;
+};
+
+// One opened serial device. Calls never block for long; on failure they
+// return false and describe the problem for the carer.
+class SerialLine {
+public:
+  virtual ~SerialLine() = default;
+  virtual bool setOutputs(bool rts, bool dtr, QString& problem) = 0;
+  virtual bool readInputs(ModemLines& lines, QString& problem) = 0;
+};
+
+class SerialBackend {
+public:
+  virtual ~SerialBackend() = default;
+  // The serial devices present now, in any order.
+  virtual std::vector<SerialDeviceInfo> devices() = 0;
+  // Opens a device; on failure returns nullptr and sets problem.
+  virtual std::unique_ptr<SerialLine> open(const SerialDeviceInfo& device, QString& problem) = 0;
+};
+
+// The real backend: QSerialPortInfo for the list, QSerialPort for the lines.
+// Ports that serve as the system console are left out of the list, so the
+// program never reconfigures or toggles the machine's own console line.
+class QtSerialBackend : public SerialBackend {
+public:
+  std::vector<SerialDeviceInfo> devices() override;
+  std::unique_ptr<SerialLine> open(const SerialDeviceInfo& device, QString& problem) override;
+};
+
+// Orders devices for COM 1, COM 2, ...: USB adapters first (a plugged-in
+// adapter is what carers use today, and the built-in ttyS nodes exist on
+// most PCs even without a connector), then the rest; within each group by
+// name, numbers compared as numbers (ttyS2 before ttyS10).
+std::vector<SerialDeviceInfo> OrderComDevices(std::vector<SerialDeviceInfo> devices);
+
+// A carer-readable reason why a serial device could not be opened.
+QString DescribeOpenFailure(const QString& location, int serialPortError, const QString& detail);
+
+}  // namespace platform

@@ -1,0 +1,321 @@
+#include "settings/settings_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <cmath>
+#include <cstdio>
+#include <functional>
+
+#include "platform/host.h"
+
+namespace settings {
+
+QByteArray FormatInteger(int16_t value) {
+  QByteArray out = QByteArray::number(value);
+  if (value >= 0) out.prepend(' ');
+  out.append(' ');
+  return out;
+}
+
+QByteArray FormatDouble(double value) {
+  if (!std::isfinite(value)) value = 0;
+  char buf[64];
+  // General form, at most 15 significant digits, exponent with a sign and at
+  // least two digits for very small or very large values.
+  std::snprintf(buf, sizeof buf, "%.15G", value);
+  QByteArray text(buf);
+  if (text.startsWith("0.")) text.remove(0, 1);        // 0.25 -> .25
+  else if (text.startsWith("-0.")) text.remove(1, 1);  // -0.25 -> -.25
+  if (!text.startsWith('-')) text.prepend(' ');
+  text.append(' ');
+  return text;
+}
+
+namespace {
+
+enum class Kind { Integer, Double, Folder };
+
+struct Field {
+  const char* label;  // the carer's name for the setting
+  Kind kind;
+  int lo, hi;         // accepted range for integers (and the double)
+  std::function<int16_t&(SettingsData&)> integer;
+  std::function<double&(SettingsData&)> real;
+  std::function<QString&(SettingsData&)> text;
+};
+
+Field intField(const char* label, int lo, int hi, int16_t SettingsData::*member) {
+  return {label, Kind::Integer, lo, hi, [member](SettingsData& d) -> int16_t& { return d.*member; }, {}, {}};
+}
+
+const std::vector<Field>& fields() {
+  static const std::vector<Field> list = [] {
+    std::vector<Field> f;
+    f.push_back(intField("input device", 1, 6, &SettingsData::InputDevice));
+    f.push_back(intField("reserved value", INT16_MIN, INT16_MAX, &SettingsData::ReservedLine2));
+    f.push_back(intField("sound option", INT16_MIN, INT16_MAX, &SettingsData::SoundOption));
+    f.push_back(intField("press reminder seconds", 0, 3600, &SettingsData::PressReminderSeconds));
+    f.push_back({"animation speed", Kind::Double, 0, 700000, {},
+                 [](SettingsData& d) -> double& { return d.AnimationDelay; }, {}});
+    f.push_back({"text folder", Kind::Folder, 0, 0, {}, {},
+                 [](SettingsData& d) -> QString& { return d.TextFolder; }});
+    f.push_back({"media folder", Kind::Folder, 0, 0, {}, {},
+                 [](SettingsData& d) -> QString& { return d.MediaFolder; }});
+    f.push_back(intField("reserved value", INT16_MIN, INT16_MAX, &SettingsData::ReservedLine8));
+    f.push_back(intField("timed scanning seconds", 1, 20, &SettingsData::ScanSeconds));
+    f.push_back(intField("current picture", 1, INT16_MAX, &SettingsData::CurrentPictureIndex));
+    f.push_back(intField("current song", 1, INT16_MAX, &SettingsData::CurrentSongIndex));
+    f.push_back(intField("reserved value", INT16_MIN, INT16_MAX, &SettingsData::ReservedLine12));
+    f.push_back(intField("reserved value", INT16_MIN, INT16_MAX, &SettingsData::ReservedLine13));
+    f.push_back(intField("reserved value", INT16_MIN, INT16_MAX, &SettingsData::ReservedLine14));
+    f.push_back(intField("feedback option", 1, 3, &SettingsData::FeedbackOption));
+    f.push_back(intField("switch wait mode", INT16_MIN, INT16_MAX, &SettingsData::SwitchWaitMode));
+    f.push_back(intField("coloring style", 0, 6, &SettingsData::ColoringStyle));
+    f.push_back(intField("scanning type", 1, 4, &SettingsData::ScanType));
+    f.push_back(intField("step scanning seconds", 1, 20, &SettingsData::ScanSpeed));
+    f.push_back(intField("random colors", 0, 1, &SettingsData::RandomTubes));
+    f.push_back(intField("number of random tubes", 2, 10, &SettingsData::RandomTubeCount));
+    f.push_back(intField("print option", 1, 2, &SettingsData::PrintOption));
+    f.push_back(intField("pointer type", 1, 3, &SettingsData::PointerType));
+    for (int c = 1; c <= 10; ++c) {
+      f.push_back({"color choice", Kind::Integer, 0, 1,
+                   [c](SettingsData& d) -> int16_t& { return d.ColorEnabled[c]; }, {}, {}});
+    }
+    f.push_back(intField("active picture list", 1, 15, &SettingsData::ActivePictureList));
+    return f;
+  }();
+  return list;
+}
+
+// Reads the file as delimited fields (a comma or a line end ends a field,
+// blanks around a field are skipped, a field in double quotes ends at the next
+// quote) and as whole lines, the way the settings file is laid out.
+class FieldReader {
+public:
+  explicit FieldReader(QByteArray data) : data_(std::move(data)) {}
+
+  bool atEnd() const { return pos_ >= data_.size(); }
+  int line() const { return line_; }
+
+  // One delimited field; false at the end of the file.
+  bool field(QByteArray& out) {
+    out.clear();
+    skipBlanks();
+    if (atEnd()) return false;
+    fieldLine_ = line_;
+    if (data_[pos_] == '"') {
+      ++pos_;
+      while (!atEnd() && data_[pos_] != '"') {
+        if (data_[pos_] == '\n') ++line_;
+        out.append(data_[pos_++]);
+      }
+      if (!atEnd()) ++pos_;  // closing quote
+      // Anything up to the delimiter is dropped.
+      while (!atEnd() && data_[pos_] != ',' && data_[pos_] != '\r' && data_[pos_] != '\n') ++pos_;
+    } else {
+      while (!atEnd() && data_[pos_] != ',' && data_[pos_] != '\r' && data_[pos_] != '\n') out.append(data_[pos_++]);
+      out = out.trimmed();
+    }
+    endDelimiter();
+    return true;
+  }
+
+  // The rest of the current line, as it stands; false at the end of the file.
+  bool wholeLine(QByteArray& out) {
+    out.clear();
+    if (atEnd()) return false;
+    fieldLine_ = line_;
+    while (!atEnd() && data_[pos_] != '\r' && data_[pos_] != '\n') out.append(data_[pos_++]);
+    endLine();
+    return true;
+  }
+
+  int fieldLine() const { return fieldLine_; }
+
+private:
+  void skipBlanks() {
+    while (!atEnd() && (data_[pos_] == ' ' || data_[pos_] == '\t')) ++pos_;
+  }
+  void endDelimiter() {
+    skipBlanks();
+    if (atEnd()) return;
+    if (data_[pos_] == ',') { ++pos_; return; }
+    endLine();
+  }
+  void endLine() {
+    if (atEnd()) return;
+    if (data_[pos_] == '\r') {
+      ++pos_;
+      if (!atEnd() && data_[pos_] == '\n') ++pos_;
+      ++line_;
+    } else if (data_[pos_] == '\n') {
+      ++pos_;
+      ++line_;
+    }
+  }
+
+  QByteArray data_;
+  qsizetype pos_ = 0;
+  int line_ = 1;
+  int fieldLine_ = 1;
+};
+
+bool parseNumber(const QByteArray& text, double& value) {
+  bool ok = false;
+  value = text.toDouble(&ok);  // plain or exponent form, point as separator
+  return ok && std::isfinite(value);
+}
+
+QString quoteForMessage(const QByteArray& raw) {
+  QString s = QString::fromUtf8(raw);
+  if (s.size() > 20) s = s.left(20) + QStringLiteral("...");
+  return QStringLiteral("\"%1\"").arg(s);
+}
+
+}  // namespace
+
+QByteArray SettingsFileImage(const SettingsData& record) {
+  SettingsData d = record;
+  QByteArray out;
+  for (const Field& f : fields()) {
+    switch (f.kind) {
+      case Kind::Integer: out += FormatInteger(f.integer(d)); break;
+      case Kind::Double: out += FormatDouble(f.real(d)); break;
+      case Kind::Folder: out += f.text(d).toUtf8(); break;
+    }
+    out += "\r\n";
+  }
+  for (int n = 1; n <= 15; ++n) out += d.PictureListDescription[n].toUtf8() + "\r\n";
+  return out;
+}
+
+void ReadSettingsFiles(const QString& folder, const QString& programFolder, SettingsData& record,
+                       QStringList& problems) {
+  const SettingsData standard = DefaultSettings();
+  record = standard;
+
+  QFile file(QDir(folder).filePath(SettingsFileName));
+  if (!file.exists()) {
+    problems << QStringLiteral("The settings file %1 was not found; the standard settings are used.").arg(SettingsFileName);
+  } else if (!file.open(QIODevice::ReadOnly)) {
+    problems << QStringLiteral("The settings file %1 could not be read (%2); the standard settings are used.")
+                    .arg(SettingsFileName, file.errorString());
+  } else {
+    FieldReader reader(file.readAll());
+    file.close();
+    int fieldNo = 0;
+    bool shortFile = false;
+    for (const Field& f : fields()) {
+      ++fieldNo;
+      QByteArray raw;
+      if (!reader.field(raw)) {
+        shortFile = true;
+        problems << QStringLiteral("%1 ends before line %2; the settings from there on have their standard values.")
+                        .arg(SettingsFileName).arg(fieldNo);
+        break;
+      }
+      const int line = reader.fieldLine();
+      SettingsData& d = record;
+      if (f.kind == Kind::Folder) {
+        f.text(d) = QString::fromUtf8(raw);
+        continue;
+      }
+      double value = 0;
+      if (!parseNumber(raw, value)) {
+        problems << QStringLiteral("Line %1 of %2 (%3) is not a number; the %4 keeps its standard value.")
+                        .arg(line).arg(SettingsFileName, quoteForMessage(raw), QString::fromLatin1(f.label));
+        continue;
+      }
+      if (f.kind == Kind::Double) {
+        if (value < f.lo || value > f.hi) {
+          problems << QStringLiteral("Line %1 of %2 holds %3, outside the %4 range %5 to %6; the speed will be calibrated again.")
+                          .arg(line).arg(SettingsFileName, QString::fromUtf8(raw.trimmed()), QString::fromLatin1(f.label))
+                          .arg(f.lo).arg(f.hi);
+          f.real(d) = 0;
+        } else {
+          f.real(d) = value;
+        }
+        continue;
+      }
+      const double whole = std::round(value);
+      if (whole < f.lo || whole > f.hi || whole != value) {
+        SettingsData fallback = standard;
+        problems << QStringLiteral("Line %1 of %2 holds %3, which is not a valid %4 (%5 to %6); %7 is used.")
+                        .arg(line).arg(SettingsFileName, QString::fromUtf8(raw.trimmed()), QString::fromLatin1(f.label))
+                        .arg(f.lo).arg(f.hi).arg(f.integer(fallback));
+        continue;
+      }
+      f.integer(d) = static_cast<int16_t>(whole);
+    }
+    if (!shortFile) {
+      for (int n = 1; n <= 15; ++n) {
+        QByteArray raw;
+        if (!reader.wholeLine(raw)) {
+          problems << QStringLiteral("%1 ends before line %2; the descriptions of picture lists %3 to 15 are empty.")
+                          .arg(SettingsFileName).arg(34 + n).arg(n);
+          break;
+        }
+        record.PictureListDescription[n] = QString::fromUtf8(raw);
+      }
+    }
+  }
+
+  QFile folders(QDir(folder).filePath(FolderFileName));
+  if (!folders.open(QIODevice::ReadOnly)) {
+    problems << QStringLiteral("The settings file %1 was not found or could not be read; it is not needed.").arg(FolderFileName);
+  } else {
+    FieldReader reader(folders.readAll());
+    QByteArray raw;
+    if (!reader.field(raw) || !reader.field(raw)) {
+      problems << QStringLiteral("The settings file %1 holds fewer than two lines; it is not needed.").arg(FolderFileName);
+    }
+  }
+
+  QString program = programFolder;
+  if (!program.endsWith(QLatin1Char('/'))) program += QLatin1Char('/');
+  record.TextFolder = program;
+  record.MediaFolder = program;
+}
+
+QString WriteSettingsFile(const QString& folder, const SettingsData& record) {
+  QSaveFile file(QDir(folder).filePath(SettingsFileName));
+  if (!file.open(QIODevice::WriteOnly)) return file.errorString();
+  const QByteArray image = SettingsFileImage(record);
+  if (file.write(image) != image.size()) {
+    const QString why = file.errorString();
+    file.cancelWriting();
+    return why;
+  }
+  if (!file.commit()) return file.errorString();
+  return {};
+}
+
+QString SettingsProblemMessage(const QStringList& problems) {
+  if (problems.isEmpty()) return {};
+  constexpr int shown = 8;
+  QString text = QStringLiteral("Brushwell found a problem in its settings and used standard values where needed:\n\n");
+  for (int i = 0; i < problems.size() && i < shown; ++i) text += QStringLiteral("- ") + problems[i] + QLatin1Char('\n');
+  if (problems.size() > shown) text += QStringLiteral("- and %1 more.\n").arg(problems.size() - shown);
+  text += QStringLiteral("\nCheck the settings screens. The settings file is written again when you leave with \"Exit\".");
+  return text;
+}
+
+void LoadSettings() {
+  QStringList problems;
+  const QString here = QDir::currentPath();
+  ReadSettingsFiles(here, here, SettingsRecord, problems);
+  const QString text = SettingsProblemMessage(problems);
+  if (!text.isEmpty()) platform::message(text, platform::MessageIcon::Exclamation);
+}
+
+void SaveSettings() {
+  const QString why = WriteSettingsFile(QDir::currentPath(), SettingsRecord);
+  if (!why.isEmpty()) {
+    platform::message(QStringLiteral("The settings could not be saved to %1 (%2).\nThe file on disk was left as it was.")
+                          .arg(QDir::current().filePath(SettingsFileName), why),
+                      platform::MessageIcon::Exclamation);
+  }
+}
+
+}  // namespace settings

@@ -1,0 +1,44 @@
+#pragma once
+// The settings files aobj_se1.cfg (49 lines) and aobj_se2.cfg (two folder
+// lines), their exact file image, and what happens when they are damaged.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include "settings/settings_record.h"
+
+namespace settings {
+
+inline const QString SettingsFileName = QStringLiteral("aobj_se1.cfg");
+inline const QString FolderFileName = QStringLiteral("aobj_se2.cfg");
+
+// The file image of one field: " 5 " / "-1 ", ".25 ", " 1.5E-05 ".
+QByteArray FormatInteger(int16_t value);
+QByteArray FormatDouble(double value);
+
+// The whole 49-line file image of a record, CR LF line ends.
+QByteArray SettingsFileImage(const SettingsData& record);
+
+// Reads both files from `folder` into `record`. Fields that are missing,
+// unreadable or out of range keep a standard value; each problem is added to
+// `problems` as one sentence naming the file and the line. Afterwards
+// TextFolder and MediaFolder are `programFolder` (ending in "/").
+void ReadSettingsFiles(const QString& folder, const QString& programFolder, SettingsData& record,
+                       QStringList& problems);
+
+// Writes the record to `folder`/aobj_se1.cfg atomically: a crash while saving
+// leaves the old file whole. Returns an empty string, or why it failed.
+QString WriteSettingsFile(const QString& folder, const SettingsData& record);
+
+// The carer's message for the problems found while loading ("" when none).
+QString SettingsProblemMessage(const QStringList& problems);
+
+// Fills SettingsRecord from the files in the current folder (the program
+// folder) and tells the carer once about any damage.
+void LoadSettings();
+// Writes SettingsRecord to aobj_se1.cfg in the current folder; tells the
+// carer when that fails.
+void SaveSettings();
+
+}  // namespace settings
