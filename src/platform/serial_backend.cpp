@@ -1,5 +1,6 @@
 #include "platform/serial_backend.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSerialPort>
@@ -112,6 +113,11 @@ QString DescribeOpenFailure(const QString& location, int serialPortError, const 
 }
 
 std::vector<SerialDeviceInfo> QtSerialBackend::devices() {
+  const QStringList nodes = QDir(QStringLiteral("/dev"))
+                                .entryList({QStringLiteral("tty*"), QStringLiteral("rfcomm*")},
+                                           QDir::System | QDir::Files | QDir::NoDotAndDotDot,
+                                           QDir::Name);
+  if (listed_ && nodes == nodes_) return list_;
   std::vector<SerialDeviceInfo> list;
   const QStringList consoles = consoleNames();
   const QList<QSerialPortInfo> ports = QSerialPortInfo::availablePorts();
@@ -125,6 +131,9 @@ std::vector<SerialDeviceInfo> QtSerialBackend::devices() {
             info.portName().startsWith(QLatin1String("ttyACM"));
     list.push_back(std::move(d));
   }
+  listed_ = true;
+  nodes_ = nodes;
+  list_ = list;
   return list;
 }
 

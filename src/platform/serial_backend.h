@@ -4,6 +4,7 @@
 // QtSerialBackend (QSerialPort).
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <vector>
 
@@ -46,10 +47,18 @@ public:
 // The real backend: QSerialPortInfo for the list, QSerialPort for the lines.
 // Ports that serve as the system console are left out of the list, so the
 // program never reconfigures or toggles the machine's own console line.
+// Listing the ports takes tens of milliseconds, so the list is kept and
+// made again only when the tty nodes in /dev have changed (a glance at /dev
+// costs well under a millisecond).
 class QtSerialBackend : public SerialBackend {
 public:
   std::vector<SerialDeviceInfo> devices() override;
   std::unique_ptr<SerialLine> open(const SerialDeviceInfo& device, QString& problem) override;
+
+private:
+  bool listed_ = false;
+  QStringList nodes_;
+  std::vector<SerialDeviceInfo> list_;
 };
 
 // Orders devices for COM 1, COM 2, ...: USB adapters first (a plugged-in
