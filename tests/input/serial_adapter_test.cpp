@@ -12,6 +12,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <pty.h>
+#include <unistd.h>
 #include <memory>
 
 namespace {
@@ -277,6 +279,27 @@ TEST_F(SerialAdapter, RefusedOrUnpluggedPortReadsOpenAndSaysWhy) {
   EXPECT_EQ(platform::PortProblem(2), QStringLiteral("/dev/ttyUSB1 was disconnected"));
   EXPECT_TRUE(input::ReportSwitchProblem(2));
   EXPECT_TRUE(host.messages.last().contains(QStringLiteral("disconnected")));
+}
+
+// The real backend on a pseudo-terminal: it opens like a serial device but
+// has no modem lines, so the read must fail with a reason, not crash or hang.
+TEST(QtSerialBackend, OpensATerminalAndExplainsWhatFails) {
+  int master = -1, slave = -1;
+  char name[128] = {};
+  ASSERT_EQ(openpty(&master, &slave, name, nullptr, nullptr), 0);
+  platform::QtSerialBackend backend;
+  QString problem;
+  auto line = backend.open({QString::fromLatin1(name), {}, false}, problem);
+  ASSERT_NE(line, nullptr) << problem.toStdString();
+  ModemLines lines;
+  EXPECT_FALSE(line->readInputs(lines, problem));
+  EXPECT_TRUE(problem.contains(QStringLiteral("modem lines"))) << problem.toStdString();
+  line.reset();
+  close(slave);
+  close(master);
+
+  EXPECT_EQ(backend.open({QStringLiteral("/dev/ttyUSB97"), {}, true}, problem), nullptr);
+  EXPECT_TRUE(problem.contains(QStringLiteral("/dev/ttyUSB97"))) << problem.toStdString();
 }
 
 }  // namespace
