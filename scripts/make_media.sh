@@ -36,7 +36,8 @@ if command -v sox >/dev/null 2>&1; then
     peak=$(awk '/^Pk lev dB/ {print $4}' <<<"$stats")
     printf '%-24s %8.2f %8s %8s\n' "$(basename "$f")" "$secs" "$rms" "$peak"
   done
-  du -ch "$content"/*.wav "$content"/*.jpg "$content"/*.bmp | tail -1 | sed 's/total/total size of the media files/'
+  du -ch "$content"/aobj_*.{wav,jpg,bmp} "$content"/goodjob* "$content"/s_song* "$content"/stop.wav |
+    tail -1 | sed 's/total/in all (sounds and images)/'
 else
   echo "(sox not found: no table of lengths and levels)"
 fi
