@@ -296,21 +296,19 @@ QImage CleanDrawing(const QImage& drawing, std::vector<Seed>* markers, bool* sca
   // Grey levels of the drawing laid on white paper.
   const QImage src = drawing.convertToFormat(QImage::Format_ARGB32);
   const int w = src.width(), h = src.height();
-  QImage grey(w, h, QImage::Format_RGB32);
   std::vector<uint8_t> dark(static_cast<size_t>(w) * h);
   for (int y = 0; y < h; ++y) {
     const auto* in = reinterpret_cast<const QRgb*>(src.constScanLine(y));
-    auto* out = reinterpret_cast<QRgb*>(grey.scanLine(y));
     for (int x = 0; x < w; ++x) {
       const int a = qAlpha(in[x]);
       const int g = (qGray(in[x]) * a + 255 * (255 - a)) / 255;
-      out[x] = qRgb(g, g, g);
       dark[static_cast<size_t>(y) * w + x] = g < 160 ? 1 : 0;
     }
   }
 
-  // Marker dots: a dark pixel with no dark neighbour. They would not survive
-  // scaling and thickening, so they are taken out and put back later.
+  // Marker dots: a dark pixel with no dark neighbour. They are taken out
+  // before thickening and put back later. In a drawing of another size (a
+  // scan, a photo of a page) such pixels are specks of dirt and just go.
   std::vector<std::pair<int, int>> dots;
   for (int y = 1; y + 1 < h; ++y) {
     for (int x = 1; x + 1 < w; ++x) {
@@ -322,29 +320,39 @@ QImage CleanDrawing(const QImage& drawing, std::vector<Seed>* markers, bool* sca
       if (alone) dots.emplace_back(x, y);
     }
   }
-  for (auto [x, y] : dots) grey.setPixel(x, y, kWhite);
+  for (auto [x, y] : dots) dark[static_cast<size_t>(y) * w + x] = 0;
+  if (w != N || h != N) dots.clear();
 
+  // Onto the page: a page pixel is outline when any drawing pixel under it is
+  // dark, so thin lines of a large drawing stay closed when it is shrunk.
   double factor = 1.0;
   int offX = 0, offY = 0;
-  QImage page = grey;
-  if (w != N || h != N) {
+  std::vector<uint8_t> black(N * N, 0);
+  if (w == N && h == N) {
+    black = dark;
+  } else {
     if (scaled) *scaled = true;
     factor = std::min(static_cast<double>(N) / w, static_cast<double>(N) / h);
     const int sw = std::clamp(static_cast<int>(std::lround(w * factor)), 1, N);
     const int sh = std::clamp(static_cast<int>(std::lround(h * factor)), 1, N);
-    const QImage small = grey.scaled(sw, sh, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB32);
-    page = QImage(N, N, QImage::Format_RGB32);
-    page.fill(kWhite);
     offX = (N - sw) / 2;
     offY = (N - sh) / 2;
-    for (int y = 0; y < sh; ++y)
-      std::copy_n(reinterpret_cast<const QRgb*>(small.constScanLine(y)), sw, reinterpret_cast<QRgb*>(page.scanLine(y + offY)) + offX);
-  }
-
-  std::vector<uint8_t> black(N * N);
-  for (int y = 0; y < N; ++y) {
-    const auto* row = reinterpret_cast<const QRgb*>(page.constScanLine(y));
-    for (int x = 0; x < N; ++x) black[Index(x, y)] = qGray(row[x]) < 160 ? 1 : 0;
+    for (int ty = 0; ty < sh; ++ty) {
+      const int y0 = std::min(h - 1, static_cast<int>(std::floor(ty / factor)));
+      const int y1 = std::clamp(static_cast<int>(std::ceil((ty + 1) / factor)) - 1, y0, h - 1);
+      for (int tx = 0; tx < sw; ++tx) {
+        const int x0 = std::min(w - 1, static_cast<int>(std::floor(tx / factor)));
+        const int x1 = std::clamp(static_cast<int>(std::ceil((tx + 1) / factor)) - 1, x0, w - 1);
+        bool any = false;
+        for (int y = y0; y <= y1 && !any; ++y)
+          for (int x = x0; x <= x1; ++x)
+            if (dark[static_cast<size_t>(y) * w + x]) {
+              any = true;
+              break;
+            }
+        black[Index(tx + offX, ty + offY)] = any ? 1 : 0;
+      }
+    }
   }
 
   // Outlines one pixel thin across or down get a second pixel.

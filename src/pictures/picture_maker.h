@@ -19,7 +19,7 @@ struct MakerOptions {
   bool keepMarkers = true;      // keep marker dots already in the drawing
   int minArea = 150;            // smaller regions are too small to see: no marker
   int gapRadius = 3;            // necks up to about twice this wide count as gaps
-  int speckArea = 12;           // enclosed white specks up to this size become outline
+  int speckArea = 24;           // enclosed white specks up to this size become outline
 };
 
 // One white region of the picture, 4-connected like the fill.
@@ -59,8 +59,8 @@ struct MadePicture {
 };
 
 // Pure black and white, 400 x 400, outlines at least two pixels thick.
-// Marker dots of the drawing (isolated dark pixels) are taken out first and
-// returned in picture coordinates.
+// Marker dots of a 400 x 400 drawing (isolated dark pixels) are taken out
+// and returned; in a drawing of any other size they count as dirt and go.
 QImage CleanDrawing(const QImage& drawing, std::vector<Seed>* markers, bool* scaled, int* thickened);
 
 MadePicture MakePicture(const QImage& drawing, const MakerOptions& options = {});
