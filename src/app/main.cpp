@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "app/startup.h"
 #include "menu/banner.h"
 
 int main(int argc, char** argv) {
@@ -12,7 +13,7 @@ int main(int argc, char** argv) {
   QApplication::setFont(font);
 
   menu::Banner banner;
-  banner.Load();
+  banner.Load(app::ProgramFolder());
   banner.ShowAndActivate();
   return QApplication::exec();
 }

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QSet>
 #include <chrono>
+#include <functional>
 #include <map>
 #include <memory>
 #include <thread>
@@ -45,6 +46,11 @@ QString driverName;
 Voice voice;
 QString currentFile;
 std::map<QString, CacheEntry> cache;
+std::function<void(const QString&, SoundMode)> soundObserver;
+
+void notify(const QString& file, SoundMode mode) {
+  if (soundObserver) soundObserver(file, mode);
+}
 
 void fill(void*, Uint8* stream, int len) {
   size_t written = 0;
@@ -137,21 +143,25 @@ void reportUnplayable(const QString& file) {
 void InitSound() {
   if (initialised) return;
   initialised = true;
-  bool ok = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && openDevice();
+  bool ok = SDL_AudioInit(nullptr) == 0 && openDevice();
   if (!ok) {
     // No sound card (or no sound server): the dummy driver keeps each
     // sound's timing, so waits and loops behave as usual, in silence.
-    if (SDL_WasInit(SDL_INIT_AUDIO)) SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
-    ok = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && openDevice();
+    SDL_AudioQuit();
+    ok = SDL_AudioInit("dummy") == 0 && openDevice();
   }
   if (!ok) {
+    SDL_AudioQuit();
     driverName.clear();
     return;
   }
   driverName = QString::fromUtf8(SDL_GetCurrentAudioDriver());
   SDL_PauseAudioDevice(device, 0);
-  platform::addShutdownHook([] { ShutdownSound(); });
+  static bool hooked = false;
+  if (!hooked) {
+    hooked = true;
+    platform::addShutdownHook([] { ShutdownSound(); });
+  }
 }
 
 void ShutdownSound() {
@@ -159,12 +169,16 @@ void ShutdownSound() {
     SDL_CloseAudioDevice(device);
     device = 0;
   }
-  if (initialised && SDL_WasInit(SDL_INIT_AUDIO)) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  if (initialised) SDL_AudioQuit();
   initialised = false;
   voice = Voice{};
   currentFile.clear();
   cache.clear();
   driverName.clear();
+}
+
+void SetSoundObserver(std::function<void(const QString&, SoundMode)> observer) {
+  soundObserver = std::move(observer);
 }
 
 QString SoundDriverName() { return driverName; }
@@ -181,6 +195,8 @@ QString CurrentSoundFile() { return currentFile; }
 
 void play_wave(const QString& name, const QString& mode) {
   const QString file = name + QStringLiteral(".wav");
+  const bool loop = mode == QStringLiteral("LOOP");
+  notify(file, loop ? SoundMode::Loop : SoundMode::Once);
   if (!QFileInfo::exists(file)) {
     platform::message(QStringLiteral("Could't find song ") + file + QLatin1Char('\n') +
                       QStringLiteral("The program is going to terminate"));
@@ -193,11 +209,12 @@ void play_wave(const QString& name, const QString& mode) {
     reportUnplayable(file);
     return;
   }
-  start(sample, mode == QStringLiteral("LOOP"), file);
+  start(sample, loop, file);
 }
 
 void play_wave_wait(const QString& name) {
   const QString file = name + QStringLiteral(".wav");
+  notify(file, SoundMode::Wait);
   if (!QFileInfo::exists(file)) return;
   InitSound();
   if (!device) return;

@@ -4,6 +4,7 @@
 // looping one. Sounds are WAV files named without their extension.
 
 #include <QString>
+#include <functional>
 
 namespace media {
 
@@ -22,6 +23,11 @@ void play_wave_wait(const QString& name);
 void InitSound();
 // Closes the audio device and forgets the decoded sounds.
 void ShutdownSound();
+
+// Every call of the two players is reported here first (file name and how it
+// is played), for tests and diagnostics. Pass nothing to stop reporting.
+enum class SoundMode { Once, Loop, Wait };
+void SetSoundObserver(std::function<void(const QString& file, SoundMode mode)> observer);
 
 // The name of the SDL audio driver in use ("" before InitSound).
 QString SoundDriverName();

@@ -114,9 +114,9 @@ void Banner::buildMenu() {
   settings_frame->setMinimumWidth(560);
 }
 
-void Banner::Load() {
+void Banner::Load(const QString& programFolder) {
   // 1. The program folder is the current folder from here on.
-  QDir::setCurrent(app::ProgramFolder());
+  QDir::setCurrent(programFolder);
 
   // 2. Display check.
   QScreen* screen = QGuiApplication::primaryScreen();

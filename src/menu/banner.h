@@ -20,7 +20,7 @@ public:
 
   // The load step: program folder, display check, settings, layout, switch
   // power-up, controls from the record. Runs before the window is first shown.
-  void Load();
+  void Load(const QString& programFolder);
   // Shows the window over the whole screen and runs its activation logic
   // (there may be no window manager to send activation events).
   void ShowAndActivate();
