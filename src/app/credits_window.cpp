@@ -94,8 +94,8 @@ CreditsWindow::CreditsWindow(QWidget* parent) : QWidget(parent) {
                               QStringLiteral("The Brushwell project"),
                               QStringLiteral("Contact: through the Brushwell project's issue tracker"),
                               QStringLiteral("Copyright (C) the Brushwell contributors."),
-                              QStringLiteral("Brushwell is free software under the GNU General Public License, version 3 or later."),
-                              QStringLiteral("It comes with no warranty. See the file LICENSE in the program folder.")}) {
+                              QStringLiteral("Brushwell is free software: GNU General Public License, version 3 or later."),
+                              QStringLiteral("It comes with no warranty. The licence is the file LICENSE in the program folder.")}) {
     layout->addWidget(textBox(line, Frame1));
   }
   layout->addSpacing(12);
@@ -106,7 +106,7 @@ CreditsWindow::CreditsWindow(QWidget* parent) : QWidget(parent) {
   layout->addWidget(Command1, 0, Qt::AlignHCenter);
   connect(Command1, &QPushButton::clicked, this, [] { EndProgram(); });
 
-  Frame1->setMinimumWidth(620);
+  Frame1->setMinimumWidth(700);
   Frame1->adjustSize();
 }
 

@@ -1,0 +1,83 @@
+# Shared helpers of the end-to-end tests: a private X server, a copy of the
+# program folder, waiting for windows, screenshots.
+# Usage: source lib.sh; e2e_setup PROGRAM_FOLDER [DEPTH]
+
+set -uo pipefail
+
+E2E_FAILS=0
+fail() { echo "FAIL: $*"; E2E_FAILS=$((E2E_FAILS + 1)); }
+pass() { echo "ok: $*"; }
+
+e2e_setup() {
+  local source_folder=$1 depth=${2:-24}
+  E2E_TMP=$(mktemp -d /tmp/brushwell-e2e.XXXXXX)
+  E2E_APP=$E2E_TMP/Brushwell
+  E2E_SHOTS=${E2E_SHOTS:-$E2E_TMP/shots}
+  mkdir -p "$E2E_SHOTS"
+  cp -a "$source_folder" "$E2E_APP"
+  local n=$((200 + RANDOM % 500))
+  while [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done
+  export DISPLAY=:$n
+  Xvfb "$DISPLAY" -screen 0 1024x768x"$depth" -nolisten tcp >/dev/null 2>&1 &
+  E2E_XVFB=$!
+  for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; [ -e /tmp/.X11-unix/X$n ] && break; sleep 0.05; done
+  sleep 0.2
+  export SDL_AUDIODRIVER=dummy
+  trap e2e_teardown EXIT
+}
+
+e2e_teardown() {
+  [ -n "${E2E_PID:-}" ] && kill "$E2E_PID" 2>/dev/null
+  [ -n "${E2E_XVFB:-}" ] && kill "$E2E_XVFB" 2>/dev/null
+  wait 2>/dev/null
+  [ -n "${E2E_KEEP:-}" ] || rm -rf "$E2E_TMP"
+}
+
+# Starts the program in the background; its output goes to $E2E_TMP/out.log.
+e2e_start() {
+  "$E2E_APP/brushwell" >"$E2E_TMP/out.log" 2>&1 &
+  E2E_PID=$!
+}
+
+# Waits up to $2 seconds (default 10) for a visible window whose name is
+# exactly $1; prints its id.
+e2e_wait_window() {
+  local name=$1 timeout=${2:-10} id
+  local end=$((SECONDS + timeout))
+  while [ $SECONDS -le $end ]; do
+    id=$(xdotool search --onlyvisible --name "^${name}\$" 2>/dev/null | head -1)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.05
+  done
+  return 1
+}
+
+# Gives a window the keyboard focus (there is no window manager) and types keys.
+e2e_key() {
+  local id=$1; shift
+  xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
+  xdotool key --clearmodifiers "$@"
+}
+
+# Waits up to $1 seconds for the program to end; sets E2E_CODE to its exit
+# code, or to "running". (Not to be called in a $(...) subshell, which
+# cannot wait for this shell's children.)
+e2e_wait_exit() {
+  local end=$((SECONDS + ${1:-10}))
+  E2E_CODE=running
+  while [ $SECONDS -le $end ]; do
+    if ! kill -0 "$E2E_PID" 2>/dev/null; then
+      wait "$E2E_PID"; E2E_CODE=$?; E2E_PID=""; return 0
+    fi
+    sleep 0.05
+  done
+  return 1
+}
+
+e2e_shot() { import -window root "$E2E_SHOTS/$1.png" 2>/dev/null; }
+
+e2e_finish() {
+  if [ "$E2E_FAILS" -eq 0 ]; then echo "all checks passed"; exit 0; fi
+  echo "$E2E_FAILS check(s) failed"; echo "--- program output:"; cat "$E2E_TMP/out.log" 2>/dev/null | grep -v ALSA | tail -20
+  exit 1
+}
