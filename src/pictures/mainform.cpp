@@ -1,0 +1,314 @@
+#include "pictures/mainform.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include "input/input_flags.h"
+#include "menu/banner.h"
+#include "pictures/session_tables.h"
+#include "platform/host.h"
+#include "settings/settings_record.h"
+
+namespace pictures {
+
+double TestDelay = 0;
+int16_t CalibrationFinished = 0;
+std::function<void()> ShowMainMenuHook;
+KeyHandler KeyDownHandler;
+KeyHandler KeyUpHandler;
+
+namespace {
+
+Mainform* theWindow = nullptr;
+
+const QColor Black(0, 0, 0);
+const QColor DarkRed(192, 0, 0);
+const QColor LightYellow(255, 255, 128);
+const QColor Yellow(255, 255, 0);
+const QColor DarkBlue(0, 0, 192);
+const QColor White(255, 255, 255);
+
+void colourLabel(QLabel* label, const QColor& text, const QColor& back) {
+  label->setAutoFillBackground(true);
+  QPalette pal = label->palette();
+  pal.setColor(QPalette::Window, back);
+  pal.setColor(QPalette::WindowText, text);
+  label->setPalette(pal);
+  label->setTextFormat(Qt::PlainText);
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- ClickLabel
+
+void ClickLabel::SetCaption(const QString& caption) {
+  setText(caption);
+  setAccessibleName(caption);
+  adjustSize();
+}
+
+void ClickLabel::mousePressEvent(QMouseEvent* event) {
+  event->accept();
+  Q_EMIT pressed(event->button());
+}
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
+  event->accept();
+  Q_EMIT released(event->button());
+}
+
+void ClickLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+  event->accept();
+  Q_EMIT pressed(event->button());
+  Q_EMIT doubleClicked();
+}
+
+// ---------------------------------------------------------------- the window
+
+Mainform::Mainform(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("mainform"));
+  setWindowTitle(platform::AppTitle);
+  setWindowFlag(Qt::FramelessWindowHint);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setFocusPolicy(Qt::StrongFocus);
+  background_ = QImage(1, 1, QImage::Format_RGB32);
+  background_.fill(Black);
+  buildControls();
+}
+
+Mainform::~Mainform() {
+  if (theWindow == this) theWindow = nullptr;
+}
+
+void Mainform::buildControls() {
+  auto box = [this](const QString& name, const QColor& back) {
+    auto* b = new platform::PictureBox(this);
+    b->setObjectName(name);
+    b->SetBackColor(back);
+    b->Clear();
+    b->hide();
+    return b;
+  };
+  auto label = [this](const QString& name, const QColor& text, const QColor& back) {
+    auto* l = new ClickLabel(this);
+    l->setObjectName(name);
+    colourLabel(l, text, back);
+    l->hide();
+    return l;
+  };
+
+  // Stacking follows creation: the stripe runs over the picture, the labels
+  // and buttons lie above both, the exit link above everything.
+  Picture1 = box(QStringLiteral("Picture1"), White);
+  PB1 = box(QStringLiteral("PB1"), Black);
+  pb_easel_bot = box(QStringLiteral("pb_easel_bot"), Black);
+  for (int i = 1; i <= 10; ++i) pb_tube[i] = box(QStringLiteral("pb_tube%1").arg(i), Black);
+  pbwork1 = box(QStringLiteral("pbwork1"), White);
+  pbwork2 = box(QStringLiteral("pbwork2"), White);
+  pbwork3 = box(QStringLiteral("pbwork3"), White);
+  pb_target = box(QStringLiteral("pb_target"), White);
+  pb3 = box(QStringLiteral("pb3"), White);
+
+  QFont nameFont = font();
+  nameFont.setPointSize(14);
+  nameFont.setBold(true);
+  lab_pic_name = label(QStringLiteral("lab_pic_name"), DarkRed, Black);
+  lab_pic_name->setFont(nameFont);
+  lab_processing = label(QStringLiteral("lab_processing"), LightYellow, Black);
+  lab_processing->setFont(nameFont);
+  lab_processing->SetCaption(QStringLiteral("Processing New Picture, Please Wait ..."));
+
+  but_print = new QPushButton(QStringLiteral("Print"), this);
+  but_print->setObjectName(QStringLiteral("but_print"));
+  but_print->setAccessibleName(QStringLiteral("Print"));
+  but_print->setFocusPolicy(Qt::NoFocus);
+  but_print->resize(100, 34);
+  but_print->hide();
+
+  // Calibration screen.
+  QFont calibFont = font();
+  calibFont.setPointSize(12);
+  Slider1 = new QSlider(Qt::Horizontal, this);
+  Slider1->setObjectName(QStringLiteral("Slider1"));
+  Slider1->setRange(1, 700000);
+  Slider1->setSingleStep(1);
+  Slider1->setPageStep(5);
+  Slider1->setToolTip(QStringLiteral("Left is Faster - Right is Slower"));
+  Slider1->setAccessibleName(QStringLiteral("Animation speed"));
+  Slider1->setAccessibleDescription(Slider1->toolTip());
+  Slider1->setFocusPolicy(Qt::NoFocus);
+  Slider1->resize(400, std::max(30, Slider1->sizeHint().height()));
+  Slider1->hide();
+  Test = new QPushButton(QStringLiteral("Test Speed"), this);
+  Test->setObjectName(QStringLiteral("Test"));
+  Test->setAccessibleName(QStringLiteral("Test Speed"));
+  Test->setFocusPolicy(Qt::NoFocus);
+  Test->resize(100, 34);
+  Test->hide();
+  done_calib = new QPushButton(QStringLiteral("Main Menu"), this);
+  done_calib->setObjectName(QStringLiteral("done_calib"));
+  done_calib->setAccessibleName(QStringLiteral("Main Menu"));
+  done_calib->setFocusPolicy(Qt::NoFocus);
+  done_calib->resize(100, 34);
+  done_calib->hide();
+  Slider_label_1 = label(QStringLiteral("Slider_label_1"), White, Black);
+  Slider_label_1->setFont(calibFont);
+  Slider_label_1->SetCaption(QStringLiteral(
+      "Move the slider bar in small adjustments to adjust the speed then press the \"Test Speed\" Button."));
+  slider1_label_fast = label(QStringLiteral("slider1_label_fast"), Yellow, Black);
+  slider1_label_fast->setFont(calibFont);
+  slider1_label_fast->SetCaption(QStringLiteral("Faster"));
+  slider1_label_slow = label(QStringLiteral("slider1_label_slow"), Yellow, Black);
+  slider1_label_slow->setFont(calibFont);
+  slider1_label_slow->SetCaption(QStringLiteral("Slower"));
+
+  LabelExitLink = label(QStringLiteral("LabelExitLink"), Yellow, DarkBlue);
+  QFont linkFont(QStringLiteral("Sans Serif"));
+  linkFont.setStyleHint(QFont::SansSerif);
+  linkFont.setPointSizeF(9.75);
+  LabelExitLink->setFont(linkFont);
+  LabelExitLink->setMargin(2);
+
+  // The six mouse areas: the window itself (mousePressEvent), the picture,
+  // the picture's name, the easel, Picture1 and the tubes.
+  for (platform::PictureBox* area : {PB1, pb_easel_bot, Picture1}) {
+    connect(area, &platform::PictureBox::pressed, this, [this] { AreaPressed(0); });
+    connect(area, &platform::PictureBox::released, this, [this] { AreaReleased(); });
+  }
+  connect(lab_pic_name, &ClickLabel::pressed, this, [this] { AreaPressed(0); });
+  connect(lab_pic_name, &ClickLabel::released, this, [this] { AreaReleased(); });
+  for (int i = 1; i <= 10; ++i) {
+    connect(pb_tube[i], &platform::PictureBox::pressed, this, [this, i] { AreaPressed(i); });
+    connect(pb_tube[i], &platform::PictureBox::released, this, [this] { AreaReleased(); });
+  }
+  connect(LabelExitLink, &ClickLabel::doubleClicked, this, [this] { ExitLinkDoubleClicked(); });
+
+  connect(but_print, &QPushButton::clicked, this, [this] { PrintPicture(); });
+  connect(Test, &QPushButton::clicked, this, [this] { RunSpeedTest(); });
+  connect(done_calib, &QPushButton::clicked, this, [this] { FinishCalibration(); });
+}
+
+// ---------------------------------------------------------------- mouse
+
+void Mainform::AreaPressed(int tube) {
+  if (input::MouseReleased == input::True) {
+    input::MouseReleased = input::False;
+    input::SwitchPressed = 0;
+    if (settings::SettingsRecord.InputDevice == 6) input::SwitchPressed = 1;
+  }
+  // A tube click names the tube whatever the latch says: "No Scanning" takes
+  // it as the choice even while another button is still held.
+  if (tube >= 1 && tube <= 10) input::ClickedTubeIndex = static_cast<int16_t>(tube);
+}
+
+void Mainform::AreaReleased() { input::MouseReleased = input::True; }
+
+void Mainform::ExitLinkDoubleClicked() { ExitRequested = 1; }
+
+void Mainform::mousePressEvent(QMouseEvent* event) {
+  event->accept();
+  AreaPressed(0);
+}
+
+void Mainform::mouseDoubleClickEvent(QMouseEvent* event) {
+  event->accept();
+  AreaPressed(0);
+}
+
+void Mainform::mouseReleaseEvent(QMouseEvent* event) {
+  event->accept();
+  AreaReleased();
+}
+
+// ---------------------------------------------------------------- keys
+
+void Mainform::keyPressEvent(QKeyEvent* event) {
+  event->accept();
+  if (KeyDownHandler) KeyDownHandler(*this, *event);
+}
+
+void Mainform::keyReleaseEvent(QKeyEvent* event) {
+  event->accept();
+  if (KeyUpHandler) KeyUpHandler(*this, *event);
+}
+
+// ---------------------------------------------------------------- activation
+
+void Mainform::Activate() {
+  if (unloadRequested_) return;
+  ++activationDepth_;
+  // The window may be unloaded while its activation runs (the main menu's
+  // activation does that); it is deleted once the activation has ended.
+  struct Leave {
+    Mainform* w;
+    ~Leave() {
+      if (--w->activationDepth_ == 0 && w->unloadRequested_) w->deleteLater();
+    }
+  } leave{this};
+
+  input::KeyReleased = input::True;
+  input::MouseReleased = input::True;
+  FillSessionTables();
+  if (settings::SettingsRecord.CurrentSongIndex > 6) settings::SettingsRecord.CurrentSongIndex = 1;
+  init_pictureboxes();
+  platform::DoEvents();
+  if (unloadRequested_) return;
+
+  if (settings::SettingsRecord.AnimationDelay == 0 || CalibrationRequested == 1) {
+    calibrate_time();
+    CalibrationRequested = 0;
+    // When the Escape key has already handed back, the main menu is shown.
+    if (!unloadRequested_ && isVisible()) HandBack();
+    return;
+  }
+  RunColoringSession();
+}
+
+void Mainform::HandBack() {
+  hide();
+  if (ShowMainMenuHook) {
+    ShowMainMenuHook();
+  } else if (menu::Banner* banner = menu::MainWindow()) {
+    banner->ShowAndActivate();
+  }
+}
+
+Mainform* CurrentMainform() { return theWindow; }
+
+Mainform* ShowMainform() {
+  if (!theWindow) theWindow = new Mainform();
+  Mainform* w = theWindow;
+  if (QScreen* screen = QGuiApplication::primaryScreen()) w->setGeometry(screen->geometry());
+  w->show();
+  w->raise();
+  w->activateWindow();
+  w->setFocus();
+  // The activation runs from the event loop, right after the caller (the
+  // main menu's Start) has finished its own steps. It is run by the program
+  // itself, not by a window manager's activation event.
+  if (!w->activationPending_ && !w->Activating()) {
+    w->activationPending_ = true;
+    QMetaObject::invokeMethod(
+        w,
+        [w] {
+          w->activationPending_ = false;
+          w->Activate();
+        },
+        Qt::QueuedConnection);
+  }
+  return w;
+}
+
+void UnloadMainform() {
+  Mainform* w = theWindow;
+  if (!w) return;
+  theWindow = nullptr;
+  w->unloadRequested_ = true;
+  w->hide();
+  if (!w->Activating()) w->deleteLater();
+}
+
+}  // namespace pictures
