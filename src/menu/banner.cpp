@@ -7,11 +7,17 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 #include "app/credits_window.h"
 #include "app/startup.h"
+#include "input/switch_adapter.h"
 #include "media/sound.h"
+#include "menu/screen_widgets.h"
 #include "menu/statistics.h"
+#include "pictures/session_tables.h"
 #include "platform/host.h"
+#include "platform/qt_host.h"
 #include "settings/settings_file.h"
 #include "settings/settings_record.h"
 
@@ -41,19 +47,40 @@ Banner::Banner(QWidget* parent) : QWidget(parent) {
   banimage = new QLabel(this);
   banimage->setAccessibleName(QStringLiteral("Brushwell"));
   buildMenu();
+  buildScreens();
+}
 
-  auto frame = [this](const QString& caption) {
-    auto* box = new QGroupBox(caption, this);
-    box->setAccessibleName(caption);
-    box->hide();
-    return box;
-  };
-  device_frame = frame(QStringLiteral("Keyboard / Switch Information"));
-  auditory_frame = frame(QStringLiteral("Auditory / Print Settings"));
-  frame_MySongs = frame(QStringLiteral("Picture List"));
-  frame_coloring_option = frame(QStringLiteral("Coloring Options"));
-  frame_scan = frame(QStringLiteral("Scanning Options"));
-  stats_frame = frame(QStringLiteral("Session Statistics"));
+void Banner::buildScreens() {
+  device_frame = new DeviceScreen(this);
+  auditory_frame = new AuditoryScreen(this);
+  frame_MySongs = new PictureListsScreen(this);
+  frame_coloring_option = new ColoringOptionsScreen(this);
+  frame_scan = new ScanScreen(this);
+  stats_frame = new StatisticsScreen(this);
+  for (QGroupBox* frame : std::initializer_list<QGroupBox*>{device_frame, auditory_frame, frame_MySongs,
+                                                            frame_coloring_option, frame_scan, stats_frame}) {
+    frame->setAutoFillBackground(true);
+    frame->hide();
+  }
+
+  connect(but2_auditory, &QPushButton::clicked, this, [this] { OpenScreen(auditory_frame); });
+  connect(but2_input_device, &QPushButton::clicked, this, [this] { OpenScreen(device_frame); });
+  connect(but_MySongs, &QPushButton::clicked, this, [this] { OpenScreen(frame_MySongs); });
+  connect(but2_duration, &QPushButton::clicked, this, [this] { OpenScreen(frame_scan); });
+  connect(but_direc, &QPushButton::clicked, this, [this] { OpenScreen(frame_coloring_option); });
+  connect(but2_speed, &QPushButton::clicked, this, [this] { StartCalibration(); });
+  connect(but2_start, &QPushButton::clicked, this, [this] { StartSession(); });
+  connect(but2_users_guide, &QPushButton::clicked, this, [this] { OpenUserGuide(); });
+
+  connect(frame_scan->but_scan_frame_done, &QPushButton::clicked, this, [this] { LeaveScanScreen(); });
+  connect(frame_coloring_option->anim_direc_done, &QPushButton::clicked, this,
+          [this] { LeaveColoringOptionsScreen(); });
+  connect(auditory_frame->auditory_button, &QPushButton::clicked, this, [this] { LeaveAuditoryScreen(); });
+  connect(device_frame->device_button_done, &QPushButton::clicked, this, [this] { LeaveDeviceScreen(); });
+  connect(frame_MySongs->but_mysong_done, &QPushButton::clicked, this, [this] { LeavePictureListsScreen(); });
+  connect(stats_frame->stat_frame_quit, &QPushButton::clicked, this, [this] { LeaveStatisticsScreen(); });
+  for (int n = 1; n <= 15; ++n)
+    connect(frame_MySongs->but_pic_list[n], &QPushButton::clicked, this, [this, n] { EditPictureList(n); });
 }
 
 Banner::~Banner() {
@@ -152,14 +179,50 @@ void Banner::Load(const QString& programFolder) {
   banimage->move(logoPos.toPoint());
 
   // 6. and 7. Frames.
+  device_frame->RefreshDeviceDescriptions();
   placeFrames();
 
   // 8.
   FirstActivation = 1;
+
+  // 9. to 11.
+  applySettingsToControls();
+}
+
+void Banner::applySettingsToControls() {
+  const auto& record = settings::SettingsRecord;
+
+  // The stored switch device: power its adapter, say if it cannot be read.
+  const int16_t device = record.InputDevice;
+  if (device >= 1 && device <= 4) {
+    input::PowerComAdapter(device);
+  } else if (device == 5) {
+    input::ResetGamePort();
+  }
+  input::ReportSwitchProblem(device);
+  CheckOnly(device_frame->device_group, device);
+
+  // Every control from the record; a value that names no option checks none.
+  const int16_t sound = record.SoundOption;
+  CheckOnly(auditory_frame->sound_option_group, sound == 1 || sound == 2 ? sound : 3);
+  CheckOnly(frame_coloring_option->coloring_style_group, record.ColoringStyle);
+  frame_scan->Seconds_Slider->setValue(record.ScanSeconds);
+  CheckOnly(auditory_frame->feedback_group, record.FeedbackOption);
+  CheckOnly(frame_scan->scan_type_group, record.ScanType);
+  frame_scan->scan_slider->setValue(record.ScanSpeed);
+  CheckOnly(auditory_frame->print_option_group, record.PrintOption);
+  CheckOnly(frame_coloring_option->pointer_type_group, record.PointerType);
+  for (int c = 1; c <= 10; ++c)
+    if (record.ColorEnabled[c] == 1) frame_coloring_option->check_color[c]->setChecked(true);
+  BuildColorPickList();
+  CheckOnly(frame_MySongs->active_list_group, record.ActivePictureList);
+  if (record.RandomTubes == 1) frame_coloring_option->chk_random_tubes->setChecked(true);
+  frame_coloring_option->slider_num_random_tubes->setValue(record.RandomTubeCount);
 }
 
 void Banner::placeFrames() {
-  for (QGroupBox* frame : {device_frame, auditory_frame, frame_MySongs, frame_coloring_option, frame_scan, stats_frame}) {
+  for (QGroupBox* frame : std::initializer_list<QGroupBox*>{device_frame, auditory_frame, frame_MySongs,
+                                                            frame_coloring_option, frame_scan, stats_frame}) {
     frame->adjustSize();
     frame->move(app::CenteredFramePosition(screen_, frame->size()).toPoint());
   }
@@ -176,18 +239,169 @@ void Banner::ShowAndActivate() {
 }
 
 void Banner::Activate() {
+  if (UnloadColoringWindow) UnloadColoringWindow();
   media::play_wave(settings::SettingsRecord.MediaFolder + QStringLiteral("stop"), QStringLiteral("DONT_LOOP"));
   if (FirstActivation == 1) {
     platform::DoEvents();
     media::play_wave(settings::SettingsRecord.MediaFolder + QStringLiteral("aobj_opn"), QStringLiteral("DONT_LOOP"));
     FirstActivation = 0;
+    // The keyboard starts on "Start".
+    if (settings_frame->isVisible()) but2_start->setFocus(Qt::OtherFocusReason);
     return;
   }
+  ShowSessionStatistics();
+}
+
+void Banner::ShowSessionStatistics() {
+  // Halves go to the even neighbour (the default rounding mode).
+  SessionElapsedSeconds =
+      SessionStartTime == 0 ? 0 : static_cast<int32_t>(std::nearbyint(platform::host().secondsOfDay() - SessionStartTime));
+  if (ReturnFromCalibration == 1) {
+    ReturnFromCalibration = 0;
+    return;
+  }
+  HideMainMenu();
+  stats_frame->Fill();
+  openedBy_ = nullptr;
+  showFrame(stats_frame);
+  ReturnFromCalibration = 0;
+}
+
+void Banner::showFrame(QGroupBox* frame) {
+  frame->adjustSize();
+  frame->move(app::CenteredFramePosition(screen_, frame->size()).toPoint());
+  frame->setVisible(true);
+  frame->raise();
+  // The keyboard starts on the screen's first choice.
+  QWidget* first = nullptr;
+  if (frame == frame_scan) {
+    first = frame_scan->scan_type_group->checkedButton();
+  } else if (frame == auditory_frame) {
+    first = auditory_frame->sound_option_group->checkedButton();
+  } else if (frame == frame_coloring_option) {
+    first = frame_coloring_option->check_color[1];
+  } else if (frame == device_frame) {
+    first = device_frame->device_group->checkedButton();
+  } else if (frame == frame_MySongs) {
+    QAbstractButton* active = frame_MySongs->active_list_group->checkedButton();
+    first = active ? static_cast<QWidget*>(frame_MySongs->inpbox_list_desc[frame_MySongs->active_list_group->id(active)])
+                   : frame_MySongs->inpbox_list_desc[1];
+  } else if (frame == stats_frame) {
+    first = stats_frame->stat_frame_quit;
+  }
+  if (!first) first = frame->findChild<QPushButton*>();
+  if (first) first->setFocus(Qt::OtherFocusReason);
+}
+
+void Banner::OpenScreen(QGroupBox* frame) {
+  openedBy_ = qobject_cast<QPushButton*>(sender());
+  HideMainMenu();
+  if (frame == frame_MySongs) frame_MySongs->FillDescriptions();
+  if (frame == device_frame) device_frame->RefreshDeviceDescriptions();
+  showFrame(frame);
+}
+
+void Banner::LeaveScanScreen() {
+  frame_scan->hide();
+  frame_scan->StoreSettings();
+  ShowMainMenu();
+}
+
+void Banner::LeaveColoringOptionsScreen() {
+  frame_coloring_option->hide();
+  if (!frame_coloring_option->StoreSettings()) {
+    showFrame(frame_coloring_option);
+    return;
+  }
+  ShowMainMenu();
+}
+
+void Banner::LeaveAuditoryScreen() {
+  auditory_frame->hide();
+  auditory_frame->StoreSettings();
+  ShowMainMenu();
+}
+
+void Banner::LeaveDeviceScreen() {
+  for (int16_t n = 1; n <= 6; ++n) {
+    if (device_frame->device_option[n]->isChecked()) {
+      input::PowerComAdapter(n);
+      device_frame->SelectInputDevice(n);
+    }
+  }
+  input::ReportSwitchProblem(settings::SettingsRecord.InputDevice);
+  device_frame->hide();
+  ShowMainMenu();
+}
+
+void Banner::LeavePictureListsScreen() {
+  frame_MySongs->hide();
+  if (!frame_MySongs->StoreSettings()) {
+    showFrame(frame_MySongs);
+    return;
+  }
+  ShowMainMenu();
+}
+
+void Banner::LeaveStatisticsScreen() {
+  stats_frame->hide();
+  ShowMainMenu();
+}
+
+bool Banner::handOverToColoringWindow(const QString& what) {
+  if (!ShowColoringWindow) {
+    platform::message(QStringLiteral("\"%1\" cannot open the colouring screen: it is missing from this copy of "
+                                     "Brushwell.\nPlease install the complete program.")
+                          .arg(what));
+    return false;
+  }
+  // The colouring window may run its whole session before it returns, and
+  // shows this window again at its end; so this window is hidden first.
+  hide();
+  ShowColoringWindow();
+  return true;
+}
+
+void Banner::StartSession() {
+  banimage->setVisible(true);
+  SessionStartTime = static_cast<int32_t>(std::nearbyint(platform::host().secondsOfDay()));
+  PicturesCompleted = 0;
+  SegmentsColored = 0;
+  handOverToColoringWindow(but2_start->text());
+}
+
+void Banner::StartCalibration() {
+  banimage->setVisible(true);
+  pictures::CalibrationRequested = 1;
+  ReturnFromCalibration = 1;
+  if (!handOverToColoringWindow(but2_speed->text())) {
+    pictures::CalibrationRequested = 0;
+    ReturnFromCalibration = 0;
+  }
+}
+
+void Banner::reportNoEditor(const QString& file) {
+  platform::message(QStringLiteral("No graphical text editor was found on this computer (Brushwell tries %1).\n"
+                                   "Please open this file with any text editor:\n%2")
+                        .arg(platform::QtHost::editorCandidates().join(QStringLiteral(", ")), file),
+                    platform::MessageIcon::Information);
+}
+
+void Banner::OpenUserGuide() {
+  const QString file = settings::SettingsRecord.TextFolder + QStringLiteral("aobj_gid.txt");
+  if (platform::host().startEditor(file).isEmpty()) reportNoEditor(file);
+}
+
+void Banner::EditPictureList(int n) {
+  const QString file = QDir::current().absoluteFilePath(PictureListFileName(n));
+  if (platform::host().startEditor(file).isEmpty()) reportNoEditor(file);
 }
 
 void Banner::ShowMainMenu() {
   banimage->setVisible(true);
   settings_frame->setVisible(true);
+  // Back on the button that opened the screen, for the keyboard.
+  if (openedBy_) openedBy_->setFocus(Qt::OtherFocusReason);
 }
 
 void Banner::HideMainMenu() {

@@ -7,6 +7,14 @@
 #include <QPushButton>
 #include <QWidget>
 #include <cstdint>
+#include <functional>
+
+#include "menu/auditory_screen.h"
+#include "menu/coloring_options_screen.h"
+#include "menu/device_screen.h"
+#include "menu/picture_lists_screen.h"
+#include "menu/scan_screen.h"
+#include "menu/statistics_screen.h"
 
 namespace app { class CreditsWindow; }
 
@@ -32,6 +40,33 @@ public:
   // "Exit" and Escape: save the settings, hide, show the credits window.
   void LeaveProgram();
 
+  // "Start": counters and start time, then the colouring window.
+  void StartSession();
+  // "Animation Speed Settings": the colouring window shows the calibration.
+  void StartCalibration();
+  // "User Guide": the guide in the text editor.
+  void OpenUserGuide();
+  // "Edit Picture List #n": list n in the text editor.
+  void EditPictureList(int n);
+
+  // The statistics of the session just ended (after every activation but
+  // the first); nothing is shown after the speed calibration.
+  void ShowSessionStatistics();
+
+  // Opening a settings screen from the menu, and leaving it by "Main Menu".
+  void OpenScreen(QGroupBox* frame);
+  void LeaveScanScreen();
+  void LeaveColoringOptionsScreen();
+  void LeaveAuditoryScreen();
+  void LeaveDeviceScreen();
+  void LeavePictureListsScreen();
+  void LeaveStatisticsScreen();
+
+  // The colouring window, set by whoever provides it: show it (its own
+  // activation starts the session or the calibration), and discard it.
+  std::function<void()> ShowColoringWindow;
+  std::function<void()> UnloadColoringWindow;
+
   int16_t FirstActivation = 0;
 
   QLabel* banimage = nullptr;
@@ -46,12 +81,12 @@ public:
   QPushButton* but2_users_guide = nullptr;
   QPushButton* but2_quit = nullptr;
 
-  QGroupBox* device_frame = nullptr;
-  QGroupBox* auditory_frame = nullptr;
-  QGroupBox* frame_MySongs = nullptr;
-  QGroupBox* frame_coloring_option = nullptr;
-  QGroupBox* frame_scan = nullptr;
-  QGroupBox* stats_frame = nullptr;
+  DeviceScreen* device_frame = nullptr;
+  AuditoryScreen* auditory_frame = nullptr;
+  PictureListsScreen* frame_MySongs = nullptr;
+  ColoringOptionsScreen* frame_coloring_option = nullptr;
+  ScanScreen* frame_scan = nullptr;
+  StatisticsScreen* stats_frame = nullptr;
 
   app::CreditsWindow* credits() const { return credits_; }
 
@@ -60,10 +95,21 @@ protected:
 
 private:
   void buildMenu();
+  void buildScreens();
   void placeFrames();
+  // Switch device, controls and colour list from the record.
+  void applySettingsToControls();
+  // Shows a frame again (centred, its first control focused).
+  void showFrame(QGroupBox* frame);
+  // Tells the carer that an editor could not be started on `file`.
+  void reportNoEditor(const QString& file);
+  // The colouring window is shown through ShowColoringWindow; without one
+  // the carer is told and the main window stays.
+  bool handOverToColoringWindow(const QString& what);
 
   app::CreditsWindow* credits_ = nullptr;
   QSizeF screen_;
+  QPushButton* openedBy_ = nullptr;  // the menu button that opened the screen shown
 };
 
 // The one main window of the process (set while it exists).

@@ -1,0 +1,163 @@
+#include "menu/device_screen.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "input/switch_adapter.h"
+#include "menu/screen_widgets.h"
+#include "settings/settings_record.h"
+
+namespace menu {
+
+namespace {
+
+// One cell of the key table: a framed, word-wrapped label.
+QLabel* cell(const QString& text, QWidget* parent, bool heading) {
+  auto* label = new QLabel(text, parent);
+  label->setTextFormat(Qt::PlainText);
+  label->setWordWrap(true);
+  label->setAccessibleName(text);
+  label->setFrameShape(QFrame::Box);
+  label->setMargin(6);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  label->setAutoFillBackground(true);
+  QPalette pal = label->palette();
+  pal.setColor(QPalette::Window, heading ? QColor(226, 232, 240) : QColor(Qt::white));
+  pal.setColor(QPalette::WindowText, Qt::black);
+  label->setPalette(pal);
+  if (heading) {
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+  }
+  return label;
+}
+
+QWidget* keyTable(QWidget* parent) {
+  auto* table = new QWidget(parent);
+  table->setAccessibleName(QStringLiteral("Keys and switches"));
+  auto* grid = new QGridLayout(table);
+  grid->setSpacing(0);
+  grid->setContentsMargins(0, 0, 0, 0);
+
+  const QString colors = QStringLiteral("Colors the picture with the current paint tube");
+  const QString next = QStringLiteral("Move to the next paint tube.");
+  const QString clears = QStringLiteral("Clears the last part of the picture that was colored");
+  const QString skips = QStringLiteral("Skip to the next picture immediately");
+  const QString rows[5][5] = {
+      {QStringLiteral("Key Pressed"), QStringLiteral("Timed Scanning"), QStringLiteral("Step Scanning 1 Switch"),
+       QStringLiteral("Step Scanning 2 Switches"), QStringLiteral("No Scanning")},
+      {QStringLiteral("Left Mouse Click, Space Bar or the number 0"), colors, next, next,
+       QStringLiteral("Colors the picture with the paint tube that the mouse arrow is pointing to")},
+      {QStringLiteral("<Enter> key or the number 1"), QString(), QString(), colors, QString()},
+      {QStringLiteral("The letter \"c\" or the number 2"), clears, clears, clears, clears},
+      {QStringLiteral("The letter \"a\" or the number 3"), skips, skips, skips, skips},
+  };
+  // Word-wrapped labels in a grid do not get their height for their width,
+  // so every column has a fixed width and every row the height of its
+  // tallest cell.
+  const int widths[5] = {204, 184, 184, 184, 184};
+  for (int r = 0; r < 5; ++r) {
+    QLabel* cells[5];
+    int rowHeight = 0;
+    for (int c = 0; c < 5; ++c) {
+      cells[c] = cell(rows[r][c], table, r == 0 || c == 0);
+      cells[c]->setFixedWidth(widths[c]);
+      rowHeight = qMax(rowHeight, cells[c]->heightForWidth(widths[c]));
+    }
+    for (int c = 0; c < 5; ++c) {
+      cells[c]->setFixedHeight(rowHeight);
+      grid->addWidget(cells[c], r, c);
+    }
+  }
+  return table;
+}
+
+}  // namespace
+
+DeviceScreen::DeviceScreen(QWidget* parent) : QGroupBox(QStringLiteral("Keyboard / Switch Information"), parent) {
+  setAccessibleName(title());
+  auto* outer = new QVBoxLayout(this);
+  outer->setContentsMargins(20, 20, 20, 16);
+  outer->setSpacing(10);
+
+  auto* top = new QHBoxLayout();
+  device_button_done = mainMenuButton(this);
+  top->addWidget(device_button_done);
+  top->addSpacing(20);
+  QLabel* heading = headingLabel(QStringLiteral("Keyboard / Switch Information"), this);
+  QFont big = heading->font();
+  big.setPointSizeF(big.pointSizeF() * 1.25);
+  heading->setFont(big);
+  top->addWidget(heading, 1);
+  outer->addLayout(top);
+
+  outer->addWidget(wrappedLabel(QStringLiteral("The following keyboard keys are also active during the program.  These "
+                                               "buttons can be emulated with switch presses."),
+                                this));
+  key_table = keyTable(this);
+  outer->addWidget(key_table);
+  outer->addSpacing(6);
+
+  // The devices in two columns: the four serial ports, then game port and keys.
+  auto* devices = new QGridLayout();
+  devices->setHorizontalSpacing(14);
+  devices->setVerticalSpacing(6);
+  device_group = new QButtonGroup(this);
+  const char* captions[] = {"",
+                            "Adapter in COM 1",
+                            "Adapter in COM 2",
+                            "Adapter in COM 3",
+                            "Adapter in COM 4",
+                            "Adapter in Joystick (Game) Port",
+                            "Mouse Click or Keyboard Space bar"};
+  for (int n = 1; n <= 6; ++n) {
+    device_option[n] = optionButton(QString::fromLatin1(captions[n]), this);
+    device_group->addButton(device_option[n], n);
+    const int row = n <= 4 ? n - 1 : n - 5;
+    const int column = n <= 4 ? 0 : 2;
+    devices->addWidget(device_option[n], row, column);
+    if (n <= 5) {
+      device_description[n] = new QLabel(this);
+      device_description[n]->setTextFormat(Qt::PlainText);
+      device_description[n]->setWordWrap(true);
+      QPalette pal = device_description[n]->palette();
+      pal.setColor(QPalette::WindowText, QColor(70, 70, 70));
+      device_description[n]->setPalette(pal);
+      devices->addWidget(device_description[n], row, column + 1);
+    }
+  }
+  devices->setColumnStretch(1, 1);
+  devices->setColumnStretch(3, 1);
+  devices->setColumnMinimumWidth(1, 180);
+  outer->addLayout(devices);
+  Option1 = device_option[1];
+  Option2 = device_option[2];
+  Option3 = device_option[3];
+  Option4 = device_option[4];
+  Option5 = device_option[5];
+  Option6 = device_option[6];
+  setFixedWidth(980);
+}
+
+void DeviceScreen::SelectInputDevice(int16_t device) {
+  settings::SettingsRecord.InputDevice = device;
+  CheckOnly(device_group, device);
+}
+
+int16_t DeviceScreen::CheckedDevice() const {
+  for (int16_t n = 1; n <= 6; ++n)
+    if (device_option[n]->isChecked()) return n;
+  return 0;
+}
+
+void DeviceScreen::RefreshDeviceDescriptions() {
+  for (int16_t n = 1; n <= 5; ++n) {
+    const QString text = input::SwitchDeviceDescription(n);
+    device_description[n]->setText(text.isEmpty() ? QString() : QStringLiteral("(%1)").arg(text));
+    device_description[n]->setAccessibleName(text);
+  }
+}
+
+}  // namespace menu
