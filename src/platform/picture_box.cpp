@@ -13,6 +13,7 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::NoFocus);
   surface_ = QImage(1, 1, QImage::Format_RGB32);
   surface_.fill(backColour_);
+  syncedSize_ = QSize(1, 1);
   resize(1, 1);
 }
 
@@ -62,6 +63,7 @@ bool PictureBox::LoadPicture(const QString& file, QString* problem) {
 
 void PictureBox::SetPicture(const QImage& image) {
   surface_ = image.convertToFormat(QImage::Format_RGB32);
+  syncedSize_ = surface_.size();
   const int b = borderWidth();
   resize(surface_.width() + 2 * b, surface_.height() + 2 * b);
   update();
@@ -73,7 +75,7 @@ QImage& PictureBox::image() {
 }
 
 const QImage& PictureBox::image() const {
-  syncSurface();
+  const_cast<PictureBox*>(this)->syncSurface();
   return surface_;
 }
 
@@ -88,9 +90,22 @@ void PictureBox::SetSurfaceSize(int width, int height) {
   syncSurface();
 }
 
-void PictureBox::syncSurface() const {
+void PictureBox::syncSurface() {
   const QSize want = surfaceSize();
-  if (surface_.size() == want && surface_.format() == QImage::Format_RGB32) return;
+  if (want == syncedSize_) {
+    if (surface_.size() != want && !surface_.isNull()) {
+      // The surface was replaced through image() (a block transfer may size
+      // its destination): the box takes the new size.
+      const int b = borderWidth();
+      syncedSize_ = surface_.size();
+      resize(surface_.width() + 2 * b, surface_.height() + 2 * b);
+    }
+    if (!surface_.isNull() && surface_.format() != QImage::Format_RGB32)
+      surface_ = surface_.convertToFormat(QImage::Format_RGB32);
+    return;
+  }
+  // The box was resized: the surface follows, keeping what fits.
+  syncedSize_ = want;
   QImage grown(want, QImage::Format_RGB32);
   if (grown.isNull()) {
     surface_ = QImage();
@@ -107,11 +122,12 @@ void PictureBox::syncSurface() const {
 void PictureBox::SetBorder(Border border) {
   if (border == border_) return;
   // The inside keeps its size and content; the widget grows or shrinks.
-  const QSize inside = surfaceSize();
   syncSurface();
+  const QSize inside = surfaceSize();
   border_ = border;
   const int b = borderWidth();
   resize(inside.width() + 2 * b, inside.height() + 2 * b);
+  syncedSize_ = inside;
   update();
 }
 
@@ -131,7 +147,6 @@ void PictureBox::Refresh() {
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
-  syncSurface();
   QPainter painter(this);
   const int b = borderWidth();
   if (b > 0) {

@@ -3,9 +3,9 @@
 // The surface can be drawn on with the raster functions (platform/raster.h)
 // through image(); Refresh() puts the changes on the screen at once.
 //
-// The box takes the size of an image loaded into it. Resizing the box
-// resizes the surface: what fits is kept, new area gets the background
-// colour. With a fixed single border the box is one pixel larger on every
+// The box takes the size of an image loaded into it, or put into image().
+// Resizing the box resizes the surface: what fits is kept, new area gets
+// the background colour. With a fixed single border the box is one pixel larger on every
 // side than its surface, and the surface is shown inside the border.
 
 #include <QColor>
@@ -68,10 +68,13 @@ protected:
 
 private:
   int borderWidth() const { return border_ == Border::FixedSingle ? 1 : 0; }
-  // Brings the surface to the size of the inside, keeping what fits.
-  void syncSurface() const;
+  // Keeps surface and box the same size: after a resize of the box the
+  // surface follows; after the surface was replaced through image() the box
+  // follows.
+  void syncSurface();
 
-  mutable QImage surface_;
+  QImage surface_;
+  QSize syncedSize_;  // the inside size the surface was last matched to
   Border border_ = Border::None;
   QColor backColour_ = Qt::white;
 };

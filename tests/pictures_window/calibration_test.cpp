@@ -1,0 +1,172 @@
+// The speed calibration and the window's activation around it: what the
+// slider starts at, what "Main Menu" stores and saves, what Escape leaves
+// alone, and the window being discarded while its activation runs.
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFile>
+#include <QPointer>
+
+#include "settings/settings_file.h"
+#include "window_fixture.h"
+
+using namespace window_tests;
+
+namespace {
+
+double SavedDelay(const QString& folder) {
+  settings::SettingsData record = settings::DefaultSettings();
+  QStringList problems;
+  settings::ReadSettingsFiles(folder, folder + QStringLiteral("/"), record, problems);
+  return record.AnimationDelay;
+}
+
+class CalibrationTest : public WindowTest {
+protected:
+  // Runs the calibration; `whileWaiting` runs once the screen waits.
+  void Calibrate(std::function<void()> whileWaiting) {
+    host.when([this] { return window->CalibrationWaiting(); }, [this, whileWaiting] {
+      startValue = window->Slider1->value();
+      whileWaiting();
+    });
+    window->show();
+    window->calibrate_time();
+  }
+  int startValue = -1;
+};
+
+}  // namespace
+
+TEST_F(CalibrationTest, TheSliderStartsAtTheRoundedDelayAndMainMenuStoresAndSavesIt) {
+  settings::SettingsRecord.AnimationDelay = 2500.4;
+  Calibrate([this] { window->done_calib->click(); });
+  EXPECT_EQ(startValue, 2500);
+  EXPECT_EQ(settings::SettingsRecord.AnimationDelay, 2500.0);
+  EXPECT_TRUE(QFile::exists(path(settings::SettingsFileName)));
+  EXPECT_EQ(SavedDelay(folder.path()), 2500.0);
+  EXPECT_FALSE(window->Slider1->isVisible());
+  EXPECT_FALSE(window->done_calib->isVisible());
+  EXPECT_FALSE(window->Slider_label_1->isVisible());
+  EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(CalibrationTest, AnUncalibratedDelayStartsAtOneAndLeavesWithOneOrTheChosenValue) {
+  for (double delay : {0.0, -3.0}) {
+    settings::SettingsRecord.AnimationDelay = delay;
+    Calibrate([this] { window->done_calib->click(); });
+    EXPECT_EQ(startValue, 1) << delay;
+    EXPECT_EQ(settings::SettingsRecord.AnimationDelay, 1.0) << delay;
+  }
+  settings::SettingsRecord.AnimationDelay = 0;
+  Calibrate([this] {
+    window->Slider1->setValue(0);  // the slider cannot give 0
+    EXPECT_EQ(window->Slider1->value(), 1);
+    window->Slider1->setValue(42000);
+    window->done_calib->click();
+  });
+  EXPECT_EQ(SavedDelay(folder.path()), 42000.0);
+}
+
+TEST_F(CalibrationTest, TheScreenIsLaidOutAroundTheSliderWithTheTestObject) {
+  settings::SettingsRecord.AnimationDelay = 10;
+  QRect slider, test, done, object;
+  QSize objectSize;
+  Calibrate([&] {
+    slider = window->Slider1->geometry();
+    test = window->Test->geometry();
+    done = window->done_calib->geometry();
+    object = window->PB1->geometry();
+    EXPECT_TRUE(window->PB1->isVisible());
+    EXPECT_TRUE(window->slider1_label_slow->isVisible());
+    window->done_calib->click();
+  });
+  EXPECT_EQ(slider.left(), (pictures::ScreenWidthPx - slider.width()) / 2);
+  EXPECT_EQ(slider.top(), (pictures::ScreenHeightPx - slider.height()) / 2);
+  EXPECT_EQ(test.topLeft(), slider.topLeft() + QPoint(100, 100));
+  EXPECT_EQ(done.topLeft(), QPoint(slider.left() + 300, test.top()));
+  EXPECT_EQ(object.topLeft(), slider.topLeft() - QPoint(0, 150));
+  EXPECT_EQ(object.size(), QImage(ContentFolder() + QStringLiteral("aobj_tube_calibrate.jpg")).size());
+}
+
+TEST_F(CalibrationTest, TheSpeedTestBringsTheObjectBackToWhereItStood) {
+  settings::SettingsRecord.AnimationDelay = 1;
+  QPoint before, after;
+  Calibrate([&] {
+    before = window->PB1->pos();
+    window->Test->click();
+    after = window->PB1->pos();
+    window->done_calib->click();
+  });
+  EXPECT_EQ(after, before);
+  EXPECT_EQ(pictures::TestDelay, 1.0);
+}
+
+TEST_F(CalibrationTest, EscapeLeavesWithoutStoringOrSaving) {
+  settings::SettingsRecord.AnimationDelay = 0;
+  Calibrate([this] {
+    window->Slider1->setValue(9000);
+    window->ExitRequested = 1;  // what the Escape key does
+  });
+  EXPECT_EQ(settings::SettingsRecord.AnimationDelay, 0.0);
+  EXPECT_FALSE(QFile::exists(path(settings::SettingsFileName)));
+  EXPECT_FALSE(window->Slider1->isVisible());
+}
+
+TEST_F(CalibrationTest, AMissingTestObjectIsToldAndTheTestStillRuns) {
+  settings::SettingsRecord.MediaFolder = folder.path() + QStringLiteral("/");
+  settings::SettingsRecord.AnimationDelay = 5;
+  Calibrate([this] {
+    window->Test->click();
+    window->done_calib->click();
+  });
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_TRUE(host.messages[0].text.contains(QStringLiteral("aobj_tube_calibrate.jpg")));
+  EXPECT_EQ(settings::SettingsRecord.AnimationDelay, 5.0);
+}
+
+// ---------------------------------------------------------------- activation
+
+TEST_F(WindowTest, StartingUncalibratedRunsTheCalibrationThenHandsBackToTheMainMenu) {
+  window.reset();
+  settings::SettingsRecord.AnimationDelay = 0;
+  // The main menu's activation discards the colouring window, while the
+  // window's own activation is still on the stack.
+  pictures::ShowMainMenuHook = [this] {
+    ++mainMenuShown;
+    pictures::UnloadMainform();
+  };
+  pictures::Mainform* shown = pictures::ShowMainform();
+  QPointer<pictures::Mainform> alive(shown);
+  host.when([&] { return shown->CalibrationWaiting(); }, [&] { shown->done_calib->click(); });
+  EXPECT_TRUE(shown->isVisible());
+  QCoreApplication::processEvents();  // runs the activation
+
+  EXPECT_EQ(mainMenuShown, 1);
+  EXPECT_EQ(settings::SettingsRecord.AnimationDelay, 1.0);
+  EXPECT_EQ(pictures::CurrentMainform(), nullptr);
+  ASSERT_FALSE(alive.isNull()) << "deleted while its activation ran";
+  EXPECT_FALSE(alive->isVisible());
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(alive.isNull());
+}
+
+TEST_F(WindowTest, RequestedCalibrationIsClearedAndASessionStartWithoutOneIsExplained) {
+  window.reset();
+  settings::SettingsRecord.AnimationDelay = 300;
+  pictures::CalibrationRequested = 1;
+  pictures::Mainform* shown = pictures::ShowMainform();
+  host.when([&] { return shown->CalibrationWaiting(); }, [&] { shown->done_calib->click(); });
+  QCoreApplication::processEvents();
+  EXPECT_EQ(pictures::CalibrationRequested, 0);
+  EXPECT_EQ(mainMenuShown, 1);
+  EXPECT_FALSE(shown->isVisible());
+
+  // Shown again for a session: the same window, a new activation.
+  EXPECT_EQ(pictures::ShowMainform(), shown);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(mainMenuShown, 2);
+  EXPECT_EQ(host.messages.size(), 1u);
+  pictures::UnloadMainform();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(pictures::CurrentMainform(), nullptr);
+}

@@ -1,0 +1,198 @@
+// Validation on the colouring window and the section look-up: which file is
+// trusted by its time stamp, what is rescanned, what ends the session.
+
+#include <QFile>
+#include <chrono>
+#include <filesystem>
+
+#include "pictures/section_scan.h"
+#include "window_fixture.h"
+
+using namespace window_tests;
+using pictures::SectionLookUp;
+using platform::GetPixel;
+
+namespace {
+
+const QRgb Black = qRgb(0, 0, 0);
+const QRgb White = qRgb(255, 255, 255);
+
+QByteArray ReadAll(const QString& file) {
+  QFile f(file);
+  if (!f.open(QIODevice::ReadOnly)) return {};
+  return f.readAll();
+}
+
+void WriteAll(const QString& file, const QByteArray& bytes) {
+  QFile f(file);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(bytes);
+}
+
+// Moves a file's last-write time by `seconds` from `reference`'s.
+void SetTimeRelativeTo(const QString& file, const QString& reference, int seconds) {
+  namespace fs = std::filesystem;
+  const auto base = fs::last_write_time(fs::path(reference.toStdString()));
+  fs::last_write_time(fs::path(file.toStdString()), base + std::chrono::seconds(seconds));
+}
+
+class LookUpTest : public WindowTest {
+protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    window->init_pictureboxes();
+    window->show();
+    window->ShowExitLink();
+  }
+
+  // Saves a picture as `name` in the program folder and loads it like the
+  // session does.
+  void UsePicture(const QString& name, const QImage& picture) {
+    ASSERT_TRUE(picture.save(path(name), "BMP"));
+    pictures::PictureName = name;
+    ASSERT_TRUE(window->LoadSessionPicture());
+    window->PB1->move(100, 100);
+    window->PB1->show();
+  }
+
+  std::vector<QPoint> Seeds() const {
+    std::vector<QPoint> out;
+    for (int k = 1; k <= pictures::SectionCount; ++k)
+      out.emplace_back(pictures::SectionSeedX[k], pictures::SectionSeedY[k]);
+    return out;
+  }
+};
+
+}  // namespace
+
+TEST_F(LookUpTest, WithoutASectionFileThePictureIsScannedAndTheFileWritten) {
+  UsePicture(QStringLiteral("pic.bmp"), PictureWithMarkers({{10, 300}, {11, 5}}));
+  EXPECT_EQ(window->LookUpSections(), SectionLookUp::Known);
+  EXPECT_EQ(Seeds(), (std::vector<QPoint>{{10, 300}, {11, 5}}));
+  EXPECT_EQ(pictures::CurrentSection, 1);
+  EXPECT_EQ(GetPixel(window->PB1->image(), 10, 300), White);
+  EXPECT_EQ(ReadAll(path(QStringLiteral("pic.bmp.dat"))), QByteArray(" 10 \r\n 300 \r\n 11 \r\n 5 \r\n"));
+  EXPECT_FALSE(window->lab_processing->isVisible());
+  EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(LookUpTest, ASectionFileNotOlderThanThePictureIsTrustedWithoutAScan) {
+  // The file names a seed where the picture has none: only the file can
+  // have put it in the seed list.
+  UsePicture(QStringLiteral("pic.bmp"), PictureWithMarkers({{50, 60}, {200, 200}}));
+  const QByteArray stored(" 200 \r\n 200 \r\n");
+  for (int offset : {0, 30}) {  // equal, then newer than the picture
+    WriteAll(path(QStringLiteral("pic.bmp.dat")), stored);
+    SetTimeRelativeTo(path(QStringLiteral("pic.bmp.dat")), path(QStringLiteral("pic.bmp")), offset);
+    ASSERT_TRUE(window->LoadSessionPicture());
+    EXPECT_EQ(window->LookUpSections(), SectionLookUp::Known) << offset;
+    EXPECT_EQ(Seeds(), (std::vector<QPoint>{{200, 200}})) << offset;
+    EXPECT_EQ(GetPixel(window->PB1->image(), 200, 200), White);
+    EXPECT_EQ(GetPixel(window->PB1->image(), 50, 60), Black) << "no scan was made";
+    EXPECT_EQ(ReadAll(path(QStringLiteral("pic.bmp.dat"))), stored);
+  }
+  EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(LookUpTest, AnOlderOrDamagedSectionFileIsReplacedByAScan) {
+  UsePicture(QStringLiteral("pic.bmp"), PictureWithMarkers({{120, 130}}));
+  const QString dat = path(QStringLiteral("pic.bmp.dat"));
+  const QByteArray fresh(" 120 \r\n 130 \r\n");
+
+  WriteAll(dat, " 200 \r\n 200 \r\n");
+  SetTimeRelativeTo(dat, path(QStringLiteral("pic.bmp")), -60);  // the picture changed since
+  EXPECT_EQ(window->LookUpSections(), SectionLookUp::Known);
+  EXPECT_EQ(Seeds(), (std::vector<QPoint>{{120, 130}}));
+  EXPECT_EQ(ReadAll(dat), fresh);
+
+  for (const QByteArray& damaged : {QByteArray("twelve\r\n"), QByteArray(" 5 \r\n"), QByteArray(" 900 \r\n 3 \r\n")}) {
+    ASSERT_TRUE(window->LoadSessionPicture());
+    WriteAll(dat, damaged);
+    SetTimeRelativeTo(dat, path(QStringLiteral("pic.bmp")), 0);
+    EXPECT_EQ(window->LookUpSections(), SectionLookUp::Known) << damaged.constData();
+    EXPECT_EQ(Seeds(), (std::vector<QPoint>{{120, 130}})) << damaged.constData();
+    EXPECT_EQ(ReadAll(dat), fresh);
+  }
+  EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(LookUpTest, AFileWhoseTimeCannotBeReadSkipsThePictureWithoutEndingTheSession) {
+  UsePicture(QStringLiteral("pic.bmp"), PictureWithMarkers({{120, 130}}));
+  // A folder where the section file should be cannot be opened as a file.
+  ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("pic.bmp.dat")));
+  EXPECT_EQ(window->LookUpSections(), SectionLookUp::Skipped);
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text, QStringLiteral("Can't open the file"));
+  EXPECT_EQ(host.messages[0].icon, platform::MessageIcon::Exclamation);
+  EXPECT_EQ(host.messages[0].title, platform::AppTitle);
+  EXPECT_EQ(window->ExitRequested, 0);
+  EXPECT_FALSE(window->LabelExitLink->isVisible());
+}
+
+TEST_F(LookUpTest, ARefusedPictureEndsTheSessionWithItsMessage) {
+  UsePicture(QStringLiteral("blank.bmp"), PictureWithMarkers({}));
+  EXPECT_EQ(window->LookUpSections(), SectionLookUp::Refused);
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text,
+            QStringLiteral("The number of sections to color must be between 1 and 25. \n"
+                           "The number of sections found in blank.bmp to color is 0.\n"
+                           "Please check blank.bmp for accuracy"));
+  EXPECT_EQ(host.messages[0].icon, platform::MessageIcon::None);
+  EXPECT_EQ(window->ExitRequested, 1);
+  EXPECT_FALSE(window->LabelExitLink->isVisible());
+  EXPECT_FALSE(QFile::exists(path(QStringLiteral("blank.bmp.dat"))));
+  // The processing label stays above the picture behind the message.
+  EXPECT_TRUE(window->lab_processing->isVisible());
+  EXPECT_EQ(window->lab_processing->x(), 100);
+  EXPECT_EQ(window->lab_processing->y(), 100 - window->lab_processing->height() - 10);
+}
+
+TEST_F(LookUpTest, APictureOfTheWrongSizeIsRefusedWithItsSize) {
+  UsePicture(QStringLiteral("wide.bmp"), PictureWithMarkers({{200, 200}}, QSize(401, 400)));
+  EXPECT_EQ(window->LookUpSections(), SectionLookUp::Refused);
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_TRUE(host.messages[0].text.contains(QStringLiteral("The dimensions for wide.bmp  is 401 by 400.")));
+  EXPECT_EQ(GetPixel(window->PB1->image(), 200, 200), Black) << "no scan on a refused size";
+}
+
+TEST_F(LookUpTest, ASectionFileThatCannotBeWrittenIsToldOnceAndThePictureIsColouredAnyway) {
+  UsePicture(QStringLiteral("pic.bmp"), PictureWithMarkers({{120, 130}}));
+  // A folder holding a file where the section file goes cannot be replaced.
+  ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("pic.bmp.dat/inside")));
+  for (int pass = 0; pass < 2; ++pass) {
+    ASSERT_TRUE(window->LoadSessionPicture());
+    window->ValidatePicture();
+    EXPECT_TRUE(pictures::ValidationMessage.isEmpty());
+    EXPECT_EQ(Seeds(), (std::vector<QPoint>{{120, 130}}));
+    EXPECT_FALSE(window->lab_processing->isVisible());
+  }
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_TRUE(host.messages[0].text.contains(QStringLiteral("pic.bmp.dat")));
+  EXPECT_EQ(host.messages[0].icon, platform::MessageIcon::Exclamation);
+}
+
+TEST_F(LookUpTest, APictureThatCannotBeShownEndsTheSessionNamingTheFile) {
+  WriteAll(path(QStringLiteral("letter.jpg")), "Dear carer, this is no picture.");
+  ASSERT_TRUE(platform::MakeSurface(5000, 3).save(path(QStringLiteral("banner.png"))));
+  for (const QString& name : {QStringLiteral("letter.jpg"), QStringLiteral("banner.png")}) {
+    host.messages.clear();
+    window->ExitRequested = 0;
+    window->ShowExitLink();
+    pictures::PictureName = name;
+    EXPECT_FALSE(window->LoadSessionPicture());
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_TRUE(host.messages[0].text.startsWith(QStringLiteral("The picture file ") + name)) << name.toStdString();
+    EXPECT_EQ(window->ExitRequested, 1);
+    EXPECT_FALSE(window->LabelExitLink->isVisible());
+  }
+  EXPECT_TRUE(host.messages[0].text.contains(QStringLiteral("5000 by 3")));
+}
+
+TEST_F(LookUpTest, AShippedPictureFindsTheSectionsOfItsShippedFile) {
+  const QString name = QStringLiteral("apple.bmp");
+  ASSERT_TRUE(QFile::copy(ContentFolder() + name, path(name)));
+  UsePicture(name, QImage(path(name)));
+  EXPECT_EQ(window->LookUpSections(), SectionLookUp::Known);
+  const QByteArray written = ReadAll(path(name + QStringLiteral(".dat")));
+  EXPECT_EQ(written, ReadAll(ContentFolder() + name + QStringLiteral(".dat")));
+}

@@ -1,0 +1,232 @@
+// Picture boxes, the window's size and drawing surface, the exit link and
+// the mouse areas of the colouring window.
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTest>
+
+#include "session/session_state.h"
+#include "window_fixture.h"
+
+using namespace window_tests;
+using platform::GetPixel;
+using platform::PictureBox;
+
+namespace {
+
+QSize ScreenSize() { return QGuiApplication::primaryScreen()->geometry().size(); }
+
+}  // namespace
+
+// ---------------------------------------------------------------- picture boxes
+
+TEST(PictureBoxTest, TakesTheSizeOfALoadedPictureAndKeepsItsPixels) {
+  QTemporaryDir dir;
+  QImage img = platform::MakeSurface(400, 400);
+  platform::SetPixel(img, 10, 20, qRgb(1, 2, 3));
+  ASSERT_TRUE(img.save(dir.filePath(QStringLiteral("p.bmp"))));
+
+  PictureBox box;
+  box.SetSurfaceSize(1024, 768);
+  ASSERT_TRUE(box.LoadPicture(dir.filePath(QStringLiteral("p.bmp"))));
+  EXPECT_EQ(box.size(), QSize(400, 400));
+  EXPECT_EQ(box.image().size(), QSize(400, 400));
+  EXPECT_EQ(box.image().format(), QImage::Format_RGB32);
+  EXPECT_EQ(GetPixel(box.image(), 10, 20), qRgb(1, 2, 3));
+}
+
+TEST(PictureBoxTest, RefusesMissingUndecodableAndHugeFilesAndStaysAsItWas) {
+  QTemporaryDir dir;
+  const QString text = dir.filePath(QStringLiteral("notes.bmp"));
+  {
+    QFile f(text);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("this is not a picture\n");
+  }
+  // A long thin PNG: the header alone tells its size, so it is refused
+  // before its pixels are decoded.
+  const QString huge = dir.filePath(QStringLiteral("wide.png"));
+  ASSERT_TRUE(platform::MakeSurface(PictureBox::MaxPictureSide + 1, 2).save(huge));
+  // A PNG signature followed by rubbish: recognised, but not decodable.
+  const QString cut = dir.filePath(QStringLiteral("cut.png"));
+  {
+    QFile f(cut);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray("\x89PNG\r\n\x1a\n", 8) + QByteArray(300, 'x'));
+  }
+
+  PictureBox box;
+  box.SetSurfaceSize(30, 20);
+  QString problem;
+  EXPECT_FALSE(box.LoadPicture(dir.filePath(QStringLiteral("absent.jpg")), &problem));
+  EXPECT_TRUE(problem.contains(QStringLiteral("does not exist"))) << problem.toStdString();
+  EXPECT_FALSE(box.LoadPicture(text, &problem));
+  EXPECT_TRUE(problem.contains(QStringLiteral("not a picture"))) << problem.toStdString();
+  EXPECT_FALSE(box.LoadPicture(huge, &problem));
+  EXPECT_TRUE(problem.contains(QStringLiteral("4001 by 2"))) << problem.toStdString();
+  EXPECT_FALSE(box.LoadPicture(cut, &problem));
+  EXPECT_FALSE(problem.isEmpty());
+  EXPECT_EQ(box.surfaceSize(), QSize(30, 20));
+}
+
+TEST(PictureBoxTest, ResizingKeepsWhatFitsAndFillsNewAreaWithTheBackground) {
+  PictureBox box;
+  box.SetBackColor(Qt::black);
+  box.SetSurfaceSize(4, 4);
+  box.image().fill(Qt::white);
+  box.resize(6, 3);
+  EXPECT_EQ(box.image().size(), QSize(6, 3));
+  EXPECT_EQ(GetPixel(box.image(), 3, 2), qRgb(255, 255, 255));
+  EXPECT_EQ(GetPixel(box.image(), 5, 0), qRgb(0, 0, 0));
+
+  // A border frames the surface without changing it.
+  box.SetBorder(PictureBox::Border::FixedSingle);
+  EXPECT_EQ(box.size(), QSize(8, 5));
+  EXPECT_EQ(box.image().size(), QSize(6, 3));
+  box.SetBorder(PictureBox::Border::None);
+  EXPECT_EQ(box.size(), QSize(6, 3));
+  EXPECT_EQ(GetPixel(box.image(), 3, 2), qRgb(255, 255, 255));
+}
+
+// ---------------------------------------------------------------- window
+
+TEST_F(WindowTest, ControlsStartHiddenWithTheirCaptionsAndColours) {
+  for (QWidget* w : std::initializer_list<QWidget*>{
+           window->pbwork1, window->pbwork2, window->pbwork3, window->pb3, window->Slider1, window->Test,
+           window->done_calib, window->Slider_label_1, window->slider1_label_fast, window->slider1_label_slow,
+           window->lab_processing, window->LabelExitLink, window->but_print}) {
+    EXPECT_TRUE(w->isHidden()) << w->objectName().toStdString();
+  }
+  EXPECT_EQ(window->objectName(), QStringLiteral("mainform"));
+  EXPECT_EQ(window->lab_processing->text(), QStringLiteral("Processing New Picture, Please Wait ..."));
+  EXPECT_EQ(window->lab_pic_name->palette().color(QPalette::WindowText), QColor(192, 0, 0));
+  EXPECT_EQ(window->lab_processing->palette().color(QPalette::WindowText), QColor(255, 255, 128));
+  EXPECT_EQ(window->LabelExitLink->palette().color(QPalette::WindowText), QColor(255, 255, 0));
+  EXPECT_EQ(window->LabelExitLink->palette().color(QPalette::Window), QColor(0, 0, 192));
+  EXPECT_DOUBLE_EQ(window->LabelExitLink->font().pointSizeF(), 9.75);
+  EXPECT_EQ(window->but_print->text(), QStringLiteral("Print"));
+  EXPECT_EQ(window->Slider1->minimum(), 1);
+  EXPECT_EQ(window->Slider1->maximum(), 700000);
+  EXPECT_EQ(window->Slider1->pageStep(), 5);
+  EXPECT_EQ(window->Slider1->toolTip(), QStringLiteral("Left is Faster - Right is Slower"));
+  // The space bar is the main switch: no button may take the keyboard focus.
+  EXPECT_EQ(window->but_print->focusPolicy(), Qt::NoFocus);
+  EXPECT_EQ(window->done_calib->focusPolicy(), Qt::NoFocus);
+}
+
+TEST_F(WindowTest, InitPictureboxesCoversTheScreenAndAPictureThenSetsPB1Size) {
+  window->init_pictureboxes();
+  const QSize screen = ScreenSize();
+  EXPECT_EQ(pictures::ScreenWidthPx, screen.width());
+  EXPECT_EQ(pictures::ScreenHeightPx, screen.height());
+  EXPECT_EQ(window->size(), screen);
+  EXPECT_EQ(window->PB1->size(), screen);
+  EXPECT_EQ(window->pb3->size(), screen);
+  EXPECT_EQ(window->background().size(), screen);
+
+  const QString file = path(QStringLiteral("square.jpg"));
+  ASSERT_TRUE(platform::MakeSurface(400, 400).save(file));
+  ASSERT_TRUE(window->PB1->LoadPicture(file));
+  EXPECT_EQ(window->PB1->size(), QSize(400, 400));
+}
+
+TEST_F(WindowTest, BackgroundTakesTheFrameAndIsPaintedBlackAgain) {
+  window->init_pictureboxes();
+  window->DrawRectangleOutline(QRect(QPoint(90, 40), QPoint(510, 460)), QColor(181, 1, 91));
+  EXPECT_EQ(GetPixel(window->background(), 90, 40), qRgb(181, 1, 91));
+  EXPECT_EQ(GetPixel(window->background(), 510, 300), qRgb(181, 1, 91));
+  EXPECT_EQ(GetPixel(window->background(), 300, 300), qRgb(0, 0, 0));
+  window->FillBlack();
+  EXPECT_EQ(GetPixel(window->background(), 90, 40), qRgb(0, 0, 0));
+}
+
+TEST_F(WindowTest, ExitLinkSitsInTheTopRightCornerWithItsTwoLines) {
+  window->init_pictureboxes();
+  window->show();
+  window->ShowExitLink();
+  const int labelWidth = window->LabelExitLink->width();
+  EXPECT_GT(labelWidth, 20);
+  EXPECT_EQ(window->LabelExitLink->x(), ScreenSize().width() - labelWidth - 2);
+  EXPECT_EQ(window->LabelExitLink->y(), 0);
+  EXPECT_EQ(window->LabelExitLink->text(), QStringLiteral("Double-tap here \nfor main menu"));
+  EXPECT_TRUE(window->LabelExitLink->isVisible());
+  window->HideExitLink();
+  EXPECT_FALSE(window->LabelExitLink->isVisible());
+}
+
+// ---------------------------------------------------------------- mouse areas
+
+TEST_F(WindowTest, ExitLinkNeedsADoubleClickAndIsNeverASwitchPress) {
+  settings::SettingsRecord.InputDevice = 6;
+  window->init_pictureboxes();
+  window->show();
+  window->ShowExitLink();
+
+  QTest::mouseClick(window->LabelExitLink, Qt::LeftButton);
+  EXPECT_EQ(window->ExitRequested, 0);
+  EXPECT_EQ(input::SwitchPressed, 0);
+
+  QTest::mouseDClick(window->LabelExitLink, Qt::LeftButton);
+  EXPECT_EQ(window->ExitRequested, 1);
+  EXPECT_EQ(input::SwitchPressed, 0);
+}
+
+TEST_F(WindowTest, APressIsASwitchOnlyWithTheMouseDeviceAndCountsOnceUntilReleased) {
+  window->init_pictureboxes();
+  window->PB1->SetPicture(platform::MakeSurface(400, 400));
+  window->PB1->move(100, 100);
+  window->PB1->show();
+  window->show();
+
+  settings::SettingsRecord.InputDevice = 6;
+  QTest::mousePress(window->PB1, Qt::LeftButton);
+  EXPECT_EQ(input::SwitchPressed, 1);
+  EXPECT_EQ(input::MouseReleased, input::False);
+  // Held: the loop clears the flag; another press before a release is ignored.
+  input::SwitchPressed = 0;
+  QTest::mousePress(window.get(), Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_EQ(input::SwitchPressed, 0);
+  QTest::mouseRelease(window.get(), Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_EQ(input::MouseReleased, input::True);
+  QTest::mouseClick(window.get(), Qt::RightButton, {}, QPoint(5, 5));  // the background counts too
+  EXPECT_EQ(input::SwitchPressed, 1);
+
+  // With a switch adapter a click only clears the flag.
+  settings::SettingsRecord.InputDevice = 1;
+  input::SwitchPressed = 1;
+  QTest::mouseClick(window->PB1, Qt::LeftButton);
+  EXPECT_EQ(input::SwitchPressed, 0);
+  EXPECT_EQ(input::MouseReleased, input::True);
+}
+
+TEST_F(WindowTest, ATubeClickNamesTheTubeWithAnyButtonEvenWhileAnotherIsHeld) {
+  settings::SettingsRecord.InputDevice = 6;
+  window->init_pictureboxes();
+  for (int i = 1; i <= 4; ++i) {
+    window->pb_tube[i]->SetSurfaceSize(150, 44);
+    window->pb_tube[i]->move(600, 60 * i);
+    window->pb_tube[i]->show();
+  }
+  window->show();
+
+  QTest::mouseClick(window->pb_tube[3], Qt::RightButton);
+  EXPECT_EQ(input::ClickedTubeIndex, 3);
+  EXPECT_EQ(input::SwitchPressed, 1);
+
+  QTest::mousePress(window->PB1, Qt::LeftButton);  // held
+  input::SwitchPressed = 0;
+  QTest::mousePress(window->pb_tube[4], Qt::LeftButton);
+  EXPECT_EQ(input::ClickedTubeIndex, 4);
+  EXPECT_EQ(input::SwitchPressed, 0);
+
+  // Boxes that are no mouse area do nothing.
+  input::ClickedTubeIndex = 0;
+  input::MouseReleased = input::True;
+  window->pb_target->SetSurfaceSize(20, 20);
+  window->pb_target->move(10, 10);
+  window->pb_target->show();
+  QTest::mouseClick(window->pb_target, Qt::LeftButton);
+  EXPECT_EQ(input::SwitchPressed, 0);
+  EXPECT_EQ(input::MouseReleased, input::True);
+}
