@@ -91,28 +91,18 @@ TEST(PictureBoxTest, ResizingKeepsWhatFitsAndFillsNewAreaWithTheBackground) {
 
 // ---------------------------------------------------------------- window
 
-TEST_F(WindowTest, ControlsStartHiddenWithTheirCaptionsAndColours) {
+TEST_F(WindowTest, WorkSurfacesAndOccasionalControlsStartHiddenAndNoButtonTakesTheKeys) {
   for (QWidget* w : std::initializer_list<QWidget*>{
            window->pbwork1, window->pbwork2, window->pbwork3, window->pb3, window->Slider1, window->Test,
            window->done_calib, window->Slider_label_1, window->slider1_label_fast, window->slider1_label_slow,
            window->lab_processing, window->LabelExitLink, window->but_print}) {
     EXPECT_TRUE(w->isHidden()) << w->objectName().toStdString();
   }
-  EXPECT_EQ(window->objectName(), QStringLiteral("mainform"));
-  EXPECT_EQ(window->lab_processing->text(), QStringLiteral("Processing New Picture, Please Wait ..."));
-  EXPECT_EQ(window->lab_pic_name->palette().color(QPalette::WindowText), QColor(192, 0, 0));
-  EXPECT_EQ(window->lab_processing->palette().color(QPalette::WindowText), QColor(255, 255, 128));
-  EXPECT_EQ(window->LabelExitLink->palette().color(QPalette::WindowText), QColor(255, 255, 0));
-  EXPECT_EQ(window->LabelExitLink->palette().color(QPalette::Window), QColor(0, 0, 192));
-  EXPECT_DOUBLE_EQ(window->LabelExitLink->font().pointSizeF(), 9.75);
-  EXPECT_EQ(window->but_print->text(), QStringLiteral("Print"));
-  EXPECT_EQ(window->Slider1->minimum(), 1);
-  EXPECT_EQ(window->Slider1->maximum(), 700000);
-  EXPECT_EQ(window->Slider1->pageStep(), 5);
-  EXPECT_EQ(window->Slider1->toolTip(), QStringLiteral("Left is Faster - Right is Slower"));
-  // The space bar is the main switch: no button may take the keyboard focus.
-  EXPECT_EQ(window->but_print->focusPolicy(), Qt::NoFocus);
-  EXPECT_EQ(window->done_calib->focusPolicy(), Qt::NoFocus);
+  // The space bar is the main switch: it must never press a button.
+  for (QWidget* w : std::initializer_list<QWidget*>{window->but_print, window->Test, window->done_calib,
+                                                    window->Slider1}) {
+    EXPECT_EQ(w->focusPolicy(), Qt::NoFocus) << w->objectName().toStdString();
+  }
 }
 
 TEST_F(WindowTest, InitPictureboxesCoversTheScreenAndAPictureThenSetsPB1Size) {
