@@ -1,0 +1,80 @@
+#pragma once
+// The real main window loaded from a temporary program folder, with the
+// scripted host installed and the shared state reset.
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "menu/banner.h"
+#include "menu/statistics.h"
+#include "pictures/session_tables.h"
+#include "platform/port_io.h"
+#include "settings/settings_file.h"
+#include "support/scripted_host.h"
+
+class MenuTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir.isValid());
+    for (const char* name : {"aobj_se1.cfg", "aobj_se2.cfg", "aobj_logo.jpg", "stop.wav", "aobj_opn.wav"}) {
+      ASSERT_TRUE(QFile::copy(QStringLiteral(BRUSHWELL_DIR "/") + QString::fromLatin1(name),
+                              dir.filePath(QString::fromLatin1(name))))
+          << name;
+    }
+    QFont font = QApplication::font();
+    if (font.pointSizeF() < 11) font.setPointSizeF(11);
+    QApplication::setFont(font);
+    settings::SettingsRecord = settings::DefaultSettings();
+    pictures::ColorPickList.fill(0);
+    pictures::CalibrationRequested = 0;
+    menu::SessionStartTime = 0;
+    menu::SessionElapsedSeconds = 0;
+    menu::PicturesCompleted = 0;
+    menu::SegmentsColored = 0;
+    menu::ReturnFromCalibration = 0;
+    platform::installSerialBackend(nullptr);
+  }
+
+  void TearDown() override {
+    banner.reset();
+    QDir::setCurrent(QDir::tempPath());
+  }
+
+  // A record as a carer might have left it: every list described.
+  static settings::SettingsData describedRecord() {
+    settings::SettingsData record = settings::DefaultSettings();
+    for (int n = 1; n <= 15; ++n) record.PictureListDescription[n] = QStringLiteral("List %1").arg(n);
+    return record;
+  }
+
+  // Writes `record` as the settings file, loads the main window and
+  // activates it for the first time.
+  void load(const settings::SettingsData& record) {
+    ASSERT_TRUE(settings::WriteSettingsFile(dir.path(), record).isEmpty());
+    banner = std::make_unique<menu::Banner>();
+    banner->Load(folder());
+    banner->ShowAndActivate();
+    host.messages.clear();
+    host.sounds.clear();
+  }
+
+  QString folder() const { return dir.path() + QLatin1Char('/'); }
+  QByteArray savedFile() const {
+    QFile file(dir.filePath(QStringLiteral("aobj_se1.cfg")));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }
+  QStringList messageTexts() const {
+    QStringList out;
+    for (const auto& m : host.messages) out << m.text;
+    return out;
+  }
+  bool menuShown() const { return banner->settings_frame->isVisible() && banner->banimage->isVisible(); }
+
+  QTemporaryDir dir;
+  testing_support::ScriptedHost host;
+  std::unique_ptr<menu::Banner> banner;
+};

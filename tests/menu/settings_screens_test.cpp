@@ -1,0 +1,267 @@
+// The settings screens on the real main window: the record shown on every
+// control after loading, and what each "Main Menu" button stores.
+
+#include <QTest>
+
+#include "menu_fixture.h"
+#include "platform/port_io.h"
+
+namespace {
+constexpr int kComModemControl[5] = {0, 0x3FC, 0x2FC, 0x1FC, 0x0FC};
+}
+
+TEST_F(MenuTest, LoadShowsTheRecordOnEveryControl) {
+  settings::SettingsData record = describedRecord();
+  record.InputDevice = 3;
+  record.SoundOption = 0;
+  record.ColoringStyle = 4;
+  record.ScanSeconds = 7;
+  record.FeedbackOption = 3;
+  record.ScanType = 2;
+  record.ScanSpeed = 13;
+  record.PrintOption = 2;
+  record.PointerType = 3;
+  record.ColorEnabled = {0, 1, 0, 1, 0, 0, 0, 0, 0, 0, 1};
+  record.ActivePictureList = 7;
+  record.RandomTubes = 1;
+  record.RandomTubeCount = 6;
+  pictures::ColorPickList.fill(9);
+  load(record);
+
+  // The stored device is powered while loading and its option is checked.
+  EXPECT_EQ(platform::agInp(kComModemControl[3]), 2);
+  EXPECT_EQ(platform::agInp(kComModemControl[2]), 0);
+  EXPECT_TRUE(banner->device_frame->Option3->isChecked());
+
+  EXPECT_TRUE(banner->auditory_frame->sound_option[3]->isChecked());  // 0 shows as "No Sound"
+  EXPECT_TRUE(banner->frame_coloring_option->coloring_style[4]->isChecked());
+  EXPECT_EQ(banner->frame_scan->Seconds_Slider->value(), 7);
+  EXPECT_TRUE(banner->auditory_frame->rad_feedback[3]->isChecked());
+  EXPECT_TRUE(banner->frame_scan->rad_scan_type[2]->isChecked());
+  EXPECT_EQ(banner->frame_scan->scan_slider->value(), 13);
+  EXPECT_TRUE(banner->auditory_frame->print_option[2]->isChecked());
+  EXPECT_TRUE(banner->frame_coloring_option->rad_pointer_type[3]->isChecked());
+  for (int c = 1; c <= 10; ++c)
+    EXPECT_EQ(banner->frame_coloring_option->check_color[c]->isChecked(), c == 1 || c == 3 || c == 10) << c;
+  // The enabled colours in ascending order; later elements untouched.
+  EXPECT_EQ(pictures::ColorPickList[1], 1);
+  EXPECT_EQ(pictures::ColorPickList[2], 3);
+  EXPECT_EQ(pictures::ColorPickList[3], 10);
+  EXPECT_EQ(pictures::ColorPickList[4], 9);
+  EXPECT_TRUE(banner->frame_MySongs->rad_active_list[7]->isChecked());
+  EXPECT_TRUE(banner->frame_coloring_option->chk_random_tubes->isChecked());
+  EXPECT_EQ(banner->frame_coloring_option->slider_num_random_tubes->value(), 6);
+}
+
+TEST_F(MenuTest, ScanScreenStoresTheTypeAndBothSliders) {
+  load(describedRecord());
+  banner->but2_duration->click();
+  EXPECT_FALSE(menuShown());
+  ASSERT_TRUE(banner->frame_scan->isVisible());
+  banner->frame_scan->rad_scan_type[4]->click();
+  banner->frame_scan->Seconds_Slider->setValue(20);
+  banner->frame_scan->scan_slider->setValue(20);
+  banner->frame_scan->but_scan_frame_done->click();
+  EXPECT_FALSE(banner->frame_scan->isVisible());
+  EXPECT_TRUE(menuShown());
+  EXPECT_EQ(settings::SettingsRecord.ScanType, 4);
+  EXPECT_EQ(settings::SettingsRecord.ScanSeconds, 20);
+  EXPECT_EQ(settings::SettingsRecord.ScanSpeed, 20);
+  // Reopened, the screen shows what was left on it; nothing is saved yet.
+  banner->but2_duration->click();
+  EXPECT_TRUE(banner->frame_scan->rad_scan_type[4]->isChecked());
+}
+
+TEST_F(MenuTest, ColoringOptionsRefuseFewerThanTwoOwnColorsAfterAPartialStore) {
+  settings::SettingsData record = describedRecord();
+  record.PointerType = 1;
+  record.RandomTubeCount = 3;
+  load(record);
+  auto* screen = banner->frame_coloring_option;
+  banner->but_direc->click();
+  ASSERT_TRUE(screen->isVisible());
+  for (int c = 1; c <= 10; ++c) screen->check_color[c]->setChecked(c == 4);
+  screen->coloring_style[5]->click();
+  screen->rad_pointer_type[2]->click();
+  screen->slider_num_random_tubes->setValue(8);
+  screen->anim_direc_done->click();
+
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text, QStringLiteral("At least 2 colors must be selected"));
+  EXPECT_EQ(host.messages[0].icon, platform::MessageIcon::None);
+  EXPECT_EQ(host.messages[0].title, platform::AppTitle);
+  EXPECT_TRUE(screen->isVisible());
+  EXPECT_FALSE(menuShown());
+  // Stored before the refusal: random flag, style, colours.
+  EXPECT_EQ(settings::SettingsRecord.RandomTubes, 0);
+  EXPECT_EQ(settings::SettingsRecord.ColoringStyle, 5);
+  for (int c = 1; c <= 10; ++c) EXPECT_EQ(settings::SettingsRecord.ColorEnabled[c], c == 4 ? 1 : 0) << c;
+  EXPECT_EQ(pictures::ColorPickList[1], 4);
+  // Not stored: tube count and pointer.
+  EXPECT_EQ(settings::SettingsRecord.RandomTubeCount, 3);
+  EXPECT_EQ(settings::SettingsRecord.PointerType, 1);
+
+  // Blue, Red and Tan are enough.
+  screen->check_color[1]->setChecked(true);
+  screen->check_color[10]->setChecked(true);
+  screen->anim_direc_done->click();
+  EXPECT_EQ(host.messages.size(), 1u);
+  EXPECT_TRUE(menuShown());
+  EXPECT_EQ(pictures::ColorPickList[1], 1);
+  EXPECT_EQ(pictures::ColorPickList[2], 4);
+  EXPECT_EQ(pictures::ColorPickList[3], 10);
+  EXPECT_EQ(settings::SettingsRecord.RandomTubeCount, 8);
+  EXPECT_EQ(settings::SettingsRecord.PointerType, 2);
+}
+
+TEST_F(MenuTest, RandomColorsNeedNoOwnColors) {
+  load(describedRecord());
+  auto* screen = banner->frame_coloring_option;
+  banner->but_direc->click();
+  for (int c = 1; c <= 10; ++c) screen->check_color[c]->setChecked(false);
+  screen->chk_random_tubes->setChecked(true);
+  screen->slider_num_random_tubes->setValue(10);
+  screen->anim_direc_done->click();
+  EXPECT_TRUE(host.messages.empty());
+  EXPECT_TRUE(menuShown());
+  EXPECT_EQ(settings::SettingsRecord.RandomTubes, 1);
+  EXPECT_EQ(settings::SettingsRecord.RandomTubeCount, 10);
+  for (int c = 1; c <= 10; ++c) EXPECT_EQ(settings::SettingsRecord.ColorEnabled[c], 0);
+}
+
+TEST_F(MenuTest, AuditoryScreenStoresAndAlwaysClearsTheReminder) {
+  settings::SettingsData record = describedRecord();
+  record.SoundOption = 0;
+  record.PressReminderSeconds = 5;
+  load(record);
+  banner->but2_auditory->click();
+  ASSERT_TRUE(banner->auditory_frame->isVisible());
+  banner->auditory_frame->auditory_button->click();
+  EXPECT_TRUE(menuShown());
+  EXPECT_EQ(settings::SettingsRecord.SoundOption, 3);
+  EXPECT_EQ(settings::SettingsRecord.PressReminderSeconds, 0);
+
+  banner->but2_auditory->click();
+  banner->auditory_frame->sound_option[2]->click();
+  banner->auditory_frame->rad_feedback[3]->click();
+  banner->auditory_frame->print_option[2]->click();
+  banner->auditory_frame->auditory_button->click();
+  EXPECT_EQ(settings::SettingsRecord.SoundOption, 2);
+  EXPECT_EQ(settings::SettingsRecord.FeedbackOption, 3);
+  EXPECT_EQ(settings::SettingsRecord.PrintOption, 2);
+}
+
+TEST_F(MenuTest, DeviceScreenPowersAndStoresTheChosenDeviceOnlyWhenLeft) {
+  load(describedRecord());  // device 6: no port
+  auto* screen = banner->device_frame;
+  banner->but2_input_device->click();
+  ASSERT_TRUE(screen->isVisible());
+  EXPECT_TRUE(screen->device_description[2]->isVisible());
+  EXPECT_FALSE(screen->device_description[2]->text().isEmpty());
+
+  screen->Option2->click();
+  EXPECT_EQ(settings::SettingsRecord.InputDevice, 6);
+  EXPECT_EQ(platform::agInp(kComModemControl[2]), 0);
+  screen->device_button_done->click();
+  EXPECT_TRUE(menuShown());
+  EXPECT_EQ(settings::SettingsRecord.InputDevice, 2);
+  EXPECT_EQ(platform::agInp(kComModemControl[2]), 2);
+  EXPECT_TRUE(screen->Option2->isChecked());
+
+  // Keys and mouse touch no port.
+  banner->but2_input_device->click();
+  screen->Option6->click();
+  const long long portAccesses = platform::PortAccessCount();
+  screen->device_button_done->click();
+  EXPECT_EQ(platform::PortAccessCount(), portAccesses);
+  EXPECT_EQ(settings::SettingsRecord.InputDevice, 6);
+}
+
+TEST_F(MenuTest, SelectInputDeviceOutsideTheRangeChecksNone) {
+  load(describedRecord());
+  auto* screen = banner->device_frame;
+  screen->SelectInputDevice(9);
+  EXPECT_EQ(settings::SettingsRecord.InputDevice, 9);
+  EXPECT_EQ(screen->device_group->checkedButton(), nullptr);
+  // The options still exclude each other afterwards.
+  screen->SelectInputDevice(4);
+  screen->Option5->click();
+  EXPECT_FALSE(screen->Option4->isChecked());
+  EXPECT_EQ(screen->CheckedDevice(), 5);
+}
+
+TEST_F(MenuTest, PictureListsRefuseAnActiveListWithoutDescriptionAfterStoringEverything) {
+  settings::SettingsData record = describedRecord();
+  record.PictureListDescription[7].clear();
+  record.PictureListDescription[3] = QStringLiteral("Farm, zoo, and pets");
+  load(record);
+  auto* screen = banner->frame_MySongs;
+  settings::SettingsRecord.PictureListDescription[2] = QStringLiteral("Changed since loading");
+  banner->but_MySongs->click();
+  ASSERT_TRUE(screen->isVisible());
+  // Opening the screen copies the descriptions of the record.
+  EXPECT_EQ(screen->inpbox_list_desc[2]->text(), QStringLiteral("Changed since loading"));
+  EXPECT_EQ(screen->inpbox_list_desc[3]->text(), QStringLiteral("Farm, zoo, and pets"));
+
+  screen->inpbox_list_desc[1]->clear();  // not active: accepted
+  screen->inpbox_list_desc[5]->setText(QStringLiteral("  "));
+  screen->rad_active_list[7]->click();
+  screen->but_mysong_done->click();
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text, QStringLiteral("Enter a description for Picture List Number 7"));
+  EXPECT_EQ(host.messages[0].icon, platform::MessageIcon::None);
+  EXPECT_TRUE(screen->isVisible());
+  EXPECT_FALSE(menuShown());
+  EXPECT_EQ(settings::SettingsRecord.ActivePictureList, 7);
+  EXPECT_EQ(settings::SettingsRecord.PictureListDescription[1], QString());
+  EXPECT_EQ(settings::SettingsRecord.PictureListDescription[5], QStringLiteral("  "));
+
+  screen->inpbox_list_desc[7]->setText(QStringLiteral("Seasons"));
+  screen->but_mysong_done->click();
+  EXPECT_EQ(host.messages.size(), 1u);
+  EXPECT_TRUE(menuShown());
+  EXPECT_EQ(settings::SettingsRecord.PictureListDescription[7], QStringLiteral("Seasons"));
+}
+
+TEST_F(MenuTest, EditorsAreStartedOnFullPathsAndTheirAbsenceIsExplained) {
+  load(describedRecord());
+  banner->but2_users_guide->click();
+  banner->but_MySongs->click();
+  banner->frame_MySongs->but_pic_list[12]->click();
+  banner->frame_MySongs->but_pic_list[1]->click();
+  EXPECT_EQ(host.editorStarts, QStringList({folder() + QStringLiteral("aobj_gid.txt"),
+                                            folder() + QStringLiteral("pictures_12.pcf"),
+                                            folder() + QStringLiteral("pictures_1.pcf")}));
+  EXPECT_TRUE(host.messages.empty());
+
+  host.editorName.clear();
+  banner->frame_MySongs->but_pic_list[4]->click();
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_TRUE(host.messages[0].text.contains(folder() + QStringLiteral("pictures_4.pcf")));
+  EXPECT_TRUE(host.messages[0].text.contains(QStringLiteral("gedit")));
+}
+
+TEST_F(MenuTest, ExitSavesTheStoredValuesBeforeTheCreditsShow) {
+  load(describedRecord());
+  banner->but2_duration->click();
+  banner->frame_scan->Seconds_Slider->setValue(17);
+  banner->frame_scan->but_scan_frame_done->click();
+  EXPECT_NE(savedFile(), settings::SettingsFileImage(settings::SettingsRecord));
+
+  // What the file holds at the moment the credits window appears.
+  struct ShowWatcher : QObject {
+    std::function<void()> onShow;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+      if (event->type() == QEvent::Show && watched->inherits("app::CreditsWindow") && onShow) onShow();
+      return false;
+    }
+  } watcher;
+  QByteArray atCredits;
+  watcher.onShow = [&] { atCredits = savedFile(); };
+  qApp->installEventFilter(&watcher);
+  banner->but2_quit->click();
+  qApp->removeEventFilter(&watcher);
+  EXPECT_EQ(atCredits, settings::SettingsFileImage(settings::SettingsRecord));
+  EXPECT_EQ(settings::SettingsRecord.ScanSeconds, 17);
+  EXPECT_FALSE(banner->isVisible());
+}
