@@ -1,14 +1,80 @@
-// The colouring session of one activation of the colouring window.
+// The colouring session of one activation of the colouring window: the
+// pictures of the active list, one after another from CurrentPictureIndex,
+// with a switch press between them, until the user leaves.
 
+#include <QSet>
+
+#include "input/input_flags.h"
+#include "input/poll.h"
+#include "media/sound.h"
 #include "pictures/mainform.h"
+#include "pictures/picture_list.h"
+#include "pictures/session_tables.h"
 #include "platform/host.h"
+#include "session/color_picture.h"
+#include "settings/settings_record.h"
 
 namespace pictures {
 
+namespace {
+
+// Lists longer than the program can hold, told to the carer once per run.
+void TellListTooLong(int listNumber, const PictureList& list) {
+  static QSet<int> told;
+  if (told.contains(listNumber)) return;
+  told.insert(listNumber);
+  platform::message(QStringLiteral("Picture List number %1 names %2 pictures; only the first %3 are used.")
+                        .arg(listNumber)
+                        .arg(list.namesFound)
+                        .arg(MaxPictures),
+                    platform::MessageIcon::Exclamation);
+}
+
+}  // namespace
+
 void Mainform::RunColoringSession() {
-  platform::message(QStringLiteral("Colouring sessions cannot be started in this version of the program yet.\n"
-                                   "The main menu is shown again."));
-  HandBack();
+  settings::SettingsData& s = settings::SettingsRecord;
+  const int listNumber = s.ActivePictureList;
+  const PictureList list = ReadPictureList(listNumber, MaxPictures);
+  if (list.truncated()) TellListTooLong(listNumber, list);
+  const auto pictureCount = static_cast<int16_t>(list.names.size());
+  if (pictureCount == 0) {
+    platform::message(QStringLiteral("Picture List number %1 is empty").arg(listNumber));
+    HandBack();
+    return;
+  }
+  if (s.CurrentPictureIndex > pictureCount || s.CurrentPictureIndex < 1) s.CurrentPictureIndex = 1;
+
+  for (;;) {
+    FillBlack();
+    PictureName = list.names[s.CurrentPictureIndex - 1];
+    session::ColorPicture(*this);
+    // The position moves on even when the picture was left unfinished.
+    s.CurrentPictureIndex = static_cast<int16_t>(s.CurrentPictureIndex + 1);
+    if (s.CurrentPictureIndex > pictureCount) s.CurrentPictureIndex = 1;
+    platform::DoEvents();
+    if (unloadRequested_) ExitRequested = 1;
+    if (ExitRequested == 1) break;
+    if (input::SkipPicturePressed == 1) {
+      input::SkipPicturePressed = 0;
+      continue;
+    }
+    // The finished picture stays until the switch is pressed.
+    ExitRequested = 0;
+    input::SwitchPressed = 0;
+    while (input::SwitchPressed == 0) {
+      input::ClearAndPollInputs(ExitRequested);
+      platform::DoEvents();
+      if (unloadRequested_) ExitRequested = 1;
+      if (ExitRequested == 1) break;
+    }
+    if (ExitRequested == 1) break;
+  }
+
+  ExitRequested = 0;
+  media::play_wave(QStringLiteral("stop"), QStringLiteral("DONT_LOOP"));
+  // The Escape key hands back by itself; the main menu is shown only once.
+  if (!unloadRequested_ && isVisible()) HandBack();
 }
 
 }  // namespace pictures

@@ -1,0 +1,82 @@
+#pragma once
+// The values of one ColorPicture call and the steps it is made of. Only the
+// session's own files include this header.
+
+#include <QString>
+#include <array>
+#include <cstdint>
+
+#include "platform/raster.h"
+
+namespace pictures {
+class Mainform;
+}
+namespace platform {
+class PictureBox;
+}
+
+namespace session {
+
+struct PictureRun {
+  explicit PictureRun(pictures::Mainform& window) : w(window) {}
+  pictures::Mainform& w;
+
+  int16_t TubeCount = 0;                  // 2..10
+  std::array<QString, 11> VoiceName;      // [1..10]
+  std::array<QString, 10> ComplimentName;  // [1..9]
+  int16_t ComplimentCount = 9;
+  std::array<int16_t, 11> StripeOffset{};  // [1..10]
+  int16_t TubeSpacing = 0;
+
+  int16_t ScanTube = 0;    // the tube in play
+  int16_t TubeHome = 0;    // its Left before it slid out
+  int16_t FirstCycle = 0;
+  int16_t TubeChosen = 0;
+};
+
+// How the choice of a tube ended.
+enum class Choice {
+  Chosen,   // ScanTube is in the Scan Position and paints the section
+  Cleared,  // the last section was cleared: restart at CurrentSection
+  Left,     // the user skipped the picture or asked to leave
+};
+
+// ---------------------------------------------------------------- stages
+// Each returns false when the picture is left; ColorPicture then hides the
+// exit link and returns.
+bool SetUpPicture(PictureRun& run);
+bool RunSectionLoop(PictureRun& run);
+bool PaintSection(PictureRun& run);
+bool FinishPicture(PictureRun& run);
+
+// The scan of the tubes for the current section, by ScanType.
+Choice ChooseTube(PictureRun& run);
+// Clears the last coloured section (or section 1 itself) and slides a tube
+// that is out back home. Returns Cleared, or Left when the user left while
+// the tube went back.
+Choice ClearLastSection(PictureRun& run, bool tubeOut);
+
+// ---------------------------------------------------------------- helpers
+// True when the user asked to leave the session. A window that is being
+// discarded counts as such a request (ExitRequested is then set).
+bool ExitWanted(pictures::Mainform& w);
+// ExitWanted, or the skip key.
+bool LeaveWanted(pictures::Mainform& w);
+// The rest of one animation step: killtime(delay), let events run once, and
+// true unless the user wants to leave (exit first, then skip).
+bool FinishStep(pictures::Mainform& w, double delay);
+// Slides tube t one pixel at a time to the Scan Position (left edge on the
+// picture's right edge) or back to TubeHome. False when left.
+bool SlideTubeOut(PictureRun& run, int t);
+bool SlideTubeHome(PictureRun& run, int t);
+
+// The fill style last set on the picture (clearing paints white with it).
+platform::BrushStyle PictureFillStyle(pictures::Mainform& w);
+void SetPictureFillStyle(pictures::Mainform& w, platform::BrushStyle style);
+
+// Rounds to the nearest integer, halves to even.
+int RoundHalfEven(double value);
+// Adds one to a statistics counter; it stops at the 16-bit maximum.
+void CountUp(int16_t& counter);
+
+}  // namespace session

@@ -1,0 +1,71 @@
+// The loop over the sections: the pointer marks the section, a tube is
+// chosen, the section is painted; the clear key undoes the last section.
+
+#include <algorithm>
+
+#include "input/input_flags.h"
+#include "pictures/mainform.h"
+#include "pictures/session_tables.h"
+#include "platform/raster.h"
+#include "session/picture_run.h"
+#include "session/session_state.h"
+#include "settings/settings_record.h"
+
+namespace session {
+
+namespace {
+
+using pictures::CurrentSection;
+using pictures::SectionSeedX;
+using pictures::SectionSeedY;
+
+// The pointer stands on the seed, centred on it; the part of the picture
+// under it is kept in pbwork3.
+void DrawSectionPointer(pictures::Mainform& w) {
+  const int s = CurrentSection;
+  const QImage& pointer = w.pbwork1->image();
+  const QImage& mask = w.pbwork2->image();
+  PointerLeft = static_cast<int16_t>(std::max(1, RoundHalfEven(SectionSeedX[s] - pointer.width() / 2.0)));
+  PointerTop = static_cast<int16_t>(RoundHalfEven(SectionSeedY[s] - static_cast<double>(mask.height())));
+  QImage saved;
+  platform::DrawPointer(w.PB1->image(), pointer, mask, saved, PointerLeft, PointerTop);
+  w.pbwork3->SetPicture(saved);
+  w.PB1->Refresh();
+  w.Refresh();
+}
+
+}  // namespace
+
+bool RunSectionLoop(PictureRun& run) {
+  const int last = std::min<int>(pictures::SectionCount, pictures::MaxSections);
+  CurrentSection = 1;
+  while (CurrentSection <= last) {
+    DrawSectionPointer(run.w);
+    switch (ChooseTube(run)) {
+      case Choice::Left: return false;
+      case Choice::Cleared: continue;  // CurrentSection was lowered
+      case Choice::Chosen: break;
+    }
+    if (!PaintSection(run)) return false;
+    ++CurrentSection;
+  }
+  return true;
+}
+
+Choice ClearLastSection(PictureRun& run, bool tubeOut) {
+  pictures::Mainform& w = run.w;
+  QImage& picture = w.PB1->image();
+  platform::ErasePointer(picture, w.pbwork3->image(), PointerLeft, PointerTop, w.pbwork1->image().width(),
+                         w.pbwork1->image().height());
+  CurrentSection = static_cast<int16_t>(std::max(1, CurrentSection - 1));
+  // White in the fill style the last painting left on the picture, so a
+  // hatched section is undone by the same hatch.
+  platform::FloodFill(picture, SectionSeedX[CurrentSection], SectionSeedY[CurrentSection], qRgb(0, 0, 0),
+                      platform::Brush{qRgb(255, 255, 255), PictureFillStyle(w)});
+  w.PB1->Refresh();
+  if (tubeOut && !SlideTubeHome(run, run.ScanTube)) return Choice::Left;
+  input::ClearLastPressed = 0;
+  return Choice::Cleared;
+}
+
+}  // namespace session
