@@ -4,6 +4,7 @@
 
 #include "app/startup.h"
 #include "menu/banner.h"
+#include "pictures/mainform.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -13,6 +14,8 @@ int main(int argc, char** argv) {
   QApplication::setFont(font);
 
   menu::Banner banner;
+  banner.ShowColoringWindow = [] { pictures::ShowMainform(); };
+  banner.UnloadColoringWindow = [] { pictures::UnloadMainform(); };
   banner.Load(app::ProgramFolder());
   banner.ShowAndActivate();
   return QApplication::exec();

@@ -7,6 +7,8 @@
 #include <QScreen>
 
 #include "input/input_flags.h"
+#include "input/keys.h"
+#include "media/sound.h"
 #include "menu/banner.h"
 #include "pictures/session_tables.h"
 #include "platform/host.h"
@@ -17,8 +19,6 @@ namespace pictures {
 double TestDelay = 0;
 int16_t CalibrationFinished = 0;
 std::function<void()> ShowMainMenuHook;
-KeyHandler KeyDownHandler;
-KeyHandler KeyUpHandler;
 
 namespace {
 
@@ -225,14 +225,20 @@ void Mainform::mouseReleaseEvent(QMouseEvent* event) {
 
 // ---------------------------------------------------------------- keys
 
+// No control takes the keyboard focus, so every key arrives here. Keys only
+// raise flags; Escape alone acts at once.
 void Mainform::keyPressEvent(QKeyEvent* event) {
   event->accept();
-  if (KeyDownHandler) KeyDownHandler(*this, *event);
+  if (input::KeyDown(event->key(), event->modifiers(), ColoringPhase, ExitRequested) == input::KeyOutcome::Escape) {
+    media::play_wave(QStringLiteral("stop"), QStringLiteral("DONT_LOOP"));
+    ExitRequested = 1;
+    HandBack();
+  }
 }
 
 void Mainform::keyReleaseEvent(QKeyEvent* event) {
   event->accept();
-  if (KeyUpHandler) KeyUpHandler(*this, *event);
+  input::KeyUp(event->isAutoRepeat());
 }
 
 // ---------------------------------------------------------------- activation

@@ -192,11 +192,5 @@ Mainform* CurrentMainform();
 // Shows the main menu when the colouring window hands back. Unset, it shows
 // and activates the main window, if there is one.
 extern std::function<void()> ShowMainMenuHook;
-// Key handlers of the colouring window. Every key pressed or released while
-// the window is active reaches them, whichever control is under the mouse;
-// the window's controls never take the keyboard focus.
-using KeyHandler = std::function<void(Mainform& window, QKeyEvent& event)>;
-extern KeyHandler KeyDownHandler;
-extern KeyHandler KeyUpHandler;
 
 }  // namespace pictures
