@@ -400,8 +400,9 @@ void Banner::EditPictureList(int n) {
 void Banner::ShowMainMenu() {
   banimage->setVisible(true);
   settings_frame->setVisible(true);
-  // Back on the button that opened the screen, for the keyboard.
-  if (openedBy_) openedBy_->setFocus(Qt::OtherFocusReason);
+  // Back on the button that opened the screen (after the statistics, on
+  // "Start"), for the keyboard.
+  (openedBy_ ? openedBy_ : but2_start)->setFocus(Qt::OtherFocusReason);
 }
 
 void Banner::HideMainMenu() {
