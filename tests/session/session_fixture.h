@@ -1,0 +1,181 @@
+#pragma once
+// A colouring window on the offscreen screen with a scripted host, in a
+// temporary program folder that holds the images and sounds a session needs
+// and small crafted pictures. AnimationDelay is 1, so a picture is coloured
+// in a fraction of a second of real time.
+//
+// The sounds that are waited for (the squirt and the compliments) are left
+// out of the folder on purpose: a missing one plays nothing at once, and the
+// host still records every call.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <functional>
+#include <memory>
+
+#include "input/input_flags.h"
+#include "menu/statistics.h"
+#include "pictures/mainform.h"
+#include "pictures/session_tables.h"
+#include "platform/raster.h"
+#include "session/color_picture.h"
+#include "session/session_state.h"
+#include "settings/settings_record.h"
+#include "support/scripted_host.h"
+
+namespace session_tests {
+
+// The scripted host, plus a hook that runs at every pass of event
+// processing (to watch the screen or to press a key whenever a condition holds).
+class SessionHost : public testing_support::ScriptedHost {
+public:
+  void processEvents() override {
+    ScriptedHost::processEvents();
+    if (everyPass) everyPass();
+  }
+  std::function<void()> everyPass;
+
+  int countSounds(const QString& file) const {
+    int n = 0;
+    for (const auto& s : sounds) n += s.file == file ? 1 : 0;
+    return n;
+  }
+};
+
+inline constexpr QRgb Black = qRgb(0, 0, 0);
+inline constexpr QRgb White = qRgb(255, 255, 255);
+inline constexpr QRgb RedDone = qRgb(255, 5, 5);      // red after the fade
+inline constexpr QRgb GreenDone = qRgb(5, 255, 5);
+inline constexpr QRgb TanDone = qRgb(247, 201, 159);  // (247,200,157) lightened 2 %
+
+// 400x400, black frame, split into four quarters by black lines; one marker
+// dot per quarter. The scan is column by column, so the sections are
+// numbered top-left, bottom-left, top-right, bottom-right.
+//   +----+----+
+//   | 1. | 3. |
+//   +----+----+
+//   | 2. | 4. |
+//   +----+----+
+inline QImage QuarterPicture() {
+  QImage img = platform::MakeSurface(400, 400);
+  platform::DrawRectangleOutline(img, QRect(0, 0, 400, 400), Black);
+  platform::DrawLine(img, 200, 0, 200, 400, Black);
+  platform::DrawLine(img, 0, 200, 400, 200, Black);
+  for (QPoint p : {QPoint(100, 120), QPoint(100, 320), QPoint(300, 120), QPoint(300, 320)})
+    platform::SetPixel(img, p.x(), p.y(), Black);
+  return img;
+}
+inline const QPoint QuarterSeeds[5] = {{}, {100, 120}, {100, 320}, {300, 120}, {300, 320}};
+
+class SessionTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    ASSERT_TRUE(folder.isValid());
+    previousFolder = QDir::currentPath();
+    QDir::setCurrent(folder.path());
+    CopyProgramFiles();
+    ASSERT_TRUE(QuarterPicture().save(path(QStringLiteral("quarters.bmp")), "BMP"));
+
+    settings::SettingsRecord = settings::DefaultSettings();
+    auto& s = settings::SettingsRecord;
+    s.AnimationDelay = 1;
+    s.ScanType = 1;
+    s.ScanSeconds = 1;
+    s.ScanSpeed = 1;
+    s.SoundOption = 1;
+    s.FeedbackOption = 3;
+    s.SwitchWaitMode = 0;
+    s.PrintOption = 1;
+    s.InputDevice = 6;
+    s.ColorEnabled.fill(0);
+    for (int c : {1, 3, 10}) s.ColorEnabled[c] = 1;  // red, green, tan
+    pictures::ColorPickList = {0, 1, 3, 10, 0, 0, 0, 0, 0, 0, 0};
+    pictures::FillSessionTables();
+
+    input::SwitchPressed = input::EnterPressed = input::ClearLastPressed = input::SkipPicturePressed = 0;
+    input::ClickedTubeIndex = 0;
+    input::KeyReleased = input::MouseReleased = input::True;
+    menu::PicturesCompleted = menu::SegmentsColored = 0;
+    session::PictureFinished = 0;
+    session::SelectedTube = 0;
+    pictures::PictureName = QStringLiteral("quarters.bmp");
+    pictures::ShowMainMenuHook = [this] { ++mainMenuShown; };
+    NewWindow();
+    start = host.clock;
+  }
+
+  void TearDown() override {
+    window.reset();
+    pictures::ShowMainMenuHook = nullptr;
+    QDir::setCurrent(previousFolder);
+  }
+
+  void NewWindow() {
+    window = std::make_unique<pictures::Mainform>();
+    window->init_pictureboxes();
+    window->show();
+  }
+
+  void CopyProgramFiles() {
+    const QDir from(QStringLiteral(BRUSHWELL_DIR));
+    const QStringList patterns = {
+        QStringLiteral("aobj_pb*.bmp"),       QStringLiteral("aobj_tube_*.jpg"), QStringLiteral("aobj_small_tube_*.jpg"),
+        QStringLiteral("aobj_easel_bot.jpg"), QStringLiteral("aobj_voice_*.wav"), QStringLiteral("aobjflow.wav"),
+        QStringLiteral("aobj_prs.wav"),       QStringLiteral("aobj_pnt.wav"),     QStringLiteral("s_song*.wav"),
+        QStringLiteral("stop.wav")};
+    for (const QString& name : from.entryList(patterns, QDir::Files))
+      ASSERT_TRUE(QFile::copy(from.filePath(name), path(name))) << name.toStdString();
+  }
+
+  QString path(const QString& name) const { return folder.filePath(name); }
+
+  void WriteList(int n, const QByteArray& text) {
+    QFile f(path(QStringLiteral("pictures_%1.pcf").arg(n)));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(text);
+  }
+
+  // ------------------------------------------------------------ the screen
+  bool AtScanPosition(int t) const {
+    const auto* tube = window->pb_tube[t];
+    return tube->isVisible() && tube->x() == window->PB1->x() + window->PB1->width();
+  }
+  // The tube in the Scan Position, 0 for none.
+  int TubeOut() const {
+    for (int t = 1; t <= 10; ++t)
+      if (AtScanPosition(t)) return t;
+    return 0;
+  }
+  QRgb PixelAt(QPoint p) const { return *platform::GetPixel(window->PB1->image(), p.x(), p.y()); }
+
+  // Voices spoken, in order, as colour names.
+  QStringList Voices() const {
+    QStringList out;
+    for (const auto& s : host.sounds)
+      if (s.file.startsWith(QStringLiteral("aobj_voice_")))
+        out << s.file.mid(11).chopped(4);
+    return out;
+  }
+
+  // Presses the main switch whenever a tube waits in the Scan Position.
+  void ChooseEveryTube() {
+    host.everyPass = [this] {
+      if (TubeOut() != 0) input::SwitchPressed = 1;
+    };
+  }
+
+  void RunPicture() { session::ColorPicture(*window); }
+
+  SessionHost host;
+  QTemporaryDir folder;
+  QString previousFolder;
+  std::unique_ptr<pictures::Mainform> window;
+  int mainMenuShown = 0;
+  double start = 0;
+};
+
+}  // namespace session_tests
