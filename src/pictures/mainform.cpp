@@ -10,6 +10,7 @@
 #include "input/keys.h"
 #include "media/sound.h"
 #include "menu/banner.h"
+#include "menu/statistics.h"
 #include "pictures/session_tables.h"
 #include "platform/host.h"
 #include "settings/settings_record.h"
@@ -264,6 +265,9 @@ void Mainform::Activate() {
   if (unloadRequested_) return;
 
   if (settings::SettingsRecord.AnimationDelay == 0 || CalibrationRequested == 1) {
+    // Also when "Start" found the speed uncalibrated: the carer comes back
+    // to the menu, not to the statistics of a session that never ran.
+    menu::ReturnFromCalibration = 1;
     calibrate_time();
     CalibrationRequested = 0;
     // When the Escape key has already handed back, the main menu is shown.

@@ -86,8 +86,9 @@ TEST(MainWindowStart, FirstActivationPlaysStopThenTheOpeningSoundOnlyOnce) {
   host.sounds.clear();
   banner.Activate();
   EXPECT_EQ(host.soundFiles(), QStringList({folder.path() + QStringLiteral("stop.wav")}));
-  EXPECT_TRUE(banner.settings_frame->isVisible());
-  EXPECT_TRUE(banner.banimage->isVisible());
+  // Every later activation shows the statistics of the session just ended.
+  EXPECT_TRUE(banner.stats_frame->isVisible());
+  EXPECT_FALSE(banner.settings_frame->isVisible());
 }
 
 TEST(MainWindowStart, AMissingLogoIsReportedAndEndsTheProgram) {
