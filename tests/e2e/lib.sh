@@ -81,3 +81,24 @@ e2e_finish() {
   echo "$E2E_FAILS check(s) failed"; echo "--- program output:"; cat "$E2E_TMP/out.log" 2>/dev/null | grep -v ALSA | tail -20
   exit 1
 }
+
+# The colour of one screen pixel as "r,g,b".
+e2e_pixel() {
+  import -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null |
+    sed -n 's/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p' | head -1
+}
+
+# Waits up to $4 seconds for pixel ($1,$2) to become the colour $3 ("r,g,b").
+e2e_wait_pixel() {
+  local end=$((SECONDS + ${4:-10})) got
+  while [ $SECONDS -le $end ]; do
+    got=$(e2e_pixel "$1" "$2")
+    [ "$got" = "$3" ] && return 0
+    sleep 0.1
+  done
+  echo "pixel ($1,$2) is $got, expected $3" >&2
+  return 1
+}
+
+# Sets line $1 of the copied settings file to the value $2 (" 5 " style).
+e2e_setting() { sed -i "$1s/.*/$2\r/" "$E2E_APP/aobj_se1.cfg"; }

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Keys reach the colouring window of the real program: in step scanning with
+# two switches, space moves to the next tube, Enter chooses, "c" clears the
+# last section, "3" and "a" skip pictures, Escape returns to the menu, and
+# the position in the picture list is saved on the way out.
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/lib.sh"
+program=${1:?program folder}
+e2e_setup "$program" 24
+e2e_setting 3 " 3 "    # no sound
+e2e_setting 5 " 1 "    # calibrated: fastest
+e2e_setting 15 " 3 "   # no compliment
+e2e_setting 18 " 3 "   # step scanning with two switches
+e2e_setting 10 " 1 "   # first picture of the list: apple.bmp
+e2e_start
+id=$(e2e_wait_window "Options" 15) || fail "no main window"
+sleep 0.3
+e2e_key "$id" space   # "Start" has the keyboard focus
+win=$(e2e_wait_window "Brushwell Version 2" 10) || fail "no colouring window"
+sleep 1
+xdotool windowfocus "$win" 2>/dev/null
+# apple.bmp stands at (182,184); its sections are the stem (202,90), the body
+# (229,225) and the leaf (258,51); the tubes are red, yellow, green, ...
+stem="384 274"; body="411 409"
+xdotool key Return                      # choose red for the stem
+e2e_wait_pixel $stem "255,5,5" 10 && pass "Enter chose the red tube" || fail "stem not red"
+e2e_shot after_stem
+sleep 0.5
+xdotool key space; sleep 0.8            # next tube: yellow
+xdotool key Return
+e2e_wait_pixel $body "255,255,5" 10 && pass "space moved on, Enter chose yellow" || fail "body not yellow"
+e2e_shot after_body
+sleep 0.8
+xdotool key c                           # clear the body again
+e2e_wait_pixel $body "255,255,255" 10 && pass "c cleared the last section" || fail "body not cleared"
+e2e_shot after_clear
+xdotool key 3; sleep 1.5                # skip to star.bmp
+e2e_wait_pixel $stem "255,255,255" 5 >/dev/null 2>&1
+e2e_shot after_skip
+xdotool key a; sleep 1.5                # skip to heart.bmp
+xdotool key Escape
+id=$(e2e_wait_window "Options" 10) && pass "Escape returned to the main window" || fail "no main window after Escape"
+sleep 0.5
+e2e_shot statistics
+e2e_key "$id" Escape                    # main window: save and show the credits
+cid=$(e2e_wait_window "Credits" 5) || fail "no credits"
+e2e_key "$cid" Escape
+e2e_wait_exit 5
+line10=$(sed -n 10p "$E2E_APP/aobj_se1.cfg" | tr -d '\r')
+[ "$line10" = " 4 " ] && pass "two skips and a left picture moved the list on to picture 4" || fail "CurrentPictureIndex is '$line10'"
+e2e_finish
