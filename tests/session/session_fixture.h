@@ -102,6 +102,7 @@ protected:
     menu::PicturesCompleted = menu::SegmentsColored = 0;
     session::PictureFinished = 0;
     session::SelectedTube = 0;
+    session::GoodJobIndex = 0;
     pictures::PictureName = QStringLiteral("quarters.bmp");
     pictures::ShowMainMenuHook = [this] { ++mainMenuShown; };
     NewWindow();
