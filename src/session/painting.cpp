@@ -89,7 +89,6 @@ bool PaintSection(PictureRun& run) {
   BuildStripe(stripe, colour, small ? 45 : 50, small ? 7 : 10, small ? 20 : 15);
   stripe->move(tube->x(), tube->y() + run.StripeOffset[t]);
   stripe->show();
-  stripe->raise();
   w.Refresh();
   if (s.SoundOption == 1) {
     media::play_wave_wait(QStringLiteral("aobjsqrt"));
