@@ -9,6 +9,7 @@ namespace input {
 
 void PollSwitch() {
   SwitchPressed = 0;
+  platform::host().idleWait();
   platform::DoEvents();
   const int16_t device = settings::SettingsRecord.InputDevice;
   if (device >= 1 && device <= 5) ReadSwitch();

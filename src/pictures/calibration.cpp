@@ -6,9 +6,7 @@
 // calibration again at the next Start). Only "Main Menu" stores the slider.
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
-#include <thread>
 
 #include "media/killtime.h"
 #include "pictures/mainform.h"
@@ -76,7 +74,7 @@ void Mainform::calibrate_time() {
     // Escape (or the window being discarded) ends the wait without storing.
     if (CalibrationFinished == 0 && (ExitRequested == 1 || unloadRequested_)) CancelCalibration();
     // Waiting for a click: no need to keep a processor core busy.
-    if (CalibrationFinished == 0) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    if (CalibrationFinished == 0) platform::host().idleWait();
   }
   calibrating_ = false;
 }

@@ -26,6 +26,11 @@ public:
 
   // Let pending window events run once (keys, clicks, repaints).
   virtual void processEvents() = 0;
+  // A waiting loop (a tube in the Scan Position, the wait between pictures)
+  // has nothing to do this pass: give the processor a rest of well under a
+  // millisecond, so waiting does not keep a core busy. Never called between
+  // animation steps, whose pace the calibration sets.
+  virtual void idleWait() {}
   // Seconds since midnight, with a fraction.
   virtual double secondsOfDay() = 0;
   // A modal message box with an OK button; returns when it is closed.

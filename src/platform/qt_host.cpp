@@ -8,7 +8,9 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTime>
+#include <chrono>
 #include <cstdlib>
+#include <thread>
 
 #include "platform/printing.h"
 #include "platform/shutdown.h"
@@ -20,6 +22,8 @@
 namespace platform {
 
 void QtHost::processEvents() { QApplication::processEvents(QEventLoop::AllEvents); }
+
+void QtHost::idleWait() { std::this_thread::sleep_for(std::chrono::microseconds(500)); }
 
 double QtHost::secondsOfDay() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
 

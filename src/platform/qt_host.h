@@ -8,6 +8,7 @@ namespace platform {
 class QtHost final : public Host {
 public:
   void processEvents() override;
+  void idleWait() override;
   double secondsOfDay() override;
   void messageBox(const QString& text, MessageIcon icon, const QString& title) override;
   [[noreturn]] void endProgram(int exitCode) override;

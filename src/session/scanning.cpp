@@ -132,6 +132,7 @@ Choice WaitForTubeClick(PictureRun& run) {
   EnterPressed = 0;
   input::ClickedTubeIndex = 0;
   while (input::ClickedTubeIndex == 0) {
+    platform::host().idleWait();
     platform::DoEvents();
     if (ExitWanted(w) || SkipPicturePressed == 1) return Choice::Left;
     if (ClearLastPressed == 1) return ClearLastSection(run, false);
