@@ -91,14 +91,14 @@ std::shared_ptr<const Sample> decode(const QString& file) {
   if (it != cache.end() && it->second.modified == info.lastModified() && it->second.size == info.size())
     return it->second.sample;
 
-  SDL_AudioSpec spec{};
+  SDL_AudioSpec wav{};
   Uint8* buffer = nullptr;
   Uint32 length = 0;
   const QByteArray path = QFile::encodeName(info.absoluteFilePath());
-  if (!SDL_LoadWAV(path.constData(), &spec, &buffer, &length)) return nullptr;
+  if (!SDL_LoadWAV(path.constData(), &wav, &buffer, &length)) return nullptr;
 
   auto sample = std::make_shared<Sample>();
-  SDL_AudioStream* stream = SDL_NewAudioStream(spec.format, spec.channels, spec.freq, deviceSpec.format,
+  SDL_AudioStream* stream = SDL_NewAudioStream(wav.format, wav.channels, wav.freq, deviceSpec.format,
                                                deviceSpec.channels, deviceSpec.freq);
   bool ok = stream && SDL_AudioStreamPut(stream, buffer, static_cast<int>(length)) == 0 &&
             SDL_AudioStreamFlush(stream) == 0;

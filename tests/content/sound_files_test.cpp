@@ -52,7 +52,7 @@ std::vector<Expected> ReachableSounds() {
 }
 
 struct Decoded {
-  SDL_AudioSpec spec{};
+  SDL_AudioSpec wav{};
   std::vector<int16_t> samples;
   QString error;
 };
@@ -62,11 +62,11 @@ Decoded Load(const QString& name) {
   Uint8* data = nullptr;
   Uint32 length = 0;
   const QByteArray path = ContentPath(name + QStringLiteral(".wav")).toLocal8Bit();
-  if (!SDL_LoadWAV(path.constData(), &d.spec, &data, &length)) {
+  if (!SDL_LoadWAV(path.constData(), &d.wav, &data, &length)) {
     d.error = QString::fromUtf8(SDL_GetError());
     return d;
   }
-  if (d.spec.format == AUDIO_S16LSB) {
+  if (d.wav.format == AUDIO_S16LSB) {
     d.samples.resize(length / 2);
     for (size_t i = 0; i < d.samples.size(); ++i)
       d.samples[i] = static_cast<int16_t>(data[2 * i] | (data[2 * i + 1] << 8));
@@ -105,9 +105,9 @@ TEST_F(SoundFiles, EveryReachableSoundDecodesInTheCommonFormatAndLength) {
     ASSERT_TRUE(QFileInfo::exists(ContentPath(e.name + QStringLiteral(".wav"))));
     const Decoded d = Load(e.name);
     ASSERT_TRUE(d.error.isEmpty()) << d.error.toStdString();
-    EXPECT_EQ(d.spec.format, AUDIO_S16LSB);
-    EXPECT_EQ(d.spec.channels, 1);
-    EXPECT_EQ(d.spec.freq, 22050);
+    EXPECT_EQ(d.wav.format, AUDIO_S16LSB);
+    EXPECT_EQ(d.wav.channels, 1);
+    EXPECT_EQ(d.wav.freq, 22050);
     const double seconds = static_cast<double>(d.samples.size()) / 22050.0;
     EXPECT_GE(seconds, e.minSeconds);
     EXPECT_LE(seconds, e.maxSeconds);

@@ -10,15 +10,15 @@
 namespace snd {
 
 bool ReadWav(const std::string& path, Buffer* out, std::string* error) {
-  SDL_AudioSpec spec;
+  SDL_AudioSpec wav;
   Uint8* data = nullptr;
   Uint32 length = 0;
-  if (!SDL_LoadWAV(path.c_str(), &spec, &data, &length)) {
+  if (!SDL_LoadWAV(path.c_str(), &wav, &data, &length)) {
     *error = path + ": " + SDL_GetError();
     return false;
   }
   SDL_AudioStream* stream =
-      SDL_NewAudioStream(spec.format, spec.channels, spec.freq, AUDIO_F32SYS, 1, SampleRate);
+      SDL_NewAudioStream(wav.format, wav.channels, wav.freq, AUDIO_F32SYS, 1, SampleRate);
   bool ok = stream && SDL_AudioStreamPut(stream, data, static_cast<int>(length)) == 0 &&
             SDL_AudioStreamFlush(stream) == 0;
   if (ok) {
