@@ -1,27 +1,24 @@
 // The settings file: its exact image, reading it back, and damaged files.
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "settings/settings_file.h"
+#include "support/files.h"
 #include "support/scripted_host.h"
 
 using namespace settings;
+using testing_support::ReadFile;
+using testing_support::WriteFile;
 
 namespace {
 
-QByteArray readAll(const QString& path) {
-  QFile f(path);
-  if (!f.open(QIODevice::ReadOnly)) return {};
-  return f.readAll();
-}
-
-void writeFile(const QString& path, const QByteArray& data) {
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  f.write(data);
+// Reads the settings files of `dir` into `loaded`; the problems found.
+QStringList read(const QString& dir, SettingsData& loaded, const QString& programFolder = {}) {
+  QStringList problems;
+  ReadSettingsFiles(dir, programFolder.isEmpty() ? dir : programFolder, loaded, problems);
+  return problems;
 }
 
 QList<QByteArray> lines(const QByteArray& image) {
@@ -66,18 +63,13 @@ SettingsData unusualRecord() {
 }  // namespace
 
 TEST(SettingsFileImage, FieldsAreWrittenExactly) {
-  EXPECT_EQ(FormatInteger(5), QByteArray(" 5 "));
-  EXPECT_EQ(FormatInteger(0), QByteArray(" 0 "));
-  EXPECT_EQ(FormatInteger(-1), QByteArray("-1 "));
-  EXPECT_EQ(FormatInteger(-32768), QByteArray("-32768 "));
-  EXPECT_EQ(FormatDouble(0.25), QByteArray(" .25 "));
-  EXPECT_EQ(FormatDouble(-0.25), QByteArray("-.25 "));
-  EXPECT_EQ(FormatDouble(0.000015), QByteArray(" 1.5E-05 "));
-  EXPECT_EQ(FormatDouble(2500.4), QByteArray(" 2500.4 "));
-  EXPECT_EQ(FormatDouble(0), QByteArray(" 0 "));
-  EXPECT_EQ(FormatDouble(700000), QByteArray(" 700000 "));
-  EXPECT_EQ(FormatDouble(1e15), QByteArray(" 1E+15 "));
-  EXPECT_EQ(FormatDouble(1.0 / 3), QByteArray(" .333333333333333 "));
+  for (const auto& [value, text] : std::initializer_list<std::pair<int, const char*>>{
+           {5, " 5 "}, {0, " 0 "}, {-1, "-1 "}, {-32768, "-32768 "}})
+    EXPECT_EQ(FormatInteger(value), QByteArray(text)) << value;
+  for (const auto& [value, text] : std::initializer_list<std::pair<double, const char*>>{
+           {0.25, " .25 "}, {-0.25, "-.25 "}, {0.000015, " 1.5E-05 "}, {2500.4, " 2500.4 "}, {0, " 0 "},
+           {700000, " 700000 "}, {1e15, " 1E+15 "}, {1.0 / 3, " .333333333333333 "}})
+    EXPECT_EQ(FormatDouble(value), QByteArray(text)) << value;
 }
 
 TEST(SettingsFileImage, FortyNineCrLfLinesInTableOrder) {
@@ -87,7 +79,6 @@ TEST(SettingsFileImage, FortyNineCrLfLinesInTableOrder) {
   d.TextFolder = QStringLiteral("/opt/brushwell/");
   d.MediaFolder = QStringLiteral("/opt/brushwell/");
   const QByteArray image = SettingsFileImage(d);
-  EXPECT_TRUE(image.endsWith("\r\n"));
   EXPECT_EQ(image.count("\r\n"), 49);
   EXPECT_EQ(image.count('\n'), 49);
   const auto l = lines(image);
@@ -102,22 +93,19 @@ TEST(SettingsFileRoundTrip, EveryFieldComesBackUnchanged) {
   QTemporaryDir dir;
   const SettingsData original = unusualRecord();
   ASSERT_EQ(WriteSettingsFile(dir.path(), original), QString());
-  writeFile(dir.filePath(FolderFileName), "x\r\ny\r\n");
-  const QByteArray written = readAll(dir.filePath(SettingsFileName));
+  WriteFile(dir.filePath(FolderFileName), "x\r\ny\r\n");
+  const QByteArray written = ReadFile(dir.filePath(SettingsFileName));
 
   SettingsData loaded;
-  QStringList problems;
-  ReadSettingsFiles(dir.path(), QStringLiteral("/prog"), loaded, problems);
+  const QStringList problems = read(dir.path(), loaded, QStringLiteral("/prog"));
   EXPECT_TRUE(problems.isEmpty()) << problems.join(QLatin1Char('\n')).toStdString();
-  EXPECT_EQ(loaded.TextFolder, QStringLiteral("/prog/"));
-  EXPECT_EQ(loaded.MediaFolder, QStringLiteral("/prog/"));
   SettingsData expected = original;
   expected.TextFolder = expected.MediaFolder = QStringLiteral("/prog/");
   EXPECT_EQ(loaded, expected);
 
   // Saving what was loaded gives the same bytes, apart from the folder lines.
   ASSERT_EQ(WriteSettingsFile(dir.path(), loaded), QString());
-  auto before = lines(written), after = lines(readAll(dir.filePath(SettingsFileName)));
+  auto before = lines(written), after = lines(ReadFile(dir.filePath(SettingsFileName)));
   ASSERT_EQ(before.size(), 49);
   ASSERT_EQ(after.size(), 49);
   for (int i = 0; i < 49; ++i) {
@@ -139,12 +127,11 @@ TEST(SettingsFileReading, HandWrittenFieldsAreRead) {
   l[15] = "\t5\r";                    // a tab before the number (ColoringStyle)
   QByteArray changed = l.join('\n') + '\n';
   // The second settings file may end its last line without a line break.
-  writeFile(dir.filePath(SettingsFileName), changed);
-  writeFile(dir.filePath(FolderFileName), "a\r\nb");
+  WriteFile(dir.filePath(SettingsFileName), changed);
+  WriteFile(dir.filePath(FolderFileName), "a\r\nb");
 
   SettingsData loaded;
-  QStringList problems;
-  ReadSettingsFiles(dir.path(), dir.path(), loaded, problems);
+  const QStringList problems = read(dir.path(), loaded);
   EXPECT_TRUE(problems.isEmpty()) << problems.join(QLatin1Char('\n')).toStdString();
   EXPECT_EQ(loaded.InputDevice, 3);
   EXPECT_DOUBLE_EQ(loaded.AnimationDelay, 2500);
@@ -157,13 +144,12 @@ TEST(SettingsFileReading, HandWrittenFieldsAreRead) {
 TEST(SettingsFileReading, DamagedFilesKeepWhatCouldBeReadAndNameTheLine) {
   testing_support::ScriptedHost host;
   QTemporaryDir dir;
-  writeFile(dir.filePath(FolderFileName), "a\r\nb\r\n");
+  WriteFile(dir.filePath(FolderFileName), "a\r\nb\r\n");
   const SettingsData standard = DefaultSettings();
 
   {  // missing file: standard settings, one problem naming the file
     SettingsData loaded;
-    QStringList problems;
-    ReadSettingsFiles(dir.path(), dir.path(), loaded, problems);
+    const QStringList problems = read(dir.path(), loaded);
     ASSERT_EQ(problems.size(), 1);
     EXPECT_TRUE(problems[0].contains(SettingsFileName));
     SettingsData expected = standard;
@@ -172,10 +158,9 @@ TEST(SettingsFileReading, DamagedFilesKeepWhatCouldBeReadAndNameTheLine) {
   }
   {  // short file: the lines that are there are kept
     auto l = lines(SettingsFileImage(unusualRecord()));
-    writeFile(dir.filePath(SettingsFileName), l.mid(0, 12).join('\n') + '\n');
+    WriteFile(dir.filePath(SettingsFileName), l.mid(0, 12).join('\n') + '\n');
     SettingsData loaded;
-    QStringList problems;
-    ReadSettingsFiles(dir.path(), dir.path(), loaded, problems);
+    const QStringList problems = read(dir.path(), loaded);
     ASSERT_EQ(problems.size(), 1);
     EXPECT_TRUE(problems[0].contains(QStringLiteral("line 13"))) << problems[0].toStdString();
     EXPECT_EQ(loaded.InputDevice, 3);
@@ -190,10 +175,9 @@ TEST(SettingsFileReading, DamagedFilesKeepWhatCouldBeReadAndNameTheLine) {
     l[33] = " 0 \r";     // ActivePictureList
     l[4] = " -3 \r";     // AnimationDelay
     l[17] = " 2.5 \r";   // ScanType, not whole
-    writeFile(dir.filePath(SettingsFileName), l.join('\n') + '\n');
+    WriteFile(dir.filePath(SettingsFileName), l.join('\n') + '\n');
     SettingsData loaded;
-    QStringList problems;
-    ReadSettingsFiles(dir.path(), dir.path(), loaded, problems);
+    const QStringList problems = read(dir.path(), loaded);
     EXPECT_EQ(problems.size(), 5);
     const QString all = problems.join(QLatin1Char('\n'));
     for (const char* line : {"Line 9 ", "Line 17 ", "Line 34 ", "Line 5 ", "Line 18 "})
@@ -210,10 +194,8 @@ TEST(SettingsFileReading, DamagedFilesKeepWhatCouldBeReadAndNameTheLine) {
 
 TEST(SettingsFileLoading, TheCarerIsToldOnceAndSavingIsAtomic) {
   testing_support::ScriptedHost host;
-  QTemporaryDir dir;
-  const QString old = QDir::currentPath();
-  QDir::setCurrent(dir.path());
-  writeFile(dir.filePath(SettingsFileName), "garbage\r\n");
+  testing_support::TempProgramFolder dir;
+  WriteFile(dir.file(SettingsFileName), "garbage\r\n");
   LoadSettings();
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_TRUE(host.messages[0].text.contains(SettingsFileName));
@@ -222,12 +204,11 @@ TEST(SettingsFileLoading, TheCarerIsToldOnceAndSavingIsAtomic) {
 
   // A save replaces the file whole and leaves no temporary file behind.
   SaveSettings();
-  EXPECT_EQ(readAll(dir.filePath(SettingsFileName)), SettingsFileImage(SettingsRecord));
+  const QByteArray saved = ReadFile(dir.file(SettingsFileName));
+  EXPECT_EQ(saved, SettingsFileImage(SettingsRecord));
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
 
   // A save that cannot be made says so and leaves the old file alone.
-  const QByteArray before = readAll(dir.filePath(SettingsFileName));
-  EXPECT_NE(WriteSettingsFile(dir.filePath(QStringLiteral("missing/folder")), SettingsRecord), QString());
-  EXPECT_EQ(readAll(dir.filePath(SettingsFileName)), before);
-  QDir::setCurrent(old);
+  EXPECT_NE(WriteSettingsFile(dir.file(QStringLiteral("missing/folder")), SettingsRecord), QString());
+  EXPECT_EQ(ReadFile(dir.file(SettingsFileName)), saved);
 }
