@@ -4,8 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
-#include <QLineEdit>
-#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -13,6 +11,7 @@
 #include "app/startup.h"
 #include "menu/banner.h"
 #include "settings/settings_file.h"
+#include "support/files.h"
 #include "support/scripted_host.h"
 
 using testing_support::ScriptedHost;
@@ -55,25 +54,12 @@ TEST(Placement, OnA1024By768Screen) {
   EXPECT_DOUBLE_EQ(frame.y(), 183.5);
 }
 
-namespace {
-
-// A copy of the program folder's start-up files in a temporary folder.
-class ProgramFolder {
-public:
-  ProgramFolder() {
-    for (const char* name : {"aobj_se1.cfg", "aobj_se2.cfg", "aobj_logo.jpg", "stop.wav", "aobj_opn.wav"})
-      QFile::copy(QStringLiteral(BRUSHWELL_DIR "/") + QString::fromLatin1(name), dir.filePath(QString::fromLatin1(name)));
-  }
-  QString path() const { return dir.path() + QLatin1Char('/'); }
-  QString file(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
-  QTemporaryDir dir;
-};
-
-}  // namespace
+using Folder = testing_support::TempProgramFolder;
 
 TEST(MainWindowStart, FirstActivationPlaysStopThenTheOpeningSoundOnlyOnce) {
   ScriptedHost host;
-  ProgramFolder folder;
+  Folder folder(testing_support::StartupFiles());
+  QDir::setCurrent(QDir::tempPath());  // loading makes the program folder current
   menu::Banner banner;
   banner.Load(folder.path());
   EXPECT_EQ(QDir::currentPath() + QLatin1Char('/'), folder.path());
@@ -93,8 +79,8 @@ TEST(MainWindowStart, FirstActivationPlaysStopThenTheOpeningSoundOnlyOnce) {
 
 TEST(MainWindowStart, AMissingLogoIsReportedAndEndsTheProgram) {
   ScriptedHost host;
-  ProgramFolder folder;
-  QFile::remove(folder.file("aobj_logo.jpg"));
+  Folder folder(testing_support::StartupFiles());
+  QFile::remove(folder.file(QStringLiteral("aobj_logo.jpg")));
   menu::Banner banner;
   EXPECT_THROW(banner.Load(folder.path()), testing_support::ProgramEnded);
   ASSERT_EQ(host.messages.size(), 1u);
@@ -103,16 +89,15 @@ TEST(MainWindowStart, AMissingLogoIsReportedAndEndsTheProgram) {
 
 TEST(MainWindowStart, EscapeSavesThenShowsTheCreditsWhichEndTheProgram) {
   ScriptedHost host;
-  ProgramFolder folder;
+  Folder folder(testing_support::StartupFiles());
   menu::Banner banner;
   banner.Load(folder.path());
   banner.ShowAndActivate();
   settings::SettingsRecord.ScanSeconds = 17;  // changed on a screen
 
   QTest::keyClick(&banner, Qt::Key_Escape);
-  QFile saved(folder.file("aobj_se1.cfg"));
-  ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-  EXPECT_EQ(saved.readAll(), settings::SettingsFileImage(settings::SettingsRecord));
+  EXPECT_EQ(testing_support::ReadFile(folder.file(QStringLiteral("aobj_se1.cfg"))),
+            settings::SettingsFileImage(settings::SettingsRecord));
   EXPECT_FALSE(banner.isVisible());
   app::CreditsWindow* credits = banner.credits();
   ASSERT_NE(credits, nullptr);
