@@ -4,9 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QImage>
-#include <QTemporaryDir>
 #include <memory>
 
 #include "input/input_flags.h"
@@ -14,6 +12,7 @@
 #include "pictures/session_tables.h"
 #include "platform/raster.h"
 #include "settings/settings_record.h"
+#include "support/files.h"
 #include "support/scripted_host.h"
 
 namespace window_tests {
@@ -23,16 +22,12 @@ inline QString ContentFolder() { return QStringLiteral(BRUSHWELL_SOURCE_DIR "/co
 class WindowTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    ASSERT_TRUE(folder.isValid());
-    previousFolder = QDir::currentPath();
-    QDir::setCurrent(folder.path());
     settings::SettingsRecord = settings::DefaultSettings();
     settings::SettingsRecord.MediaFolder = ContentFolder();
     settings::SettingsRecord.TextFolder = ContentFolder();
     input::SwitchPressed = 0;
     input::ClickedTubeIndex = 0;
-    input::KeyReleased = input::True;
-    input::MouseReleased = input::True;
+    input::KeyReleased = input::MouseReleased = input::True;
     pictures::CalibrationRequested = 0;
     pictures::PictureName.clear();
     pictures::ShowMainMenuHook = [this] { ++mainMenuShown; };
@@ -42,14 +37,12 @@ protected:
   void TearDown() override {
     window.reset();
     pictures::ShowMainMenuHook = nullptr;
-    QDir::setCurrent(previousFolder);
   }
 
-  QString path(const QString& name) const { return folder.filePath(name); }
+  QString path(const QString& name) const { return folder.file(name); }
 
   testing_support::ScriptedHost host;
-  QTemporaryDir folder;
-  QString previousFolder;
+  testing_support::TempProgramFolder folder;
   std::unique_ptr<pictures::Mainform> window;
   int mainMenuShown = 0;
 };

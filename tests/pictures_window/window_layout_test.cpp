@@ -1,7 +1,6 @@
 // Picture boxes, the window's size and drawing surface, the exit link and
 // the mouse areas of the colouring window.
 
-#include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTest>
@@ -39,22 +38,14 @@ TEST(PictureBoxTest, TakesTheSizeOfALoadedPictureAndKeepsItsPixels) {
 TEST(PictureBoxTest, RefusesMissingUndecodableAndHugeFilesAndStaysAsItWas) {
   QTemporaryDir dir;
   const QString text = dir.filePath(QStringLiteral("notes.bmp"));
-  {
-    QFile f(text);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("this is not a picture\n");
-  }
+  testing_support::WriteFile(text, "this is not a picture\n");
   // A long thin PNG: the header alone tells its size, so it is refused
   // before its pixels are decoded.
   const QString huge = dir.filePath(QStringLiteral("wide.png"));
   ASSERT_TRUE(platform::MakeSurface(PictureBox::MaxPictureSide + 1, 2).save(huge));
   // A PNG signature followed by rubbish: recognised, but not decodable.
   const QString cut = dir.filePath(QStringLiteral("cut.png"));
-  {
-    QFile f(cut);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(QByteArray("\x89PNG\r\n\x1a\n", 8) + QByteArray(300, 'x'));
-  }
+  testing_support::WriteFile(cut, QByteArray("\x89PNG\r\n\x1a\n", 8) + QByteArray(300, 'x'));
 
   PictureBox box;
   box.SetSurfaceSize(30, 20);
