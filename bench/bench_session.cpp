@@ -25,6 +25,7 @@
 #include "pictures/mainform.h"
 #include "pictures/session_tables.h"
 #include "platform/host.h"
+#include "platform/qt_host.h"
 #include "session/picture_run.h"
 #include "settings/settings_record.h"
 
@@ -45,7 +46,9 @@ public:
   [[noreturn]] void endProgram(int exitCode) override { std::exit(exitCode); }
   QString startEditor(const QString&) override { return {}; }
   platform::PrintOutcome printImage(const QImage&) override { return {}; }
+  void idleWait() override { real.idleWait(); }  // the program's own rest
   std::function<void()> everyPass;
+  platform::QtHost real;
 };
 
 BenchHost* host = nullptr;
@@ -77,9 +80,10 @@ struct Session {
   int scanLeft() const { return window.PB1->x() + window.PB1->width(); }
 };
 
+// Never destroyed: its widgets must not outlive the application object.
 Session& TheSession() {
-  static Session s;
-  return s;
+  static Session* s = new Session;
+  return *s;
 }
 
 // One tube slides out and back: 220 one-pixel steps, each a move painted at
