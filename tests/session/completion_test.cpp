@@ -8,7 +8,7 @@ using namespace session_tests;
 
 namespace {
 
-class CompletionTest : public SessionTest {};
+using CompletionTest = SessionTest;
 
 TEST_F(CompletionTest, AFinishedPictureIsCentredFramedAndPraised) {
   settings::SettingsRecord.FeedbackOption = 1;
@@ -35,9 +35,7 @@ TEST_F(CompletionTest, AFinishedPictureIsCentredFramedAndPraised) {
   EXPECT_GE(qRed(inner), 1);
   for (int i = 1; i <= 70; ++i) {
     const QRgb c = bg.pixel(window->PB1->x() - i, y);
-    EXPECT_EQ(qRed(c), qRed(inner) + i - 1);
-    EXPECT_EQ(qGreen(c), qGreen(inner) + i - 1);
-    EXPECT_EQ(qBlue(c), qBlue(inner) + i - 1);
+    EXPECT_EQ(c, qRgb(qRed(inner) + i - 1, qGreen(inner) + i - 1, qBlue(inner) + i - 1)) << "ring " << i;
     EXPECT_EQ(bg.pixel(window->PB1->x() + 400 + i, y), c) << "right side, ring " << i;
   }
   EXPECT_EQ(bg.pixel(window->PB1->x() - 71, y), Black);

@@ -54,7 +54,7 @@ TEST_P(LeavingTest, TheRequestIsObeyedAtOnceAndThePictureStaysAsFarAsItGot) {
   EXPECT_FALSE(window->LabelExitLink->isVisible());
   EXPECT_EQ(session::PictureFinished, 0);
   EXPECT_EQ(menu::PicturesCompleted, 0);
-  EXPECT_EQ(host.countSounds(QStringLiteral("stop.wav")), 0) << "the driver stops the sound";
+  EXPECT_EQ(host.soundFiles().count(QStringLiteral("stop.wav")), 0) << "the driver stops the sound";
   if (gliding) {
     EXPECT_EQ(menu::SegmentsColored, 4) << "the sections count even when the picture does not";
     EXPECT_EQ(PixelAt(QuarterSeeds[4]), RedDone);

@@ -17,13 +17,14 @@ struct Arrival {
 
 class ScanningTest : public SessionTest {
 protected:
-  // Records each arrival of a tube in the Scan Position.
-  void RecordArrivals() {
-    host.everyPass = [this] {
+  // Records each arrival of a tube in the Scan Position, then runs `then`.
+  void RecordArrivals(std::function<void()> then = {}) {
+    host.everyPass = [this, then] {
       const int t = TubeOut();
       if (t != 0 && t != lastOut) arrivals.push_back({t, host.clock});
       lastOut = t;
       if (window->pb3->isVisible() && stripeShownAt == 0) stripeShownAt = host.clock;
+      if (then) then();
     };
   }
   std::vector<int> ArrivedTubes() const {
@@ -62,15 +63,12 @@ TEST_F(ScanningTest, TimedScanningBringsEachTubeInTurnForScanSeconds) {
 TEST_F(ScanningTest, StepScanningWithOneSwitchChoosesATubeLeftAloneAndMovesOnAtAPress) {
   settings::SettingsRecord.ScanType = 2;
   settings::SettingsRecord.ScanSpeed = 3;
-  RecordArrivals();
-  auto record = host.everyPass;
-  host.everyPass = [&, record] {
-    record();
+  RecordArrivals([&] {
     // Section 1: tube 1 is left alone. Section 2: presses at tubes 1 and 2.
     const int out = TubeOut();
     if (menu::SegmentsColored == 1 && (out == 1 || out == 2)) input::SwitchPressed = 1;
     if (menu::SegmentsColored == 2) window->ExitRequested = 1;
-  };
+  });
   RunPicture();
 
   ASSERT_GE(arrivals.size(), 1u);
@@ -85,14 +83,10 @@ TEST_F(ScanningTest, StepScanningWithOneSwitchChoosesATubeLeftAloneAndMovesOnAtA
 
 TEST_F(ScanningTest, StepScanningWithTwoSwitchesWaitsWithoutLimitForTheSecondSwitch) {
   settings::SettingsRecord.ScanType = 3;
-  settings::SettingsRecord.ScanSpeed = 1;
-  RecordArrivals();
-  auto record = host.everyPass;
-  host.everyPass = [&, record] {
-    record();
+  RecordArrivals([&] {
     if (arrivals.size() == 1 && TubeOut() == 1) input::SwitchPressed = 1;  // moves on
     if (menu::SegmentsColored == 1) window->ExitRequested = 1;
-  };
+  });
   host.at(start + 4.0, [] { input::EnterPressed = 1; });
   RunPicture();
 
@@ -145,16 +139,13 @@ TEST_F(ScanningTest, ClearPressedDuringAPaintingWithoutScanningUndoesItAtTheNext
 }
 
 TEST_F(ScanningTest, EachSectionsScanBeginsWithTheTubeThatPaintedTheSectionBefore) {
-  RecordArrivals();
-  auto record = host.everyPass;
-  host.everyPass = [&, record] {
-    record();
+  RecordArrivals([&] {
     const int out = TubeOut();
     // Section 1 with tube 3, section 2 with tube 1.
     if (menu::SegmentsColored == 0 && out == 3) input::SwitchPressed = 1;
     if (menu::SegmentsColored == 1 && out == 1) input::SwitchPressed = 1;
     if (menu::SegmentsColored == 2 && out != 0) window->ExitRequested = 1;
-  };
+  });
   RunPicture();
 
   EXPECT_EQ(ArrivedTubes(), (std::vector<int>{1, 2, 3, 3, 1, 1}));
@@ -164,13 +155,10 @@ TEST_F(ScanningTest, EachSectionsScanBeginsWithTheTubeThatPaintedTheSectionBefor
 }
 
 TEST_F(ScanningTest, ClearingInTheFirstSectionWhitensItAndScansFromTubeOneAgain) {
-  RecordArrivals();
-  auto record = host.everyPass;
-  host.everyPass = [&, record] {
-    record();
+  RecordArrivals([&] {
     if (arrivals.size() == 2 && TubeOut() == 2) input::ClearLastPressed = 1;
     if (arrivals.size() == 3 && TubeOut() != 0) window->ExitRequested = 1;
-  };
+  });
   RunPicture();
 
   EXPECT_EQ(ArrivedTubes(), (std::vector<int>{1, 2, 1}));
@@ -180,12 +168,9 @@ TEST_F(ScanningTest, ClearingInTheFirstSectionWhitensItAndScansFromTubeOneAgain)
 }
 
 TEST_F(ScanningTest, ClearingInSectionFourWhitensSectionThreeAndRestartsThere) {
-  RecordArrivals();
-  auto record = host.everyPass;
   size_t arrivalsAtClear = 0;
   bool cleared = false;
-  host.everyPass = [&, record] {
-    record();
+  RecordArrivals([&] {
     const int out = TubeOut();
     if (menu::SegmentsColored < 3 && out == 1) input::SwitchPressed = 1;
     // The clear key during the dwell of section 4 (a press while the tube
@@ -196,7 +181,7 @@ TEST_F(ScanningTest, ClearingInSectionFourWhitensSectionThreeAndRestartsThere) {
       arrivalsAtClear = arrivals.size();
     }
     if (cleared && arrivals.size() > arrivalsAtClear) window->ExitRequested = 1;
-  };
+  });
   RunPicture();
 
   EXPECT_TRUE(cleared);

@@ -3,17 +3,11 @@
 // temporary program folder that holds the images and sounds a session needs
 // and small crafted pictures. AnimationDelay is 1, so a picture is coloured
 // in a fraction of a second of real time.
-//
-// The sounds that are waited for (the squirt and the compliments) are left
-// out of the folder on purpose: a missing one plays nothing at once, and the
-// host still records every call.
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QTemporaryDir>
 #include <functional>
 #include <memory>
 
@@ -25,6 +19,7 @@
 #include "session/color_picture.h"
 #include "session/session_state.h"
 #include "settings/settings_record.h"
+#include "support/files.h"
 #include "support/scripted_host.h"
 
 namespace session_tests {
@@ -38,12 +33,6 @@ public:
     if (everyPass) everyPass();
   }
   std::function<void()> everyPass;
-
-  int countSounds(const QString& file) const {
-    int n = 0;
-    for (const auto& s : sounds) n += s.file == file ? 1 : 0;
-    return n;
-  }
 };
 
 inline constexpr QRgb Black = qRgb(0, 0, 0);
@@ -74,23 +63,14 @@ inline const QPoint QuarterSeeds[5] = {{}, {100, 120}, {100, 320}, {300, 120}, {
 class SessionTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    ASSERT_TRUE(folder.isValid());
-    previousFolder = QDir::currentPath();
-    QDir::setCurrent(folder.path());
-    CopyProgramFiles();
     ASSERT_TRUE(QuarterPicture().save(path(QStringLiteral("quarters.bmp")), "BMP"));
 
+    // Settings as first installed, but fast, quiet about praise, and with three tubes.
     settings::SettingsRecord = settings::DefaultSettings();
     auto& s = settings::SettingsRecord;
     s.AnimationDelay = 1;
-    s.ScanType = 1;
     s.ScanSeconds = 1;
-    s.ScanSpeed = 1;
-    s.SoundOption = 1;
     s.FeedbackOption = 3;
-    s.SwitchWaitMode = 0;
-    s.PrintOption = 1;
-    s.InputDevice = 6;
     s.ColorEnabled.fill(0);
     for (int c : {1, 3, 10}) s.ColorEnabled[c] = 1;  // red, green, tan
     pictures::ColorPickList = {0, 1, 3, 10, 0, 0, 0, 0, 0, 0, 0};
@@ -112,7 +92,6 @@ protected:
   void TearDown() override {
     window.reset();
     pictures::ShowMainMenuHook = nullptr;
-    QDir::setCurrent(previousFolder);
   }
 
   void NewWindow() {
@@ -121,20 +100,7 @@ protected:
     window->show();
   }
 
-  void CopyProgramFiles() {
-    const QDir from(QStringLiteral(BRUSHWELL_DIR));
-    const QStringList patterns = {
-        QStringLiteral("aobj_pb*.bmp"),       QStringLiteral("aobj_tube_*.jpg"), QStringLiteral("aobj_small_tube_*.jpg"),
-        QStringLiteral("aobj_easel_bot.jpg"), QStringLiteral("aobj_voice_*.wav"), QStringLiteral("aobjflow.wav"),
-        QStringLiteral("aobj_prs.wav"),       QStringLiteral("aobj_pnt.wav"),     QStringLiteral("s_song*.wav"),
-        QStringLiteral("stop.wav")};
-    // Linked rather than copied: the songs are large, and nothing writes them.
-    for (const QString& name : from.entryList(patterns, QDir::Files))
-      ASSERT_TRUE(QFile::link(from.filePath(name), path(name)) || QFile::copy(from.filePath(name), path(name)))
-          << name.toStdString();
-  }
-
-  QString path(const QString& name) const { return folder.filePath(name); }
+  QString path(const QString& name) const { return folder.file(name); }
 
   void WriteList(int n, const QByteArray& text) {
     QFile f(path(QStringLiteral("pictures_%1.pcf").arg(n)));
@@ -174,8 +140,14 @@ protected:
   void RunPicture() { session::ColorPicture(*window); }
 
   SessionHost host;
-  QTemporaryDir folder;
-  QString previousFolder;
+  // What a session needs of the program folder. The sounds that are waited
+  // for (the squirt and the compliments) are left out on purpose: a missing
+  // one plays nothing at once, and the host still records every call.
+  testing_support::TempProgramFolder folder{
+      {QStringLiteral("aobj_pb*.bmp"), QStringLiteral("aobj_tube_*.jpg"), QStringLiteral("aobj_small_tube_*.jpg"),
+       QStringLiteral("aobj_easel_bot.jpg"), QStringLiteral("aobj_voice_*.wav"), QStringLiteral("aobjflow.wav"),
+       QStringLiteral("aobj_prs.wav"), QStringLiteral("aobj_pnt.wav"), QStringLiteral("s_song*.wav"),
+       QStringLiteral("stop.wav")}};
   std::unique_ptr<pictures::Mainform> window;
   int mainMenuShown = 0;
   double start = 0;
