@@ -4,14 +4,13 @@
 
 #include "input/input_flags.h"
 #include "input/switch_adapter.h"
-#include "platform/host.h"
 #include "platform/port_io.h"
 #include "platform/serial_backend.h"
 #include "settings/settings_record.h"
+#include "support/scripted_host.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <pty.h>
 #include <unistd.h>
 #include <memory>
@@ -96,34 +95,17 @@ public:
   }
 };
 
-class RecordingHost : public platform::Host {
-public:
-  QStringList messages;
-  void processEvents() override {}
-  double secondsOfDay() override { return 0; }
-  void messageBox(const QString& text, platform::MessageIcon, const QString&) override {
-    messages << text;
-  }
-  [[noreturn]] void endProgram(int) override { std::abort(); }
-  QString startEditor(const QString&) override { return {}; }
-  platform::PrintOutcome printImage(const QImage&) override { return {}; }
-};
-
 class SerialAdapter : public ::testing::Test {
 protected:
   void SetUp() override {
-    platform::installHost(&host);
     platform::installSerialBackend(&backend);
     settings::SettingsRecord = settings::DefaultSettings();
     input::SwitchPressed = 0;
   }
-  void TearDown() override {
-    platform::installSerialBackend(nullptr);
-    platform::installHost(nullptr);
-  }
+  void TearDown() override { platform::installSerialBackend(nullptr); }
 
   FakeBackend backend;
-  RecordingHost host;
+  testing_support::ScriptedHost host;
 };
 
 TEST_F(SerialAdapter, ModemRegistersMapToTheSerialLines) {
@@ -137,14 +119,11 @@ TEST_F(SerialAdapter, ModemRegistersMapToTheSerialLines) {
   EXPECT_TRUE(dev->dtr);
   EXPECT_EQ(platform::agInp(0x3FC), 1);
 
-  dev->lines = {true, true, true, true};
-  EXPECT_EQ(platform::agInp(0x3FE), 0xF0);
-  dev->lines = {false, true, false, false};
-  EXPECT_EQ(platform::agInp(0x3FE), 0x40);
-  dev->lines = {false, false, true, false};
-  EXPECT_EQ(platform::agInp(0x3FE), 0x20);
-  dev->lines = {false, false, false, true};
-  EXPECT_EQ(platform::agInp(0x3FE), 0x10);
+  // Carrier detect, ring, data set ready and clear to send, each on its own bit.
+  for (int status : {0xF0, 0x80, 0x40, 0x20, 0x10, 0x00}) {
+    dev->setStatus(status);
+    EXPECT_EQ(platform::agInp(0x3FE), status);
+  }
 
   // Other UART registers and unknown ports: reads 0xFF, writes go nowhere.
   const int writes = dev->writes;
@@ -232,15 +211,15 @@ TEST_F(SerialAdapter, AbsentPortReadsOpenAndIsToldOnceUntilPluggedIn) {
   settings::SettingsRecord.InputDevice = 2;
   input::PowerComAdapter(2);
   for (int i = 0; i < 50; ++i) EXPECT_EQ(input::ReadSwitch(), 0);
-  EXPECT_TRUE(host.messages.isEmpty());
+  EXPECT_TRUE(host.messages.empty());
   EXPECT_LE(backend.enumerations, 2);  // polls do not search for devices each time
 
   EXPECT_TRUE(input::ReportSwitchProblem(2));
-  ASSERT_EQ(host.messages.size(), 1);
-  EXPECT_TRUE(host.messages[0].contains(QStringLiteral("\"Adapter in COM 2\"")));
-  EXPECT_TRUE(host.messages[0].contains(QStringLiteral("no serial device for COM 2")));
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_TRUE(host.messages[0].text.contains(QStringLiteral("\"Adapter in COM 2\"")));
+  EXPECT_TRUE(host.messages[0].text.contains(QStringLiteral("no serial device for COM 2")));
   EXPECT_FALSE(input::ReportSwitchProblem(2));
-  EXPECT_EQ(host.messages.size(), 1);
+  EXPECT_EQ(host.messages.size(), 1u);
 
   // The carer plugs in two adapters and chooses COM 2 again: the second one
   // gets the power it was given before and the switch works.
@@ -251,7 +230,7 @@ TEST_F(SerialAdapter, AbsentPortReadsOpenAndIsToldOnceUntilPluggedIn) {
   EXPECT_TRUE(com2->rts);
   EXPECT_FALSE(com2->dtr);
   EXPECT_EQ(input::ReadSwitch(), 1);
-  EXPECT_EQ(host.messages.size(), 1);
+  EXPECT_EQ(host.messages.size(), 1u);
 }
 
 TEST_F(SerialAdapter, RefusedOrUnpluggedPortReadsOpenAndSaysWhy) {
@@ -266,19 +245,19 @@ TEST_F(SerialAdapter, RefusedOrUnpluggedPortReadsOpenAndSaysWhy) {
   input::PowerComAdapter(1);
   for (int i = 0; i < 20; ++i) EXPECT_EQ(input::ReadSwitch(), 0);
   EXPECT_EQ(refused->opens, 1);  // not hammered on every poll
-  EXPECT_TRUE(host.messages.isEmpty());
+  EXPECT_TRUE(host.messages.empty());
   EXPECT_TRUE(input::ReportSwitchProblem(1));
-  EXPECT_TRUE(host.messages.last().contains(QStringLiteral("dialout")));
+  EXPECT_TRUE(host.messages.back().text.contains(QStringLiteral("dialout")));
 
   settings::SettingsRecord.InputDevice = 2;
   input::PowerComAdapter(2);
   EXPECT_EQ(input::ReadSwitch(), 1);
   com2->readFails = true;
   for (int i = 0; i < 20; ++i) EXPECT_EQ(input::ReadSwitch(), 0);
-  EXPECT_EQ(host.messages.size(), 1);
+  EXPECT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(platform::PortProblem(2), QStringLiteral("/dev/ttyUSB1 was disconnected"));
   EXPECT_TRUE(input::ReportSwitchProblem(2));
-  EXPECT_TRUE(host.messages.last().contains(QStringLiteral("disconnected")));
+  EXPECT_TRUE(host.messages.back().text.contains(QStringLiteral("disconnected")));
 }
 
 // The real backend on a pseudo-terminal: it opens like a serial device but
