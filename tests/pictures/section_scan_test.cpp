@@ -3,11 +3,11 @@
 
 #include "pictures/section_scan.h"
 #include "platform/raster.h"
+#include "support/files.h"
 
 #include <gtest/gtest.h>
 
 #include <QDateTime>
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -17,6 +17,8 @@ using namespace pictures;
 using platform::GetPixel;
 using platform::MakeSurface;
 using platform::SetPixel;
+using testing_support::ReadFile;
+using testing_support::WriteFile;
 
 namespace {
 
@@ -41,18 +43,6 @@ QImage GridPicture(int n, std::vector<Seed>* expected = nullptr) {
     if (expected) expected->push_back({x, y});
   }
   return img;
-}
-
-QByteArray ReadAll(const QString& path) {
-  QFile f(path);
-  EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-  return f.readAll();
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes) {
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write(bytes);
 }
 
 }  // namespace
@@ -156,18 +146,18 @@ TEST(SectionFile, WrittenByteExactAndReadBack) {
   const std::vector<Seed> seeds{{200, 200}, {10, 5}, {0, 399}};
   QString problem;
   ASSERT_TRUE(WriteSectionFile(path, seeds, &problem)) << problem.toStdString();
-  EXPECT_EQ(ReadAll(path), QByteArray(" 200 \r\n 200 \r\n 10 \r\n 5 \r\n 0 \r\n 399 \r\n"));
+  EXPECT_EQ(ReadFile(path), QByteArray(" 200 \r\n 200 \r\n 10 \r\n 5 \r\n 0 \r\n 399 \r\n"));
   EXPECT_EQ(ReadSectionFile(path, 400, 400), seeds);
 
   // Replacing an existing file leaves only the new content.
   ASSERT_TRUE(WriteSectionFile(path, {{7, 8}}));
-  EXPECT_EQ(ReadAll(path), QByteArray(" 7 \r\n 8 \r\n"));
+  EXPECT_EQ(ReadFile(path), QByteArray(" 7 \r\n 8 \r\n"));
 
   // Hand-written variants that are still fine: other blanks, LF only, no
   // final line break, trailing empty lines.
-  WriteAll(path, "7\n  8\t\r\n\t9\r\n10  ");
+  WriteFile(path, "7\n  8\t\r\n\t9\r\n10  ");
   EXPECT_EQ(ReadSectionFile(path, 400, 400), (std::vector<Seed>{{7, 8}, {9, 10}}));
-  WriteAll(path, " 7 \r\n 8 \r\n\r\n\r\n");
+  WriteFile(path, " 7 \r\n 8 \r\n\r\n\r\n");
   EXPECT_EQ(ReadSectionFile(path, 400, 400), (std::vector<Seed>{{7, 8}}));
 
   // A folder that does not exist: a clear refusal, no crash.
@@ -207,54 +197,36 @@ TEST(SectionFile, DamagedFilesGiveNothing) {
   };
   for (const auto& d : damaged) {
     SCOPED_TRACE(d.what);
-    WriteAll(path, d.bytes);
+    WriteFile(path, d.bytes);
     problem.clear();
     EXPECT_FALSE(ReadSectionFile(path, 400, 400, &problem).has_value());
     EXPECT_FALSE(problem.isEmpty());
   }
-  WriteAll(path, " 10 \r\n abc \r\n");
+  WriteFile(path, " 10 \r\n abc \r\n");
   ReadSectionFile(path, 400, 400, &problem);
   EXPECT_TRUE(problem.contains(QStringLiteral("Line 2"))) << problem.toStdString();
 
-  WriteAll(path, max);
+  WriteFile(path, max);
   EXPECT_EQ(ReadSectionFile(path, 400, 400)->size(), 300u);
-}
-
-TEST(SectionFile, StoredMarkersAreErased) {
-  QImage img = Picture({{20, 30}, {40, 50}});
-  EraseMarkers(img, {{20, 30}, {40, 50}, {999, 5}});  // an outside seed is harmless
-  EXPECT_EQ(*GetPixel(img, 20, 30), White);
-  EXPECT_EQ(*GetPixel(img, 40, 50), White);
 }
 
 // ---------------------------------------------------------------- file times
 
-TEST(FileTimes, ComparesLastWriteTimes) {
+// Equal, older and newer files and a folder are met on the colouring window.
+TEST(FileTimes, AnyDifferenceCountsAndMissingFilesAreUnreadable) {
   QTemporaryDir dir;
-  ASSERT_TRUE(dir.isValid());
   const QString picture = dir.filePath(QStringLiteral("p.jpg"));
   const QString sections = dir.filePath(QStringLiteral("p.jpg.dat"));
-  WriteAll(picture, "picture");
-  WriteAll(sections, " 1 \r\n 2 \r\n");
-
-  auto stamp = [](const QString& path, const QDateTime& when) {
+  const QString gone = dir.filePath(QStringLiteral("gone.dat"));
+  const QDateTime base = QDateTime::currentDateTimeUtc().addDays(-1);
+  for (const auto& [path, when] : {std::pair{picture, base.addMSecs(10)}, std::pair{sections, base}}) {
+    WriteFile(path, "data");
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::ReadWrite));
     ASSERT_TRUE(f.setFileTime(when, QFileDevice::FileModificationTime));
-  };
-  const QDateTime base = QDateTime::currentDateTimeUtc().addDays(-1);
-  stamp(picture, base);
-  stamp(sections, base);
-  EXPECT_EQ(CompareFileTimes(picture, sections), FileTimeOrder::Equal);
-
-  stamp(picture, base.addSecs(-60));
-  EXPECT_EQ(CompareFileTimes(picture, sections), FileTimeOrder::Earlier);
-
-  stamp(picture, base.addMSecs(10));  // finer than a second still counts
-  EXPECT_EQ(CompareFileTimes(picture, sections), FileTimeOrder::Later);
+  }
+  EXPECT_EQ(CompareFileTimes(picture, sections), FileTimeOrder::Later);  // finer than a second
   EXPECT_EQ(CompareFileTimes(sections, picture), FileTimeOrder::Earlier);
-
-  EXPECT_EQ(CompareFileTimes(picture, dir.filePath(QStringLiteral("gone.dat"))), FileTimeOrder::Unreadable);
-  EXPECT_EQ(CompareFileTimes(dir.filePath(QStringLiteral("gone.jpg")), sections), FileTimeOrder::Unreadable);
-  EXPECT_EQ(CompareFileTimes(dir.path(), sections), FileTimeOrder::Unreadable);  // a folder
+  EXPECT_EQ(CompareFileTimes(picture, gone), FileTimeOrder::Unreadable);
+  EXPECT_EQ(CompareFileTimes(gone, sections), FileTimeOrder::Unreadable);
 }
