@@ -3,9 +3,12 @@
 // section, and the shipped files are what their drawings make.
 
 #include "pictures/line_drawing.h"
+#include "pictures/picture_list.h"
 #include "pictures/picture_maker.h"
 #include "pictures/section_scan.h"
 #include "platform/raster.h"
+#include "settings/settings_file.h"
+#include "support/files.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,55 +21,27 @@ namespace {
 
 QString ContentDir() { return QStringLiteral(BRUSHWELL_SOURCE_DIR "/content"); }
 
-// The names of a picture list: fields end at a line end or a comma, blanks
-// before a field are skipped, empty fields and fields starting with "-" are
-// no pictures, and a double-quoted field may hold commas.
-QStringList ListNames(const QByteArray& text) {
-  QStringList names;
-  QString field;
-  bool quoted = false;
-  auto finish = [&]() {
-    const QString name = field.trimmed();
-    if (!name.isEmpty() && !name.startsWith(QLatin1Char('-'))) names << name;
-    field.clear();
-  };
-  for (const QChar c : QString::fromLatin1(text)) {
-    if (c == QLatin1Char('"')) {
-      quoted = !quoted;
-    } else if (!quoted && (c == QLatin1Char(',') || c == QLatin1Char('\n'))) {
-      finish();
-    } else if (c != QLatin1Char('\r')) {
-      field += c;
-    }
-  }
-  finish();
-  return names;
-}
-
-QStringList Descriptions() {
-  QFile f(ContentDir() + QStringLiteral("/aobj_se1.cfg"));
-  EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-  QList<QByteArray> lines = f.readAll().split('\n');
-  if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
-  EXPECT_EQ(lines.size(), 49);
-  QStringList out;
-  for (int i = 34; i < lines.size(); ++i) {
-    EXPECT_TRUE(lines[i].endsWith('\r')) << "line " << i + 1 << " must end with CR LF";
-    out << QString::fromLatin1(lines[i]).chopped(lines[i].endsWith('\r') ? 1 : 0);
-  }
-  return out;
+// The settings shipped with the program: read without a problem, and
+// written exactly as the program itself writes them.
+settings::SettingsData ShippedSettings() {
+  settings::SettingsData record;
+  QStringList problems;
+  settings::ReadSettingsFiles(ContentDir(), ContentDir(), record, problems);
+  EXPECT_TRUE(problems.isEmpty()) << problems.join(QLatin1Char('\n')).toStdString();
+  record.TextFolder = record.MediaFolder = QStringLiteral("./");
+  EXPECT_EQ(testing_support::ReadFile(ContentDir() + QStringLiteral("/aobj_se1.cfg")), settings::SettingsFileImage(record));
+  return record;
 }
 
 TEST(ShippedLists, EveryListIsDescribedAndEveryPictureIsAcceptedAndFillsStayInside) {
-  const QStringList descriptions = Descriptions();
-  ASSERT_EQ(descriptions.size(), 15);
+  const settings::SettingsData shipped = ShippedSettings();
   QStringList checked;
   int filledLists = 0;
   for (int n = 1; n <= 15; ++n) {
     QFile list(ContentDir() + QStringLiteral("/pictures_%1.pcf").arg(n));
     ASSERT_TRUE(list.open(QIODevice::ReadOnly)) << "pictures_" << n << ".pcf is missing";
-    const QStringList names = ListNames(list.readAll());
-    EXPECT_EQ(names.isEmpty(), descriptions[n - 1].isEmpty()) << "list " << n << " and its description disagree";
+    const QStringList names = pictures::ParsePictureList(list.readAll(), 500).names;
+    EXPECT_EQ(names.isEmpty(), shipped.PictureListDescription[n].isEmpty()) << "list " << n << " and its description disagree";
     if (!names.isEmpty()) ++filledLists;
     for (const QString& name : names) {
       if (checked.contains(name)) continue;
