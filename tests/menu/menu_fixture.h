@@ -3,9 +3,6 @@
 // scripted host installed and the shared state reset.
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -14,17 +11,12 @@
 #include "pictures/session_tables.h"
 #include "platform/port_io.h"
 #include "settings/settings_file.h"
+#include "support/files.h"
 #include "support/scripted_host.h"
 
 class MenuTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    ASSERT_TRUE(dir.isValid());
-    for (const char* name : {"aobj_se1.cfg", "aobj_se2.cfg", "aobj_logo.jpg", "stop.wav", "aobj_opn.wav"}) {
-      ASSERT_TRUE(QFile::copy(QStringLiteral(BRUSHWELL_DIR "/") + QString::fromLatin1(name),
-                              dir.filePath(QString::fromLatin1(name))))
-          << name;
-    }
     QFont font = QApplication::font();
     if (font.pointSizeF() < 11) font.setPointSizeF(11);
     QApplication::setFont(font);
@@ -39,10 +31,7 @@ protected:
     platform::installSerialBackend(nullptr);
   }
 
-  void TearDown() override {
-    banner.reset();
-    QDir::setCurrent(QDir::tempPath());
-  }
+  void TearDown() override { banner.reset(); }
 
   // A record as a carer might have left it: every list described.
   static settings::SettingsData describedRecord() {
@@ -62,11 +51,7 @@ protected:
     host.sounds.clear();
   }
 
-  QString folder() const { return dir.path() + QLatin1Char('/'); }
-  QByteArray savedFile() const {
-    QFile file(dir.filePath(QStringLiteral("aobj_se1.cfg")));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-  }
+  QString folder() const { return dir.path(); }
   QStringList messageTexts() const {
     QStringList out;
     for (const auto& m : host.messages) out << m.text;
@@ -74,7 +59,7 @@ protected:
   }
   bool menuShown() const { return banner->settings_frame->isVisible() && banner->banimage->isVisible(); }
 
-  QTemporaryDir dir;
+  testing_support::TempProgramFolder dir{testing_support::StartupFiles()};
   testing_support::ScriptedHost host;
   std::unique_ptr<menu::Banner> banner;
 };

@@ -104,19 +104,6 @@ TEST_F(MenuTest, NoStatisticsAfterTheSpeedCalibration) {
   EXPECT_EQ(host.soundFiles(), QStringList({folder() + QStringLiteral("stop.wav")}));
 }
 
-TEST_F(MenuTest, WithoutAColoringWindowTheCarerIsToldAndTheMenuStays) {
-  load(describedRecord());
-  banner->but2_start->click();
-  banner->but2_speed->click();
-  ASSERT_EQ(host.messages.size(), 2u);
-  EXPECT_TRUE(host.messages[0].text.contains(QStringLiteral("\"Start\"")));
-  EXPECT_TRUE(host.messages[1].text.contains(QStringLiteral("\"Animation Speed Settings\"")));
-  EXPECT_TRUE(banner->isVisible());
-  EXPECT_TRUE(menuShown());
-  EXPECT_EQ(pictures::CalibrationRequested, 0);
-  EXPECT_EQ(menu::ReturnFromCalibration, 0);
-}
-
 TEST_F(MenuTest, EveryScreenFitsA1024By768ScreenWithNothingClipped) {
   load(describedRecord());
   const std::pair<QAbstractButton*, QGroupBox*> screens[] = {
