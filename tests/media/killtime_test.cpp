@@ -7,13 +7,10 @@
 #include "media/killtime.h"
 
 TEST(Killtime, PassCounts) {
-  EXPECT_EQ(media::killtimePasses(0), 1);
-  EXPECT_EQ(media::killtimePasses(-5), 1);
-  EXPECT_EQ(media::killtimePasses(0.99), 1);
-  EXPECT_EQ(media::killtimePasses(2.5), 3);
-  EXPECT_EQ(media::killtimePasses(3), 4);
-  EXPECT_EQ(media::killtimePasses(std::numeric_limits<double>::quiet_NaN()), 1);
-  EXPECT_EQ(media::killtimePasses(std::numeric_limits<double>::infinity()), 1);
+  const double nan = std::numeric_limits<double>::quiet_NaN(), inf = std::numeric_limits<double>::infinity();
+  for (const auto& [count, passes] : std::initializer_list<std::pair<double, long long>>{
+           {0, 1}, {-5, 1}, {0.99, 1}, {2.5, 3}, {3, 4}, {nan, 1}, {inf, 1}})
+    EXPECT_EQ(media::killtimePasses(count), passes) << count;
 }
 
 TEST(Killtime, ReallySpendsItsPassesAndReturnsForOddCounts) {

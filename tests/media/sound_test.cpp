@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <SDL.h>
+#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <vector>
@@ -43,9 +44,7 @@ std::vector<int16_t> readOutput(const QString& path) {
 }
 
 size_t countValue(const std::vector<int16_t>& samples, int16_t value) {
-  size_t n = 0;
-  for (int16_t s : samples) n += s == value;
-  return n;
+  return static_cast<size_t>(std::count(samples.begin(), samples.end(), value));
 }
 
 class SoundTest : public ::testing::Test {
