@@ -308,9 +308,6 @@ TEST(FloodFill, FadeRefillsTheWholeSectionEveryPass) {
   });
   const std::vector<QRgb> colours = FadeColours(Red);
   ASSERT_EQ(colours.size(), 50u);
-  EXPECT_EQ(colours.front(), White);
-  EXPECT_EQ(colours[1], qRgb(255, 250, 250));
-  EXPECT_EQ(colours.back(), qRgb(255, 5, 5));
   for (const QRgb c : colours) ASSERT_TRUE(FloodFill(img, 1, 1, Black, {c, BrushStyle::Solid}));
   for (int y = 0; y < 2; ++y)
     for (int x = 0; x < 4; ++x) EXPECT_EQ(At(img, x, y), qRgb(255, 5, 5));
