@@ -114,17 +114,6 @@ TEST(BitBlt, OverlappingBlockWithinOneSurface) {
   EXPECT_EQ(ToArt(img), "rr#b.\n");
 }
 
-TEST(BitBlt, ConvertsOtherFormats) {
-  QImage dst(2, 2, QImage::Format_RGB888);
-  dst.fill(Qt::white);
-  QImage src(2, 2, QImage::Format_Indexed8);
-  src.setColorTable({Red, Blue});
-  src.fill(1);
-  ASSERT_TRUE(BitBlt(dst, 0, 0, 2, 2, src, 0, 0, RasterOp::SRCAND));
-  EXPECT_EQ(dst.format(), QImage::Format_RGB32);
-  EXPECT_EQ(At(dst, 1, 1), Blue);
-}
-
 // ---------------------------------------------------------------- pointer
 
 TEST(Pointer, DrawsThroughTheMaskAndErasesBackExactly) {
