@@ -20,21 +20,6 @@ QSize ScreenSize() { return QGuiApplication::primaryScreen()->geometry().size();
 
 // ---------------------------------------------------------------- picture boxes
 
-TEST(PictureBoxTest, TakesTheSizeOfALoadedPictureAndKeepsItsPixels) {
-  QTemporaryDir dir;
-  QImage img = platform::MakeSurface(400, 400);
-  platform::SetPixel(img, 10, 20, qRgb(1, 2, 3));
-  ASSERT_TRUE(img.save(dir.filePath(QStringLiteral("p.bmp"))));
-
-  PictureBox box;
-  box.SetSurfaceSize(1024, 768);
-  ASSERT_TRUE(box.LoadPicture(dir.filePath(QStringLiteral("p.bmp"))));
-  EXPECT_EQ(box.size(), QSize(400, 400));
-  EXPECT_EQ(box.image().size(), QSize(400, 400));
-  EXPECT_EQ(box.image().format(), QImage::Format_RGB32);
-  EXPECT_EQ(GetPixel(box.image(), 10, 20), qRgb(1, 2, 3));
-}
-
 TEST(PictureBoxTest, RefusesMissingUndecodableAndHugeFilesAndStaysAsItWas) {
   QTemporaryDir dir;
   const QString text = dir.filePath(QStringLiteral("notes.bmp"));
@@ -59,25 +44,6 @@ TEST(PictureBoxTest, RefusesMissingUndecodableAndHugeFilesAndStaysAsItWas) {
   EXPECT_FALSE(box.LoadPicture(cut, &problem));
   EXPECT_FALSE(problem.isEmpty());
   EXPECT_EQ(box.surfaceSize(), QSize(30, 20));
-}
-
-TEST(PictureBoxTest, ResizingKeepsWhatFitsAndFillsNewAreaWithTheBackground) {
-  PictureBox box;
-  box.SetBackColor(Qt::black);
-  box.SetSurfaceSize(4, 4);
-  box.image().fill(Qt::white);
-  box.resize(6, 3);
-  EXPECT_EQ(box.image().size(), QSize(6, 3));
-  EXPECT_EQ(GetPixel(box.image(), 3, 2), qRgb(255, 255, 255));
-  EXPECT_EQ(GetPixel(box.image(), 5, 0), qRgb(0, 0, 0));
-
-  // A border frames the surface without changing it.
-  box.SetBorder(PictureBox::Border::FixedSingle);
-  EXPECT_EQ(box.size(), QSize(8, 5));
-  EXPECT_EQ(box.image().size(), QSize(6, 3));
-  box.SetBorder(PictureBox::Border::None);
-  EXPECT_EQ(box.size(), QSize(6, 3));
-  EXPECT_EQ(GetPixel(box.image(), 3, 2), qRgb(255, 255, 255));
 }
 
 // ---------------------------------------------------------------- window
