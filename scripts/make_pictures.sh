@@ -13,7 +13,7 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-$root/build}"
 previews="${2:-$build/picture-previews}"
-tool="$build/tools/picture_maker/brushwell-picture-maker"
+tool="$build/Brushwell/brushwell-picture-maker"
 
 if [[ ! -f "$build/CMakeCache.txt" ]]; then
   cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
