@@ -25,12 +25,6 @@ namespace menu {
 namespace {
 Banner* theBanner = nullptr;
 
-QPushButton* menuButton(const QString& caption, QWidget* parent) {
-  auto* button = new QPushButton(caption, parent);
-  button->setAccessibleName(caption);
-  button->setMinimumHeight(34);
-  return button;
-}
 }  // namespace
 
 Banner* MainWindow() { return theBanner; }
@@ -99,12 +93,12 @@ void Banner::buildMenu() {
   auto* grid = new QGridLayout(programBox);
   grid->setHorizontalSpacing(12);
   grid->setVerticalSpacing(10);
-  but2_auditory = menuButton(QStringLiteral("Auditory Settings"), programBox);
-  but2_input_device = menuButton(QStringLiteral("Keyboard / Switch Information"), programBox);
-  but_MySongs = menuButton(QStringLiteral("Picture List"), programBox);
-  but2_duration = menuButton(QStringLiteral("Scan Settings"), programBox);
-  but_direc = menuButton(QStringLiteral("Coloring Options"), programBox);
-  but2_speed = menuButton(QStringLiteral("Animation Speed Settings"), programBox);
+  but2_auditory = captionedButton(QStringLiteral("Auditory Settings"), programBox);
+  but2_input_device = captionedButton(QStringLiteral("Keyboard / Switch Information"), programBox);
+  but_MySongs = captionedButton(QStringLiteral("Picture List"), programBox);
+  but2_duration = captionedButton(QStringLiteral("Scan Settings"), programBox);
+  but_direc = captionedButton(QStringLiteral("Coloring Options"), programBox);
+  but2_speed = captionedButton(QStringLiteral("Animation Speed Settings"), programBox);
   grid->addWidget(but2_auditory, 0, 0);
   grid->addWidget(but2_input_device, 0, 1);
   grid->addWidget(but_MySongs, 0, 2);
@@ -116,9 +110,9 @@ void Banner::buildMenu() {
   auto* startBox = new QGroupBox(settings_frame);
   auto* row = new QHBoxLayout(startBox);
   row->setSpacing(12);
-  but2_start = menuButton(QStringLiteral("Start"), startBox);
-  but2_users_guide = menuButton(QStringLiteral("User Guide"), startBox);
-  but2_quit = menuButton(QStringLiteral("Exit"), startBox);
+  but2_start = captionedButton(QStringLiteral("Start"), startBox);
+  but2_users_guide = captionedButton(QStringLiteral("User Guide"), startBox);
+  but2_quit = captionedButton(QStringLiteral("Exit"), startBox);
   QFont big = but2_start->font();
   big.setPointSize(big.pointSize() + 3);
   big.setBold(true);

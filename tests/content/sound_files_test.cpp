@@ -135,7 +135,9 @@ TEST_F(SoundFiles, EveryReachableSoundDecodesEvenlyLoudAndWithoutClicks) {
     const int last = d.samples.back();
     EXPECT_LE(std::abs(first), NearZero);
     EXPECT_LE(std::abs(last), NearZero);
-    if (e.kind == Kind::Loop || e.kind == Kind::Song) EXPECT_LE(std::abs(first - last), NearZero) << "the join clicks";
+    if (e.kind == Kind::Loop || e.kind == Kind::Song) {
+      EXPECT_LE(std::abs(first - last), NearZero) << "the join clicks";
+    }
     if (e.kind == Kind::Song) {
       // The last 5 ms fade into the join rather than stopping hard.
       int tailPeak = 0;
