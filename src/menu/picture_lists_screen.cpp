@@ -8,6 +8,7 @@
 
 #include "menu/screen_widgets.h"
 #include "platform/host.h"
+#include "settings/settings_file.h"
 #include "settings/settings_record.h"
 
 namespace menu {
@@ -88,7 +89,9 @@ void PictureListsScreen::FillDescriptions() {
 
 bool PictureListsScreen::StoreSettings() {
   auto& record = settings::SettingsRecord;
-  for (int n = 1; n <= 15; ++n) record.PictureListDescription[n] = inpbox_list_desc[n]->text();
+  // A pasted text may hold line breaks; a description is one line of the
+  // settings file.
+  for (int n = 1; n <= 15; ++n) record.PictureListDescription[n] = settings::SingleLine(inpbox_list_desc[n]->text());
   for (int16_t n = 1; n <= 15; ++n)
     if (rad_active_list[n]->isChecked()) record.ActivePictureList = n;
   for (int n = 1; n <= 15; ++n) {

@@ -2,11 +2,11 @@
 
 #include "pictures/session_tables.h"
 #include "platform/raster.h"
+#include "platform/safe_file.h"
 
 #include <QByteArray>
 #include <QFile>
 #include <QList>
-#include <QSaveFile>
 
 #include <cstdint>
 #include <filesystem>
@@ -103,15 +103,9 @@ bool WriteSectionFile(const QString& path, const std::vector<Seed>& seeds, QStri
     text += ' ' + QByteArray::number(s.x) + " \r\n";
     text += ' ' + QByteArray::number(s.y) + " \r\n";
   }
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
-    SetProblem(problem, QStringLiteral("The section file %1 could not be written: %2")
-                            .arg(path, file.errorString()));
-    return false;
-  }
-  if (file.write(text) != text.size() || !file.commit()) {
-    SetProblem(problem, QStringLiteral("The section file %1 could not be written: %2")
-                            .arg(path, file.errorString()));
+  const QString why = platform::WriteFileVerified(path, text);
+  if (!why.isEmpty()) {
+    SetProblem(problem, QStringLiteral("The section file %1 could not be written: %2").arg(path, why));
     return false;
   }
   return true;

@@ -2,12 +2,12 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <cmath>
 #include <cstdio>
 #include <functional>
 
 #include "platform/host.h"
+#include "platform/safe_file.h"
 
 namespace settings {
 
@@ -175,6 +175,13 @@ QString quoteForMessage(const QByteArray& raw) {
 
 }  // namespace
 
+QString SingleLine(QString text) {
+  text.replace(QLatin1String("\r\n"), QLatin1String(" "));
+  text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+  text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+  return text;
+}
+
 QByteArray SettingsFileImage(const SettingsData& record) {
   SettingsData d = record;
   QByteArray out;
@@ -186,7 +193,7 @@ QByteArray SettingsFileImage(const SettingsData& record) {
     }
     out += "\r\n";
   }
-  for (int n = 1; n <= 15; ++n) out += d.PictureListDescription[n].toUtf8() + "\r\n";
+  for (int n = 1; n <= 15; ++n) out += SingleLine(d.PictureListDescription[n]).toUtf8() + "\r\n";
   return out;
 }
 
@@ -209,7 +216,10 @@ void ReadSettingsFiles(const QString& folder, const QString& programFolder, Sett
     for (const Field& f : fields()) {
       ++fieldNo;
       QByteArray raw;
-      if (!reader.field(raw)) {
+      // The folder lines are read whole: a folder may hold a comma, and they
+      // are replaced by the program folder anyway.
+      const bool read = f.kind == Kind::Folder ? reader.wholeLine(raw) : reader.field(raw);
+      if (!read) {
         shortFile = true;
         problems << QStringLiteral("%1 ends before line %2; the settings from there on have their standard values.")
                         .arg(SettingsFileName).arg(fieldNo);
@@ -261,16 +271,9 @@ void ReadSettingsFiles(const QString& folder, const QString& programFolder, Sett
     }
   }
 
-  QFile folders(QDir(folder).filePath(FolderFileName));
-  if (!folders.open(QIODevice::ReadOnly)) {
-    problems << QStringLiteral("The settings file %1 was not found or could not be read; it is not needed.").arg(FolderFileName);
-  } else {
-    FieldReader reader(folders.readAll());
-    QByteArray raw;
-    if (!reader.field(raw) || !reader.field(raw)) {
-      problems << QStringLiteral("The settings file %1 holds fewer than two lines; it is not needed.").arg(FolderFileName);
-    }
-  }
+  // aobj_se2.cfg names the same two folders, which are replaced by the
+  // program folder below: whether it is there or not changes nothing, so it
+  // is neither read nor reported.
 
   QString program = programFolder;
   if (!program.endsWith(QLatin1Char('/'))) program += QLatin1Char('/');
@@ -279,16 +282,7 @@ void ReadSettingsFiles(const QString& folder, const QString& programFolder, Sett
 }
 
 QString WriteSettingsFile(const QString& folder, const SettingsData& record) {
-  QSaveFile file(QDir(folder).filePath(SettingsFileName));
-  if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-  const QByteArray image = SettingsFileImage(record);
-  if (file.write(image) != image.size()) {
-    const QString why = file.errorString();
-    file.cancelWriting();
-    return why;
-  }
-  if (!file.commit()) return file.errorString();
-  return {};
+  return platform::WriteFileVerified(QDir(folder).filePath(SettingsFileName), SettingsFileImage(record));
 }
 
 QString SettingsProblemMessage(const QStringList& problems) {
@@ -304,6 +298,8 @@ QString SettingsProblemMessage(const QStringList& problems) {
 void LoadSettings() {
   QStringList problems;
   const QString here = QDir::currentPath();
+  // A save cut short by a crash or a kill left its temporary file.
+  platform::RemoveStaleSavingFiles(here);
   ReadSettingsFiles(here, here, SettingsRecord, problems);
   const QString text = SettingsProblemMessage(problems);
   if (!text.isEmpty()) platform::message(text, platform::MessageIcon::Exclamation);

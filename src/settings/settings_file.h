@@ -17,6 +17,10 @@ inline const QString FolderFileName = QStringLiteral("aobj_se2.cfg");
 QByteArray FormatInteger(int16_t value);
 QByteArray FormatDouble(double value);
 
+// A picture list description as it may be stored: each line break (CR LF,
+// CR or LF) becomes one blank, since every description is one line of the file.
+QString SingleLine(QString text);
+
 // The whole 49-line file image of a record, CR LF line ends.
 QByteArray SettingsFileImage(const SettingsData& record);
 
@@ -27,8 +31,9 @@ QByteArray SettingsFileImage(const SettingsData& record);
 void ReadSettingsFiles(const QString& folder, const QString& programFolder, SettingsData& record,
                        QStringList& problems);
 
-// Writes the record to `folder`/aobj_se1.cfg atomically: a crash while saving
-// leaves the old file whole. Returns an empty string, or why it failed.
+// Writes the record to `folder`/aobj_se1.cfg atomically and verified: a
+// crash or a full disk while saving leaves the old file whole. Returns an
+// empty string, or why it failed.
 QString WriteSettingsFile(const QString& folder, const SettingsData& record);
 
 // The carer's message for the problems found while loading ("" when none).

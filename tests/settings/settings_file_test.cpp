@@ -1,6 +1,7 @@
 // The settings file: its exact image, reading it back, and damaged files.
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -57,6 +58,8 @@ SettingsData unusualRecord() {
   d.PictureListDescription[3] = QString();
   d.PictureListDescription[4] = QStringLiteral("\"quoted\", with a comma");
   d.PictureListDescription[15] = QStringLiteral("Zoë's list");
+  // A program folder may hold a comma.
+  d.TextFolder = d.MediaFolder = QStringLiteral("/home/sam/Colour, book/Brushwell/");
   return d;
 }
 
@@ -91,7 +94,9 @@ TEST(SettingsFileImage, FortyNineCrLfLinesInTableOrder) {
 TEST(SettingsFileRoundTrip, EveryFieldComesBackUnchanged) {
   testing_support::ScriptedHost host;
   QTemporaryDir dir;
-  const SettingsData original = unusualRecord();
+  SettingsData original = unusualRecord();
+  // A pasted description may hold line breaks; each is stored as a blank.
+  original.PictureListDescription[5] = QStringLiteral("Farm\r\nanimals\nand\rpets");
   ASSERT_EQ(WriteSettingsFile(dir.path(), original), QString());
   WriteFile(dir.filePath(FolderFileName), "x\r\ny\r\n");
   const QByteArray written = ReadFile(dir.filePath(SettingsFileName));
@@ -101,6 +106,7 @@ TEST(SettingsFileRoundTrip, EveryFieldComesBackUnchanged) {
   EXPECT_TRUE(problems.isEmpty()) << problems.join(QLatin1Char('\n')).toStdString();
   SettingsData expected = original;
   expected.TextFolder = expected.MediaFolder = QStringLiteral("/prog/");
+  expected.PictureListDescription[5] = QStringLiteral("Farm animals and pets");
   EXPECT_EQ(loaded, expected);
 
   // Saving what was loaded gives the same bytes, apart from the folder lines.
@@ -196,10 +202,14 @@ TEST(SettingsFileLoading, TheCarerIsToldOnceAndSavingIsAtomic) {
   testing_support::ScriptedHost host;
   testing_support::TempProgramFolder dir;
   WriteFile(dir.file(SettingsFileName), "garbage\r\n");
+  // What a program killed while saving left behind goes at the next start;
+  // the second settings file is not needed, so its absence is not reported.
+  WriteFile(dir.file(SettingsFileName + QStringLiteral(".saving")), " 1 \r\n");
+  QFile::remove(dir.file(FolderFileName));
   LoadSettings();
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_TRUE(host.messages[0].text.contains(SettingsFileName));
-  EXPECT_TRUE(host.messages[0].text.contains(FolderFileName));
+  EXPECT_FALSE(host.messages[0].text.contains(FolderFileName));
   EXPECT_EQ(host.messages[0].title, QStringLiteral("Brushwell Version 2"));
 
   // A save replaces the file whole and leaves no temporary file behind.
@@ -211,4 +221,25 @@ TEST(SettingsFileLoading, TheCarerIsToldOnceAndSavingIsAtomic) {
   // A save that cannot be made says so and leaves the old file alone.
   EXPECT_NE(WriteSettingsFile(dir.file(QStringLiteral("missing/folder")), SettingsRecord), QString());
   EXPECT_EQ(ReadFile(dir.file(SettingsFileName)), saved);
+}
+
+TEST(SettingsFileLoading, AFullDiskLeavesTheOldFileWholeAndSaysWhy) {
+  testing_support::ScriptedHost host;
+  testing_support::TempProgramFolder dir;
+  LoadSettings();
+  SaveSettings();
+  const QByteArray saved = ReadFile(dir.file(SettingsFileName));
+  host.messages.clear();
+
+  // No file may grow past 100 bytes: the disk is full in the middle of the save.
+  SettingsRecord.PictureListDescription[1] = QStringLiteral("changed");
+  {
+    testing_support::FileSizeLimit full(100);
+    SaveSettings();
+  }
+  EXPECT_EQ(ReadFile(dir.file(SettingsFileName)), saved);
+  EXPECT_FALSE(QFile::exists(dir.file(SettingsFileName + QStringLiteral(".saving"))));
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_TRUE(host.messages[0].text.contains(QStringLiteral("could not be saved")));
+  EXPECT_TRUE(host.messages[0].text.contains(QStringLiteral("too large"))) << host.messages[0].text.toStdString();
 }

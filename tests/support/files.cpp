@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
+#include <csignal>
 
 namespace testing_support {
 
@@ -32,6 +33,19 @@ TempProgramFolder::TempProgramFolder(const QStringList& patterns) : previous_(QD
 }
 
 TempProgramFolder::~TempProgramFolder() { QDir::setCurrent(previous_); }
+
+FileSizeLimit::FileSizeLimit(long bytes) {
+  getrlimit(RLIMIT_FSIZE, &previous_);
+  previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit limit = previous_;
+  limit.rlim_cur = static_cast<rlim_t>(bytes);
+  EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+}
+
+FileSizeLimit::~FileSizeLimit() {
+  setrlimit(RLIMIT_FSIZE, &previous_);
+  std::signal(SIGXFSZ, previousHandler_);
+}
 
 QStringList StartupFiles() {
   return {QStringLiteral("aobj_se1.cfg"), QStringLiteral("aobj_se2.cfg"), QStringLiteral("aobj_logo.jpg"),

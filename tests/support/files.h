@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <sys/resource.h>
 
 namespace testing_support {
 
@@ -30,6 +31,20 @@ public:
 private:
   QTemporaryDir dir_;
   QString previous_;
+};
+
+// While it lives, no file may grow past `bytes`: a write beyond fails as on
+// a full disk (EFBIG), without the signal that would end the test.
+class FileSizeLimit {
+public:
+  explicit FileSizeLimit(long bytes);
+  ~FileSizeLimit();
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+  rlimit previous_{};
+  void (*previousHandler_)(int);
 };
 
 // The files the main window needs to start.
