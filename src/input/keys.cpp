@@ -1,11 +1,58 @@
 #include "input/keys.h"
 
+#include <QGuiApplication>
+#include <QKeyEvent>
+
 #include "input/input_flags.h"
 
 namespace input {
 
+int UsKeyForScanCode(quint32 scanCode) {
+  // X11 key codes are the Linux input codes plus 8, the same on every layout.
+  switch (scanCode) {
+    case 9: return Qt::Key_Escape;
+    case 10: return Qt::Key_1;
+    case 11: return Qt::Key_2;
+    case 12: return Qt::Key_3;
+    case 19: return Qt::Key_0;
+    case 36: return Qt::Key_Return;
+    case 38: return Qt::Key_A;
+    case 54: return Qt::Key_C;
+    case 65: return Qt::Key_Space;
+    case 104: return Qt::Key_Enter;  // the keypad's Enter
+    default: return Qt::Key_unknown;
+  }
+}
+
+namespace {
+bool IsModifierKey(int key) {
+  switch (key) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R:
+    case Qt::Key_CapsLock:
+      return true;
+    default:
+      return false;
+  }
+}
+}  // namespace
+
+int TableKey(const QKeyEvent& event) {
+  // Modifier keys are told by what they are on every layout.
+  if (IsModifierKey(event.key())) return event.key();
+  const QString platform = QGuiApplication::platformName();
+  const bool x11Codes = platform == QLatin1String("xcb") || platform == QLatin1String("wayland");
+  if (x11Codes && event.nativeScanCode() != 0) return UsKeyForScanCode(event.nativeScanCode());
+  return event.key();
+}
+
 KeyOutcome KeyDown(int key, Qt::KeyboardModifiers modifiers, int16_t coloringPhase, int16_t& exitRequested) {
-  if (KeyReleased == False) return KeyOutcome::Ignored;
+  if (IsModifierKey(key) || KeyReleased == False) return KeyOutcome::Ignored;
   KeyReleased = False;
   exitRequested = 0;
   if (key == Qt::Key_Escape) return KeyOutcome::Escape;
@@ -33,8 +80,8 @@ KeyOutcome KeyDown(int key, Qt::KeyboardModifiers modifiers, int16_t coloringPha
   return KeyOutcome::Acted;
 }
 
-void KeyUp(bool autoRepeat) {
-  if (!autoRepeat) KeyReleased = True;
+void KeyUp(int key, bool autoRepeat) {
+  if (!autoRepeat && !IsModifierKey(key)) KeyReleased = True;
 }
 
 }  // namespace input

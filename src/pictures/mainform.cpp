@@ -230,7 +230,8 @@ void Mainform::mouseReleaseEvent(QMouseEvent* event) {
 // raise flags; Escape alone acts at once.
 void Mainform::keyPressEvent(QKeyEvent* event) {
   event->accept();
-  if (input::KeyDown(event->key(), event->modifiers(), ColoringPhase, ExitRequested) == input::KeyOutcome::Escape) {
+  if (input::KeyDown(input::TableKey(*event), event->modifiers(), ColoringPhase, ExitRequested) ==
+      input::KeyOutcome::Escape) {
     media::play_wave(QStringLiteral("stop"), QStringLiteral("DONT_LOOP"));
     ExitRequested = 1;
     HandBack();
@@ -239,7 +240,7 @@ void Mainform::keyPressEvent(QKeyEvent* event) {
 
 void Mainform::keyReleaseEvent(QKeyEvent* event) {
   event->accept();
-  input::KeyUp(event->isAutoRepeat());
+  input::KeyUp(input::TableKey(*event), event->isAutoRepeat());
 }
 
 // ---------------------------------------------------------------- activation

@@ -16,7 +16,7 @@ void resetFlags() {
 KeyOutcome tap(int key, int16_t phase = 1, Qt::KeyboardModifiers mods = Qt::NoModifier) {
   int16_t exitRequested = 0;
   const KeyOutcome out = KeyDown(key, mods, phase, exitRequested);
-  KeyUp(false);
+  KeyUp(key, false);
   return out;
 }
 }  // namespace
@@ -61,16 +61,30 @@ TEST(KeyLatch, AHeldKeyCountsOnceEvenWithAutoRepeat) {
   EXPECT_EQ(KeyDown(Qt::Key_Space, Qt::NoModifier, 1, exitRequested), KeyOutcome::Acted);
   SwitchPressed = 0;  // the session took the press
   for (int i = 0; i < 5; ++i) {  // X11 auto-repeat: release/press pairs
-    KeyUp(true);
+    KeyUp(Qt::Key_Space, true);
     EXPECT_EQ(KeyDown(Qt::Key_Space, Qt::NoModifier, 1, exitRequested), KeyOutcome::Ignored);
   }
   EXPECT_EQ(SwitchPressed, 0);
   // While one key is held, another does nothing either.
   EXPECT_EQ(KeyDown(Qt::Key_Return, Qt::NoModifier, 1, exitRequested), KeyOutcome::Ignored);
   EXPECT_EQ(EnterPressed, 0);
-  KeyUp(false);
+  KeyUp(Qt::Key_Return, false);
   EXPECT_EQ(KeyDown(Qt::Key_Space, Qt::NoModifier, 1, exitRequested), KeyOutcome::Acted);
   EXPECT_EQ(SwitchPressed, 1);
+}
+
+TEST(KeyLatch, ModifierKeysNeitherActNorCloseOrOpenTheLatch) {
+  resetFlags();
+  int16_t exitRequested = 1;
+  // Shift, then 0 (typed as ")"), then Shift released while 0 is held.
+  EXPECT_EQ(KeyDown(Qt::Key_Shift, Qt::ShiftModifier, 1, exitRequested), KeyOutcome::Ignored);
+  EXPECT_EQ(exitRequested, 1);
+  EXPECT_EQ(KeyDown(Qt::Key_0, Qt::ShiftModifier, 1, exitRequested), KeyOutcome::Acted);
+  EXPECT_EQ(SwitchPressed, 1);
+  SwitchPressed = 0;
+  KeyUp(Qt::Key_Shift, false);
+  EXPECT_EQ(KeyDown(Qt::Key_0, Qt::NoModifier, 1, exitRequested), KeyOutcome::Ignored);
+  EXPECT_EQ(SwitchPressed, 0);
 }
 
 TEST(KeyLatch, AKeyActedOnCancelsAPendingExitAndEscapeIsReported) {
@@ -81,7 +95,7 @@ TEST(KeyLatch, AKeyActedOnCancelsAPendingExitAndEscapeIsReported) {
   exitRequested = 1;
   KeyDown(Qt::Key_X, Qt::NoModifier, 1, exitRequested);  // still held: ignored, request stands
   EXPECT_EQ(exitRequested, 1);
-  KeyUp(false);
+  KeyUp(Qt::Key_X, false);
   EXPECT_EQ(KeyDown(Qt::Key_Escape, Qt::NoModifier, 0, exitRequested), KeyOutcome::Escape);
   EXPECT_EQ(SwitchPressed + EnterPressed + ClearLastPressed + SkipPicturePressed, 0);
 }
