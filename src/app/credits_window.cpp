@@ -125,6 +125,8 @@ void CreditsWindow::Activate() {
   Command1->setFocus();
 }
 
+void CreditsWindow::closeEvent(QCloseEvent*) { EndProgram(); }
+
 void CreditsWindow::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape) {
     EndProgram();

@@ -22,6 +22,7 @@ public:
 
 protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 };
 
 // Ends the program from the credits window.

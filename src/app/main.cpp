@@ -1,10 +1,14 @@
 // Brushwell: a colouring book worked with one or two switches, a key or a click.
 
 #include <QApplication>
+#include <QSessionManager>
 
 #include "app/startup.h"
+#include "app/termination.h"
 #include "menu/banner.h"
 #include "pictures/mainform.h"
+#include "platform/host.h"
+#include "settings/settings_file.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -18,5 +22,12 @@ int main(int argc, char** argv) {
   banner.UnloadColoringWindow = [] { pictures::UnloadMainform(); };
   banner.Load(app::ProgramFolder());
   banner.ShowAndActivate();
+  // Logging out or shutting down ends the program without "Exit": the
+  // settings are saved as "Exit" would.
+  QObject::connect(&app, &QGuiApplication::commitDataRequest, [](QSessionManager&) { settings::SaveSettings(); });
+  app::CallOnTerminationSignal([] {
+    settings::SaveSettings();
+    platform::host().endProgram(0);
+  });
   return QApplication::exec();
 }

@@ -411,6 +411,12 @@ void Banner::LeaveProgram() {
   credits_->ShowAndActivate();
 }
 
+void Banner::closeEvent(QCloseEvent* event) {
+  if (!isVisible()) return;
+  event->ignore();
+  LeaveProgram();
+}
+
 void Banner::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape) {
     LeaveProgram();

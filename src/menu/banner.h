@@ -92,6 +92,8 @@ public:
 
 protected:
   void keyPressEvent(QKeyEvent* event) override;
+  // Closing the main menu (title bar, Alt+F4) is "Exit": the settings are saved.
+  void closeEvent(QCloseEvent* event) override;
 
 private:
   void buildMenu();

@@ -231,11 +231,19 @@ void Mainform::mouseReleaseEvent(QMouseEvent* event) {
 void Mainform::keyPressEvent(QKeyEvent* event) {
   event->accept();
   if (input::KeyDown(input::TableKey(*event), event->modifiers(), ColoringPhase, ExitRequested) ==
-      input::KeyOutcome::Escape) {
-    media::play_wave(QStringLiteral("stop"), QStringLiteral("DONT_LOOP"));
-    ExitRequested = 1;
-    HandBack();
-  }
+      input::KeyOutcome::Escape)
+    LeaveSession();
+}
+
+void Mainform::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  if (isVisible()) LeaveSession();
+}
+
+void Mainform::LeaveSession() {
+  media::play_wave(QStringLiteral("stop"), QStringLiteral("DONT_LOOP"));
+  ExitRequested = 1;
+  HandBack();
 }
 
 void Mainform::keyReleaseEvent(QKeyEvent* event) {

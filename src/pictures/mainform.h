@@ -133,6 +133,8 @@ public:
   void RunColoringSession();
   // Hides the window and shows the main menu.
   void HandBack();
+  // Escape: silence, ask the session to stop, hand back to the main menu.
+  void LeaveSession();
   // True while Activate runs (the window must then not be deleted).
   bool Activating() const { return activationDepth_ > 0; }
   // Set by UnloadMainform while the activation runs; the waiting loops end.
@@ -155,6 +157,8 @@ protected:
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
+  // Closing the window (title bar, Alt+F4) leaves the session as Escape does.
+  void closeEvent(QCloseEvent* event) override;
 
 private:
   friend Mainform* ShowMainform();

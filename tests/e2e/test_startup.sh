@@ -2,7 +2,7 @@
 # The real program folder under Xvfb: start to the main menu, Escape to the
 # credits, Escape to the end with the settings written byte-exact; an 8-bit
 # display stops with its message and writes nothing; a 16-bit display warns
-# and goes on to the menu.
+# and goes on to the menu; SIGTERM saves the settings and ends the program.
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"
 program=${1:?program folder}
@@ -53,4 +53,10 @@ e2e_shot depth16
 grep -q "it is recommended that you set your colors to True Color (32 Bit)" "$E2E_TMP/out.log" && pass "16-bit: advisory text" || fail "16-bit: wrong text"
 e2e_key "$mid" Return
 if id=$(e2e_wait_window "Options" 10); then pass "16-bit: menu after the advisory"; else fail "16-bit: no menu"; fi
+
+# --- A logout or shutdown (SIGTERM) saves the settings as "Exit" does.
+kill -TERM "$E2E_PID"
+e2e_wait_exit 3; code=$E2E_CODE
+[ "$code" = "0" ] && pass "SIGTERM ends the program" || fail "SIGTERM: program did not end (got $code)"
+[ "$(sed -n 6p "$E2E_APP/aobj_se1.cfg" | tr -d '\r')" = "$E2E_APP/" ] && pass "SIGTERM saved the settings" || fail "SIGTERM: settings not saved"
 e2e_finish

@@ -143,3 +143,16 @@ TEST_F(MenuTest, EveryScreenFitsA1024By768ScreenWithNothingClipped) {
   banner->ShowAndActivate();
   check(banner->stats_frame);
 }
+
+TEST_F(MenuTest, ClosingTheMainMenuIsExitAndSavesTheSettings) {
+  load(describedRecord());
+  settings::SettingsRecord.ScanSeconds = 17;
+  banner->close();  // the title bar's close button, Alt+F4
+  EXPECT_FALSE(banner->isVisible());
+  const QList<QByteArray> lines = testing_support::ReadFile(folder() + settings::SettingsFileName).split('\n');
+  ASSERT_GE(lines.size(), 9);
+  EXPECT_EQ(lines[8], QByteArray(" 17 \r"));
+  bool creditsShown = false;
+  for (QWidget* w : QApplication::topLevelWidgets()) creditsShown |= w->isVisible() && w->windowTitle() == QStringLiteral("Credits");
+  EXPECT_TRUE(creditsShown);
+}

@@ -66,13 +66,18 @@ TEST_F(WindowTest, SkipKeysKeypadDigitsAndAPendingExit) {
   EXPECT_EQ(window->ExitRequested, 0);
 }
 
-TEST_F(WindowTest, EscapeSilencesHidesAndHandsBackToTheMenu) {
+TEST_F(WindowTest, EscapeOrClosingTheWindowSilencesHidesAndHandsBackToTheMenu) {
   ASSERT_TRUE(QFile::copy(ContentFolder() + QStringLiteral("stop.wav"), path(QStringLiteral("stop.wav"))));
-  window->show();
-  send(window.get(), QEvent::KeyPress, Qt::Key_Escape);
-  EXPECT_EQ(window->ExitRequested, 1);
-  EXPECT_FALSE(window->isVisible());
-  EXPECT_EQ(mainMenuShown, 1);
-  ASSERT_FALSE(host.sounds.empty());
-  EXPECT_EQ(host.sounds.back().file, QStringLiteral("stop.wav"));
+  for (const bool byKey : {true, false}) {
+    window->ExitRequested = 0;
+    host.sounds.clear();
+    window->show();
+    if (byKey) send(window.get(), QEvent::KeyPress, Qt::Key_Escape);
+    else window->close();  // the title bar's close button, Alt+F4
+    EXPECT_EQ(window->ExitRequested, 1);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(mainMenuShown, byKey ? 1 : 2);
+    ASSERT_FALSE(host.sounds.empty());
+    EXPECT_EQ(host.sounds.back().file, QStringLiteral("stop.wav"));
+  }
 }
