@@ -104,6 +104,17 @@ public:
   // The Print button: prints PB1 as coloured so far, without the pointer.
   void PrintPicture();
 
+  // ---------------------------------------------------------------- the pointer
+  // Draws the pointer (pbwork1 through its mask pbwork2) on PB1 with its
+  // top-left corner at (left, top), keeping the part of the picture under
+  // it in pbwork3.
+  void PutPointer(int left, int top);
+  // Puts back the part of the picture under the pointer, if it is drawn.
+  void TakePointerOff();
+  // Whether the pointer is drawn on PB1 now: only then is there anything
+  // under it to put back.
+  bool PointerOnPicture() const { return pointerOn_; }
+
   // ---------------------------------------------------------------- pictures and sections
   // Loads the picture file PictureName into PB1. A picture that cannot be
   // shown (not an image, damaged, huge) gets a message naming the file; the
@@ -173,6 +184,8 @@ private:
   bool activationPending_ = false;
   bool unloadRequested_ = false;
   bool calibrating_ = false;
+  bool pointerOn_ = false;
+  QPoint pointerAt_;
 };
 
 // ---------------------------------------------------------------- module state

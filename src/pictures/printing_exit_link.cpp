@@ -7,32 +7,33 @@
 #include "pictures/session_tables.h"
 #include "platform/host.h"
 #include "platform/raster.h"
-#include "session/session_state.h"
 
 namespace pictures {
 
-void Mainform::PrintPicture() {
-  QImage& picture = PB1->image();
-  const bool pointerDrawn = session::PictureFinished == 0;
-  const int left = session::PointerLeft;
-  const int top = session::PointerTop;
+void Mainform::PutPointer(int left, int top) {
+  QImage saved;
+  platform::DrawPointer(PB1->image(), pbwork1->image(), pbwork2->image(), saved, left, top);
+  pbwork3->SetPicture(saved);
+  pointerOn_ = true;
+  pointerAt_ = QPoint(left, top);
+}
 
-  // The page never shows the pointer: the picture part saved under it goes
-  // back first.
-  if (pointerDrawn) {
-    platform::BitBlt(picture, left, top, pbwork1->image().width(), pbwork1->image().height(),
-                     pbwork3->image(), 0, 0, platform::RasterOp::SRCCOPY);
-  }
-  const platform::PrintOutcome outcome = platform::host().printImage(picture);
-  // The same two transfers that draw the pointer; the saved part under it
-  // is still the right one, so it is not saved again.
-  if (pointerDrawn) {
-    const QImage& mask = pbwork2->image();
-    platform::BitBlt(picture, left, top, mask.width(), mask.height(), mask, 0, 0, platform::RasterOp::SRCAND);
-    const QImage& pointer = pbwork1->image();
-    platform::BitBlt(picture, left, top, pointer.width(), pointer.height(), pointer, 0, 0,
-                     platform::RasterOp::SRCPAINT);
-  }
+void Mainform::TakePointerOff() {
+  if (!pointerOn_) return;
+  platform::ErasePointer(PB1->image(), pbwork3->image(), pointerAt_.x(), pointerAt_.y(), pbwork1->image().width(),
+                         pbwork1->image().height());
+  pointerOn_ = false;
+}
+
+void Mainform::PrintPicture() {
+  // The page never shows the pointer. Print can be pressed at any moment
+  // (while the picture glides, while a tube slides home, during set-up), so
+  // only a pointer that is drawn now is taken off and drawn again.
+  const bool pointerWasOn = pointerOn_;
+  const QPoint at = pointerAt_;
+  TakePointerOff();
+  const platform::PrintOutcome outcome = platform::host().printImage(PB1->image());
+  if (pointerWasOn) PutPointer(at.x(), at.y());
   PB1->Refresh();
 
   if (outcome.printed) {

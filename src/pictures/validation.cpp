@@ -33,6 +33,7 @@ void storeSeeds(const std::vector<Seed>& seeds, int found) {
 }  // namespace
 
 bool Mainform::LoadSessionPicture() {
+  pointerOn_ = false;  // a new picture has no pointer on it
   QString problem;
   if (PB1->LoadPicture(PictureName, &problem)) return true;
   platform::message(QStringLiteral("The picture file %1 cannot be shown:\n%2.\n"

@@ -140,8 +140,7 @@ bool PaintSection(PictureRun& run) {
   const platform::BrushStyle style = platform::BrushStyleForColoringStyle(s.ColoringStyle);
   SetPictureFillStyle(w, style);
   QImage& picture = w.PB1->image();
-  platform::ErasePointer(picture, w.pbwork3->image(), PointerLeft, PointerTop, w.pbwork1->image().width(),
-                         w.pbwork1->image().height());
+  w.TakePointerOff();
   for (const QRgb fade : platform::FadeColours(colour)) {
     platform::DoEvents();
     w.PB1->Refresh();

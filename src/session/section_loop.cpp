@@ -23,13 +23,9 @@ using pictures::SectionSeedY;
 // under it is kept in pbwork3.
 void DrawSectionPointer(pictures::Mainform& w) {
   const int s = CurrentSection;
-  const QImage& pointer = w.pbwork1->image();
-  const QImage& mask = w.pbwork2->image();
-  PointerLeft = static_cast<int16_t>(std::max(1, RoundHalfEven(SectionSeedX[s] - pointer.width() / 2.0)));
-  PointerTop = static_cast<int16_t>(RoundHalfEven(SectionSeedY[s] - static_cast<double>(mask.height())));
-  QImage saved;
-  platform::DrawPointer(w.PB1->image(), pointer, mask, saved, PointerLeft, PointerTop);
-  w.pbwork3->SetPicture(saved);
+  PointerLeft = static_cast<int16_t>(std::max(1, RoundHalfEven(SectionSeedX[s] - w.pbwork1->image().width() / 2.0)));
+  PointerTop = static_cast<int16_t>(RoundHalfEven(SectionSeedY[s] - static_cast<double>(w.pbwork2->image().height())));
+  w.PutPointer(PointerLeft, PointerTop);
   w.PB1->Refresh();
   w.Refresh();
 }
@@ -55,8 +51,7 @@ bool RunSectionLoop(PictureRun& run) {
 Choice ClearLastSection(PictureRun& run, bool tubeOut) {
   pictures::Mainform& w = run.w;
   QImage& picture = w.PB1->image();
-  platform::ErasePointer(picture, w.pbwork3->image(), PointerLeft, PointerTop, w.pbwork1->image().width(),
-                         w.pbwork1->image().height());
+  w.TakePointerOff();
   CurrentSection = static_cast<int16_t>(std::max(1, CurrentSection - 1));
   // White in the fill style the last painting left on the picture, so a
   // hatched section is undone by the same hatch.

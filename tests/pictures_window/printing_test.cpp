@@ -5,7 +5,6 @@
 #include <QStandardPaths>
 
 #include "platform/printing.h"
-#include "session/session_state.h"
 #include "window_fixture.h"
 
 using namespace window_tests;
@@ -34,17 +33,10 @@ protected:
       }
     window->pbwork1->SetPicture(pointer);
     window->pbwork2->SetPicture(mask);
-    session::PointerLeft = 190;
-    session::PointerTop = 180;
-    platform::DrawPointer(window->PB1->image(), pointer, mask, window->pbwork3->image(), 190, 180);
+    window->PutPointer(190, 180);
     withPointer = window->PB1->image().copy();
     window->PB1->show();
     window->show();
-  }
-
-  void TearDown() override {
-    session::PictureFinished = 1;
-    WindowTest::TearDown();
   }
 
   QImage clean;
@@ -54,7 +46,6 @@ protected:
 }  // namespace
 
 TEST_F(PrintTest, ThePageHasNoPointerAndTheScreenKeepsIt) {
-  session::PictureFinished = 0;
   ASSERT_EQ(GetPixel(withPointer, 200, 190), Red);
   window->but_print->click();
   ASSERT_EQ(host.prints.size(), 1u);
@@ -65,19 +56,21 @@ TEST_F(PrintTest, ThePageHasNoPointerAndTheScreenKeepsIt) {
   EXPECT_EQ(host.messages[0].icon, platform::MessageIcon::None);
 }
 
-TEST_F(PrintTest, AFinishedPictureIsPrintedAsItStands) {
-  // Once finished the picture has no pointer; nothing is copied back or drawn.
-  session::PictureFinished = 1;
-  window->PB1->SetPicture(clean);
+TEST_F(PrintTest, APictureWithoutItsPointerIsPrintedAsItStands) {
+  // Taken off while the picture is unfinished (a tube slides home after a
+  // clear, the picture glides to the centre, the next one is set up): a
+  // print puts back no stale patch and draws no pointer.
+  window->TakePointerOff();
+  ASSERT_EQ(window->PB1->image(), clean);
   window->pbwork3->image().fill(Qt::blue);
   window->PrintPicture();
   ASSERT_EQ(host.prints.size(), 1u);
   EXPECT_EQ(host.prints[0], clean);
   EXPECT_EQ(window->PB1->image(), clean);
+  EXPECT_FALSE(window->PointerOnPicture());
 }
 
 TEST_F(PrintTest, APrinterProblemIsShownInsteadOfTheConfirmation) {
-  session::PictureFinished = 0;
   host.printOutcome = {false, QStringLiteral("No printer is set up on this computer.")};
   window->PrintPicture();
   ASSERT_EQ(host.messages.size(), 1u);
