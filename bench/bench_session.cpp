@@ -40,6 +40,9 @@ public:
     if (everyPass) everyPass();
   }
   double secondsOfDay() override { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
+  double monotonicSeconds() override {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+  }
   void messageBox(const QString& text, platform::MessageIcon, const QString&) override {
     std::fprintf(stderr, "message: %s\n", qPrintable(text));
   }

@@ -31,8 +31,12 @@ public:
   // millisecond, so waiting does not keep a core busy. Never called between
   // animation steps, whose pace the calibration sets.
   virtual void idleWait() {}
-  // Seconds since midnight, with a fraction.
+  // Seconds since midnight, with a fraction: the time of day, for the
+  // session statistics and the random seed.
   virtual double secondsOfDay() = 0;
+  // Seconds on a clock that only moves forward, whatever the time of day
+  // does (midnight, a clock set back): for every duration the program waits.
+  virtual double monotonicSeconds() = 0;
   // A modal message box with an OK button; returns when it is closed.
   virtual void messageBox(const QString& text, MessageIcon icon, const QString& title) = 0;
   // Ends the program at once; never returns.

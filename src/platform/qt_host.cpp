@@ -27,6 +27,10 @@ void QtHost::idleWait() { std::this_thread::sleep_for(std::chrono::microseconds(
 
 double QtHost::secondsOfDay() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
 
+double QtHost::monotonicSeconds() {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
 void QtHost::messageBox(const QString& text, MessageIcon icon, const QString& title) {
   QMessageBox::Icon qicon = QMessageBox::NoIcon;
   switch (icon) {

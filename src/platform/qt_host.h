@@ -10,6 +10,7 @@ public:
   void processEvents() override;
   void idleWait() override;
   double secondsOfDay() override;
+  double monotonicSeconds() override;
   void messageBox(const QString& text, MessageIcon icon, const QString& title) override;
   [[noreturn]] void endProgram(int exitCode) override;
   QString startEditor(const QString& filePath) override;

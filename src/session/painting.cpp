@@ -51,14 +51,14 @@ int StepTowards(int top, double targetTop) {
 // The wait for a press before the paint goes in, with spoken reminders.
 bool WaitForSwitch(pictures::Mainform& w) {
   const settings::SettingsData& s = settings::SettingsRecord;
-  double start = platform::host().secondsOfDay();
+  double start = platform::host().monotonicSeconds();
   input::SwitchPressed = 0;
   if (s.SwitchWaitMode != 2) return true;
   while (input::SwitchPressed == 0) {
     input::ClearAndPollInputs(w.ExitRequested);
     platform::DoEvents();
     if (LeaveWanted(w)) return false;
-    const double now = platform::host().secondsOfDay();
+    const double now = platform::host().monotonicSeconds();
     if (s.SoundOption == 1 && now - start > s.PressReminderSeconds) {
       media::play_wave(QStringLiteral("aobj_prs"), QStringLiteral("DONT_LOOP"));
       start = now;

@@ -26,7 +26,7 @@ using input::SwitchPressed;
 // How a tube's stay in the Scan Position ended.
 enum class Dwell { Chosen, Next, Cleared, Left };
 
-double Clock() { return platform::host().secondsOfDay(); }
+double Clock() { return platform::host().monotonicSeconds(); }
 
 void PollOnce(pictures::Mainform& w) {
   input::ClearAndPollInputs(w.ExitRequested);

@@ -37,7 +37,10 @@ protected:
   double stripeShownAt = 0;
 };
 
-TEST_F(ScanningTest, TimedScanningBringsEachTubeInTurnForScanSeconds) {
+TEST_F(ScanningTest, TimedScanningBringsEachTubeInTurnForScanSecondsEvenAcrossMidnight) {
+  // The picture begins at 23:59:55; the waits are measured on a clock that
+  // does not go back to 0 at midnight.
+  start = host.clock = 86400 - 5;
   settings::SettingsRecord.ScanSeconds = 2;
   RecordArrivals();
   host.at(start + 9.5, [this] { window->ExitRequested = 1; });

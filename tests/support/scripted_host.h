@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QString>
 #include <QStringList>
+#include <cmath>
 #include <functional>
 #include <vector>
 
@@ -37,7 +38,9 @@ public:
   ~ScriptedHost() override;
 
   void processEvents() override;
-  double secondsOfDay() override { return clock; }
+  // The virtual clock runs on past midnight; the time of day wraps.
+  double secondsOfDay() override { return std::fmod(clock, 86400.0); }
+  double monotonicSeconds() override { return clock; }
   void messageBox(const QString& text, platform::MessageIcon icon, const QString& title) override;
   [[noreturn]] void endProgram(int exitCode) override;
   QString startEditor(const QString& filePath) override;
