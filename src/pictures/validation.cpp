@@ -83,7 +83,10 @@ void Mainform::ValidatePicture() {
 
 SectionLookUp Mainform::LookUpSections() {
   const QString sectionFile = SectionFileName(PictureName);
-  bool scan = !QFile::exists(sectionFile);
+  // A picture of the wrong size is refused by the scan, whatever its
+  // section file says.
+  const bool rightSize = PB1->image().size() == QSize(400, 400);
+  bool scan = !rightSize || !QFile::exists(sectionFile);
   if (!scan) {
     switch (CompareFileTimes(PictureName, sectionFile)) {
       case FileTimeOrder::Unreadable:

@@ -1,10 +1,12 @@
 #include "platform/picture_box.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
+#include <cstdlib>
 
 namespace platform {
 
@@ -17,6 +19,37 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
   resize(1, 1);
 }
 
+namespace {
+
+// A BMP file that ends before its pixels do. Qt decodes such a file
+// without an error, leaving the missing rows empty, so the picture would
+// show no sections instead of being named as damaged. Only the plain
+// layouts (no run-length compression) have a size known from the header.
+bool BmpTruncated(const QString& file, qint64 fileSize) {
+  QFile f(file);
+  if (!f.open(QIODevice::ReadOnly)) return false;
+  const QByteArray h = f.read(34);
+  if (h.size() < 2 || !h.startsWith("BM")) return false;
+  if (h.size() < 34) return true;
+  auto u32 = [&h](int at) {
+    return static_cast<quint32>(static_cast<uchar>(h[at])) | static_cast<quint32>(static_cast<uchar>(h[at + 1])) << 8 |
+           static_cast<quint32>(static_cast<uchar>(h[at + 2])) << 16 |
+           static_cast<quint32>(static_cast<uchar>(h[at + 3])) << 24;
+  };
+  const quint32 pixelsAt = u32(10);
+  const quint32 headerSize = u32(14);
+  if (headerSize < 40) return static_cast<qint64>(pixelsAt) > fileSize;  // the old OS/2 header
+  const qint64 width = static_cast<qint32>(u32(18));
+  const qint64 height = static_cast<qint32>(u32(22));
+  const quint32 bits = static_cast<quint32>(static_cast<uchar>(h[28])) | static_cast<quint32>(static_cast<uchar>(h[29])) << 8;
+  const quint32 compression = u32(30);
+  if (compression != 0 && compression != 3 && compression != 6) return static_cast<qint64>(pixelsAt) > fileSize;
+  const qint64 rowBytes = (std::abs(width) * bits + 31) / 32 * 4;
+  return static_cast<qint64>(pixelsAt) + rowBytes * std::abs(height) > fileSize;
+}
+
+}  // namespace
+
 bool CheckPictureFile(const QString& file, QString* problem) {
   auto refuse = [problem](const QString& why) {
     if (problem) *problem = why;
@@ -28,6 +61,9 @@ bool CheckPictureFile(const QString& file, QString* problem) {
   QImageReader reader(file);
   if (!reader.canRead()) {
     return refuse(QStringLiteral("it is not a picture that can be read (JPEG, BMP or PNG are)"));
+  }
+  if (BmpTruncated(file, info.size())) {
+    return refuse(QStringLiteral("the file is damaged: it ends before its picture does"));
   }
   const QSize size = reader.size();
   if (size.isValid() && (size.width() > PictureBox::MaxPictureSide || size.height() > PictureBox::MaxPictureSide)) {

@@ -163,3 +163,23 @@ TEST_F(LookUpTest, APictureThatCannotBeShownEndsTheSessionNamingTheFileAndTheRea
   EXPECT_EQ(window->ExitRequested, 1);
   EXPECT_FALSE(window->LabelExitLink->isVisible());
 }
+
+TEST_F(LookUpTest, APictureOfTheWrongSizeIsRefusedEvenWithASectionFile) {
+  ASSERT_TRUE(platform::MakeSurface(800, 600).save(path(QStringLiteral("big.bmp")), "BMP"));
+  WriteFile(path(QStringLiteral("big.bmp.dat")), " 10 \r\n 10 \r\n");
+  SetTimeRelativeTo(path(QStringLiteral("big.bmp.dat")), path(QStringLiteral("big.bmp")), 60);
+  pictures::PictureName = QStringLiteral("big.bmp");
+  ASSERT_TRUE(window->LoadSessionPicture());
+  EXPECT_EQ(window->LookUpSections(), SectionLookUp::Refused);
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_TRUE(host.messages[0].text.contains(QStringLiteral("is 800 by 600.")));
+}
+
+TEST_F(LookUpTest, ATruncatedPictureIsNamedAsDamaged) {
+  ASSERT_TRUE(PictureWithMarkers({{120, 130}}).save(path(QStringLiteral("cut.bmp")), "BMP"));
+  WriteFile(path(QStringLiteral("cut.bmp")), ReadFile(path(QStringLiteral("cut.bmp"))).left(5000));
+  pictures::PictureName = QStringLiteral("cut.bmp");
+  EXPECT_FALSE(window->LoadSessionPicture());
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_TRUE(host.messages[0].text.contains(QStringLiteral("cut.bmp cannot be shown:\nthe file is damaged")));
+}
