@@ -230,6 +230,18 @@ void Mainform::mouseReleaseEvent(QMouseEvent* event) {
 // raise flags; Escape alone acts at once.
 void Mainform::keyPressEvent(QKeyEvent* event) {
   event->accept();
+  // On the calibration screen the arrow keys (1), Page Up and Page Down (5),
+  // Home and End move the speed slider, which never has the focus itself.
+  if (calibrating_) {
+    switch (event->key()) {
+      case Qt::Key_Left: case Qt::Key_Right: case Qt::Key_Up: case Qt::Key_Down:
+      case Qt::Key_PageUp: case Qt::Key_PageDown: case Qt::Key_Home: case Qt::Key_End:
+        QCoreApplication::sendEvent(Slider1, event);
+        return;
+      default:
+        break;
+    }
+  }
   if (input::KeyDown(input::TableKey(*event), event->modifiers(), ColoringPhase, ExitRequested) ==
       input::KeyOutcome::Escape)
     LeaveSession();

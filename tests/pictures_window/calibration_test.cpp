@@ -3,7 +3,7 @@
 // alone, and the window being discarded while its activation runs.
 
 #include <QCoreApplication>
-#include <QEvent>
+#include <QKeyEvent>
 #include <QFile>
 #include <QPointer>
 
@@ -62,6 +62,18 @@ TEST_F(CalibrationTest, TheSliderStartsAtTheRoundedDelayOrOneAndMainMenuStoresAn
   EXPECT_FALSE(window->done_calib->isVisible());
   EXPECT_FALSE(window->Slider_label_1->isVisible());
   EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(CalibrationTest, TheKeyboardMovesTheSliderByOneOrFive) {
+  settings::SettingsRecord.AnimationDelay = 2500;
+  Calibrate([&] {
+    for (int key : {Qt::Key_Right, Qt::Key_PageUp, Qt::Key_PageUp, Qt::Key_Left}) {
+      QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+      QCoreApplication::sendEvent(window.get(), &press);
+    }
+    window->done_calib->click();
+  });
+  EXPECT_EQ(settings::SettingsRecord.AnimationDelay, 2500 + 1 + 5 + 5 - 1);
 }
 
 TEST_F(CalibrationTest, TheScreenIsLaidOutAroundTheSliderWithTheTestObject) {
