@@ -6,7 +6,6 @@
 #include "app/startup.h"
 #include "app/termination.h"
 #include "menu/banner.h"
-#include "pictures/mainform.h"
 #include "platform/host.h"
 #include "settings/settings_file.h"
 
@@ -17,9 +16,9 @@ int main(int argc, char** argv) {
   if (font.pointSizeF() < 11) font.setPointSizeF(11);
   QApplication::setFont(font);
 
+  app::CheckTheDisplay();
   menu::Banner banner;
-  banner.ShowColoringWindow = [] { pictures::ShowMainform(); };
-  banner.UnloadColoringWindow = [] { pictures::UnloadMainform(); };
+  app::ConnectWindows(banner);
   banner.Load(app::ProgramFolder());
   banner.ShowAndActivate();
   // Logging out or shutting down ends the program without "Exit": the

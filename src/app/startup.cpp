@@ -1,7 +1,15 @@
 #include "app/startup.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <cmath>
+
+#include "app/credits_window.h"
+#include "menu/banner.h"
+#include "pictures/mainform.h"
+#include "platform/host.h"
+#include "session/session_driver.h"
 
 namespace app {
 
@@ -26,22 +34,37 @@ DisplayVerdict CheckDisplay(double count) {
   return {};
 }
 
-QPointF LogoPosition(QSizeF screen, QSizeF logo) {
-  return {(screen.width() - logo.width()) / 2, (screen.height() - logo.height()) / 6};
-}
-
-QPointF CenteredFramePosition(QSizeF screen, QSizeF frame) {
-  return {(screen.width() - frame.width()) / 2, (screen.height() - frame.height()) / 2};
-}
-
-QPointF MenuFramePosition(QSizeF screen, QSizeF frame, QPointF logoPos, QSizeF logo) {
-  return {(screen.width() - (frame.width() + 30)) / 2, logoPos.y() + logo.height() + 5};
+void CheckTheDisplay() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const DisplayVerdict verdict = CheckDisplay(ColorDepthCount(1, screen->depth()));
+  if (verdict.stop) {
+    platform::message(verdict.message, platform::MessageIcon::Stop);
+    platform::host().endProgram(1);
+  }
+  if (!verdict.message.isEmpty()) platform::message(verdict.message, platform::MessageIcon::None);
 }
 
 QString ProgramFolder() {
   QString folder = QCoreApplication::applicationDirPath();
   if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
   return folder;
+}
+
+namespace {
+CreditsWindow* credits = nullptr;
+}  // namespace
+
+CreditsWindow* Credits() { return credits; }
+
+void ConnectWindows(menu::Banner& banner) {
+  banner.ShowColoringWindow = [] { pictures::ShowMainform(); };
+  banner.UnloadColoringWindow = [] { pictures::UnloadMainform(); };
+  banner.ShowCredits = [] {
+    if (!credits) credits = new CreditsWindow();
+    credits->ShowAndActivate();
+  };
+  pictures::ShowMainMenuHook = [&banner] { banner.ShowAndActivate(); };
+  pictures::RunSessionHook = [](pictures::Mainform& w) { session::RunColoringSession(w); };
 }
 
 }  // namespace app

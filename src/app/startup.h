@@ -1,9 +1,10 @@
 #pragma once
-// The load step of the main window: display check and placement arithmetic.
+// Start-up before the main window loads: the display check, the program
+// folder, and the wiring between the windows.
 
-#include <QPointF>
-#include <QSizeF>
 #include <QString>
+
+namespace menu { class Banner; }
 
 namespace app {
 
@@ -17,15 +18,21 @@ struct DisplayVerdict {
 // What the display check says for a display of `colorDepthCount` colours.
 DisplayVerdict CheckDisplay(double colorDepthCount);
 
-// The logo centred across and at one sixth of the free height.
-QPointF LogoPosition(QSizeF screen, QSizeF logo);
-// A settings frame centred on the screen.
-QPointF CenteredFramePosition(QSizeF screen, QSizeF frame);
-// The menu frame under the logo, 15 pixels left of true centre.
-QPointF MenuFramePosition(QSizeF screen, QSizeF frame, QPointF logoPos, QSizeF logo);
+// Checks the primary screen's colours: a display of too few colours gets
+// its message and ends the program; one of few colours gets its advice.
+void CheckTheDisplay();
 
 // The program's own folder (where the executable and its data files are),
 // ending in "/".
 QString ProgramFolder();
+
+// Connects the windows, which know nothing of those above them: the main
+// menu shows the colouring window and the credits; the colouring window
+// runs the session and hands back to the main menu.
+void ConnectWindows(menu::Banner& banner);
+
+class CreditsWindow;
+// The credits window, once the main menu has shown it (else nullptr).
+CreditsWindow* Credits();
 
 }  // namespace app

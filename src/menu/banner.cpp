@@ -9,12 +9,11 @@
 
 #include <cmath>
 
-#include "app/credits_window.h"
-#include "app/startup.h"
 #include "input/switch_adapter.h"
 #include "media/sound.h"
+#include "menu/placement.h"
 #include "menu/screen_widgets.h"
-#include "menu/statistics.h"
+#include "session/statistics.h"
 #include "pictures/session_tables.h"
 #include "platform/host.h"
 #include "platform/qt_host.h"
@@ -22,15 +21,8 @@
 #include "settings/settings_record.h"
 
 namespace menu {
-namespace {
-Banner* theBanner = nullptr;
-
-}  // namespace
-
-Banner* MainWindow() { return theBanner; }
 
 Banner::Banner(QWidget* parent) : QWidget(parent) {
-  theBanner = this;
   setWindowTitle(QStringLiteral("Options"));
   setWindowFlag(Qt::FramelessWindowHint);
   setAutoFillBackground(true);
@@ -75,10 +67,6 @@ void Banner::buildScreens() {
   connect(stats_frame->stat_frame_quit, &QPushButton::clicked, this, [this] { LeaveStatisticsScreen(); });
   for (int n = 1; n <= 15; ++n)
     connect(frame_MySongs->but_pic_list[n], &QPushButton::clicked, this, [this, n] { EditPictureList(n); });
-}
-
-Banner::~Banner() {
-  if (theBanner == this) theBanner = nullptr;
 }
 
 void Banner::buildMenu() {
@@ -139,16 +127,9 @@ void Banner::Load(const QString& programFolder) {
   // 1. The program folder is the current folder from here on.
   QDir::setCurrent(programFolder);
 
-  // 2. Display check.
+  // 2. The display was checked before the window was made (see app).
   QScreen* screen = QGuiApplication::primaryScreen();
-  const double colors = app::ColorDepthCount(1, screen->depth());
-  const app::DisplayVerdict verdict = app::CheckDisplay(colors);
-  if (verdict.stop) {
-    platform::message(verdict.message, platform::MessageIcon::Stop);
-    platform::host().endProgram(1);
-  }
-  SessionStartTime = 0;
-  if (!verdict.message.isEmpty()) platform::message(verdict.message, platform::MessageIcon::None);
+  session::SessionStartTime = 0;
 
   // 3. Settings.
   settings::LoadSettings();
@@ -169,7 +150,7 @@ void Banner::Load(const QString& programFolder) {
   }
   banimage->setPixmap(logo);
   banimage->resize(logo.size());
-  const QPointF logoPos = app::LogoPosition(screen_, logo.size());
+  const QPointF logoPos = LogoPosition(screen_, logo.size());
   banimage->move(logoPos.toPoint());
 
   // 6. and 7. Frames.
@@ -218,11 +199,11 @@ void Banner::placeFrames() {
   for (QGroupBox* frame : std::initializer_list<QGroupBox*>{device_frame, auditory_frame, frame_MySongs,
                                                             frame_coloring_option, frame_scan, stats_frame}) {
     frame->adjustSize();
-    frame->move(app::CenteredFramePosition(screen_, frame->size()).toPoint());
+    frame->move(CenteredFramePosition(screen_, frame->size()).toPoint());
   }
   settings_frame->adjustSize();
   settings_frame->move(
-      app::MenuFramePosition(screen_, settings_frame->size(), banimage->pos(), banimage->size()).toPoint());
+      MenuFramePosition(screen_, settings_frame->size(), banimage->pos(), banimage->size()).toPoint());
 }
 
 void Banner::ShowAndActivate() {
@@ -248,22 +229,22 @@ void Banner::Activate() {
 
 void Banner::ShowSessionStatistics() {
   // Halves go to the even neighbour (the default rounding mode).
-  SessionElapsedSeconds =
-      SessionStartTime == 0 ? 0 : static_cast<int32_t>(std::nearbyint(platform::host().secondsOfDay() - SessionStartTime));
-  if (ReturnFromCalibration == 1) {
-    ReturnFromCalibration = 0;
+  session::SessionElapsedSeconds =
+      session::SessionStartTime == 0 ? 0 : static_cast<int32_t>(std::nearbyint(platform::host().secondsOfDay() - session::SessionStartTime));
+  if (pictures::ReturnFromCalibration == 1) {
+    pictures::ReturnFromCalibration = 0;
     return;
   }
   HideMainMenu();
   stats_frame->Fill();
   openedBy_ = nullptr;
   showFrame(stats_frame);
-  ReturnFromCalibration = 0;
+  pictures::ReturnFromCalibration = 0;
 }
 
 void Banner::showFrame(QGroupBox* frame) {
   frame->adjustSize();
-  frame->move(app::CenteredFramePosition(screen_, frame->size()).toPoint());
+  frame->move(CenteredFramePosition(screen_, frame->size()).toPoint());
   frame->setVisible(true);
   frame->raise();
   // The keyboard starts on the screen's first choice.
@@ -358,19 +339,19 @@ bool Banner::handOverToColoringWindow(const QString& what) {
 
 void Banner::StartSession() {
   banimage->setVisible(true);
-  SessionStartTime = static_cast<int32_t>(std::nearbyint(platform::host().secondsOfDay()));
-  PicturesCompleted = 0;
-  SegmentsColored = 0;
+  session::SessionStartTime = static_cast<int32_t>(std::nearbyint(platform::host().secondsOfDay()));
+  session::PicturesCompleted = 0;
+  session::SegmentsColored = 0;
   handOverToColoringWindow(but2_start->text());
 }
 
 void Banner::StartCalibration() {
   banimage->setVisible(true);
   pictures::CalibrationRequested = 1;
-  ReturnFromCalibration = 1;
+  pictures::ReturnFromCalibration = 1;
   if (!handOverToColoringWindow(but2_speed->text())) {
     pictures::CalibrationRequested = 0;
-    ReturnFromCalibration = 0;
+    pictures::ReturnFromCalibration = 0;
   }
 }
 
@@ -407,8 +388,7 @@ void Banner::HideMainMenu() {
 void Banner::LeaveProgram() {
   settings::SaveSettings();
   hide();
-  if (!credits_) credits_ = new app::CreditsWindow();
-  credits_->ShowAndActivate();
+  if (ShowCredits) ShowCredits();
 }
 
 void Banner::closeEvent(QCloseEvent* event) {

@@ -16,17 +16,14 @@
 #include "menu/scan_screen.h"
 #include "menu/statistics_screen.h"
 
-namespace app { class CreditsWindow; }
-
 namespace menu {
 
 class Banner : public QWidget {
   Q_OBJECT
 public:
   explicit Banner(QWidget* parent = nullptr);
-  ~Banner() override;
 
-  // The load step: program folder, display check, settings, layout, switch
+  // The load step: program folder, settings, layout, switch
   // power-up, controls from the record. Runs before the window is first shown.
   void Load(const QString& programFolder);
   // Shows the window over the whole screen and runs its activation logic
@@ -66,6 +63,8 @@ public:
   // activation starts the session or the calibration), and discard it.
   std::function<void()> ShowColoringWindow;
   std::function<void()> UnloadColoringWindow;
+  // The way out after "Exit", set by the program's entry.
+  std::function<void()> ShowCredits;
 
   int16_t FirstActivation = 0;
 
@@ -88,8 +87,6 @@ public:
   ScanScreen* frame_scan = nullptr;
   StatisticsScreen* stats_frame = nullptr;
 
-  app::CreditsWindow* credits() const { return credits_; }
-
 protected:
   void keyPressEvent(QKeyEvent* event) override;
   // Closing the main menu (title bar, Alt+F4) is "Exit": the settings are saved.
@@ -109,12 +106,8 @@ private:
   // the carer is told and the main window stays.
   bool handOverToColoringWindow(const QString& what);
 
-  app::CreditsWindow* credits_ = nullptr;
   QSizeF screen_;
   QPushButton* openedBy_ = nullptr;  // the menu button that opened the screen shown
 };
-
-// The one main window of the process (set while it exists).
-Banner* MainWindow();
 
 }  // namespace menu

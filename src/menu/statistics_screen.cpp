@@ -4,7 +4,7 @@
 #include <QVBoxLayout>
 
 #include "menu/screen_widgets.h"
-#include "menu/statistics.h"
+#include "session/statistics.h"
 #include "settings/settings_record.h"
 
 namespace menu {
@@ -60,11 +60,11 @@ StatisticsScreen::StatisticsScreen(QWidget* parent) : QGroupBox(QStringLiteral("
 
 void StatisticsScreen::Fill() {
   const auto& record = settings::SettingsRecord;
-  stats_time_elapsed->setText(ElapsedTimeText(SessionElapsedSeconds));
+  stats_time_elapsed->setText(ElapsedTimeText(session::SessionElapsedSeconds));
   const int list = record.ActivePictureList;
   stat_pics_used->setText(list >= 1 && list <= 15 ? record.PictureListDescription[list] : QString());
-  stats_pics_completed->setText(QString::number(PicturesCompleted));
-  stats_segs_completed->setText(QString::number(SegmentsColored));
+  stats_pics_completed->setText(QString::number(session::PicturesCompleted));
+  stats_segs_completed->setText(QString::number(session::SegmentsColored));
   const QString scanName = ScanTypeName(record.ScanType);
   if (!scanName.isEmpty()) stats_scan_type->setText(scanName);
 }

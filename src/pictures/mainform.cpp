@@ -9,8 +9,6 @@
 #include "input/input_flags.h"
 #include "input/keys.h"
 #include "media/sound.h"
-#include "menu/banner.h"
-#include "menu/statistics.h"
 #include "pictures/session_tables.h"
 #include "platform/host.h"
 #include "settings/settings_record.h"
@@ -20,6 +18,7 @@ namespace pictures {
 double TestDelay = 0;
 int16_t CalibrationFinished = 0;
 std::function<void()> ShowMainMenuHook;
+std::function<void(Mainform&)> RunSessionHook;
 
 namespace {
 
@@ -288,23 +287,19 @@ void Mainform::Activate() {
   if (settings::SettingsRecord.AnimationDelay == 0 || CalibrationRequested == 1) {
     // Also when "Start" found the speed uncalibrated: the carer comes back
     // to the menu, not to the statistics of a session that never ran.
-    menu::ReturnFromCalibration = 1;
+    pictures::ReturnFromCalibration = 1;
     calibrate_time();
     CalibrationRequested = 0;
     // When the Escape key has already handed back, the main menu is shown.
     if (!unloadRequested_ && isVisible()) HandBack();
     return;
   }
-  RunColoringSession();
+  if (RunSessionHook) RunSessionHook(*this);
 }
 
 void Mainform::HandBack() {
   hide();
-  if (ShowMainMenuHook) {
-    ShowMainMenuHook();
-  } else if (menu::Banner* banner = menu::MainWindow()) {
-    banner->ShowAndActivate();
-  }
+  if (ShowMainMenuHook) ShowMainMenuHook();
 }
 
 Mainform* CurrentMainform() { return theWindow; }

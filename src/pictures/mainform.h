@@ -140,8 +140,6 @@ public:
   // ---------------------------------------------------------------- activation
   // The activation logic, run by ShowMainform after the window is shown.
   void Activate();
-  // The colouring session of one activation (filled in by the session driver).
-  void RunColoringSession();
   // Hides the window and shows the main menu.
   void HandBack();
   // Escape: silence, ask the session to stop, hand back to the main menu.
@@ -206,8 +204,12 @@ void UnloadMainform();
 Mainform* CurrentMainform();
 
 // ---------------------------------------------------------------- hooks
-// Shows the main menu when the colouring window hands back. Unset, it shows
-// and activates the main window, if there is one.
+// The windows above this one are wired in by the program's entry: this
+// folder knows neither the main menu nor the session.
+// Shows the main menu when the colouring window hands back.
 extern std::function<void()> ShowMainMenuHook;
+// Runs the colouring session at the end of the window's activation, once
+// the speed is calibrated.
+extern std::function<void(Mainform&)> RunSessionHook;
 
 }  // namespace pictures

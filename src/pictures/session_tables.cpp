@@ -17,6 +17,7 @@ QString ValidationMessage;
 int16_t ScreenWidthPx = 0;
 int16_t ScreenHeightPx = 0;
 int16_t CalibrationRequested = 0;
+int16_t ReturnFromCalibration = 0;
 
 void FillSessionTables() {
   struct Row { const char* name; int16_t r, g, b; };

@@ -35,5 +35,8 @@ extern int16_t ScreenHeightPx;
 
 // The main menu asks for the speed calibration through this flag.
 extern int16_t CalibrationRequested;
+// 1 while the calibration that the main menu asked for runs: the main menu
+// then shows no statistics when it comes back.
+extern int16_t ReturnFromCalibration;
 
 }  // namespace pictures

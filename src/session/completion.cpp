@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "media/sound.h"
-#include "menu/statistics.h"
+#include "session/statistics.h"
 #include "pictures/mainform.h"
 #include "pictures/session_tables.h"
 #include "platform/host.h"
@@ -38,7 +38,7 @@ bool FinishPicture(PictureRun& run) {
     w.MoveNow(pb1, pb1->x() + 1, pb1->y());
     if (!FinishStep(w, s.AnimationDelay)) return false;
   }
-  CountUp(menu::PicturesCompleted);
+  CountUp(session::PicturesCompleted);
 
   // A frame 70 pixels wide that lightens outwards from random base colours.
   Randomize(std::floor(platform::host().secondsOfDay()));

@@ -8,7 +8,7 @@
 #include "input/poll.h"
 #include "media/killtime.h"
 #include "media/sound.h"
-#include "menu/statistics.h"
+#include "session/statistics.h"
 #include "pictures/mainform.h"
 #include "pictures/session_tables.h"
 #include "platform/host.h"
@@ -151,7 +151,7 @@ bool PaintSection(PictureRun& run) {
 
   if (!SlideTubeHome(run, t)) return false;
   SelectedTube = static_cast<int16_t>(SelectedTube - 1);
-  CountUp(menu::SegmentsColored);
+  CountUp(session::SegmentsColored);
   if (s.PrintOption == 1) {
     w.but_print->show();
     w.but_print->setEnabled(true);

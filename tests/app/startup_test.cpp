@@ -10,6 +10,7 @@
 #include "app/credits_window.h"
 #include "app/startup.h"
 #include "menu/banner.h"
+#include "menu/placement.h"
 #include "settings/settings_file.h"
 #include "support/files.h"
 #include "support/scripted_host.h"
@@ -43,13 +44,13 @@ TEST(DisplayCheck, MessagesAndVerdictByDepth) {
 
 TEST(Placement, OnA1024By768Screen) {
   const QSizeF screen(1024, 768);
-  const QPointF logo = app::LogoPosition(screen, QSizeF(400, 150));
+  const QPointF logo = menu::LogoPosition(screen, QSizeF(400, 150));
   EXPECT_DOUBLE_EQ(logo.x(), 312);
   EXPECT_DOUBLE_EQ(logo.y(), 103);
-  const QPointF menu = app::MenuFramePosition(screen, QSizeF(500, 300), logo, QSizeF(400, 150));
+  const QPointF menu = menu::MenuFramePosition(screen, QSizeF(500, 300), logo, QSizeF(400, 150));
   EXPECT_DOUBLE_EQ(menu.x(), 247);
   EXPECT_DOUBLE_EQ(menu.y(), 103 + 150 + 5);
-  const QPointF frame = app::CenteredFramePosition(screen, QSizeF(601, 401));
+  const QPointF frame = menu::CenteredFramePosition(screen, QSizeF(601, 401));
   EXPECT_DOUBLE_EQ(frame.x(), 211.5);  // exact; the window system rounds
   EXPECT_DOUBLE_EQ(frame.y(), 183.5);
 }
@@ -91,6 +92,7 @@ TEST(MainWindowStart, EscapeSavesThenShowsTheCreditsWhichEndTheProgram) {
   ScriptedHost host;
   Folder folder(testing_support::StartupFiles());
   menu::Banner banner;
+  app::ConnectWindows(banner);
   banner.Load(folder.path());
   banner.ShowAndActivate();
   settings::SettingsRecord.ScanSeconds = 17;  // changed on a screen
@@ -99,7 +101,7 @@ TEST(MainWindowStart, EscapeSavesThenShowsTheCreditsWhichEndTheProgram) {
   EXPECT_EQ(testing_support::ReadFile(folder.file(QStringLiteral("aobj_se1.cfg"))),
             settings::SettingsFileImage(settings::SettingsRecord));
   EXPECT_FALSE(banner.isVisible());
-  app::CreditsWindow* credits = banner.credits();
+  app::CreditsWindow* credits = app::Credits();
   ASSERT_NE(credits, nullptr);
   EXPECT_TRUE(credits->isVisible());
   EXPECT_EQ(credits->windowTitle(), QStringLiteral("Credits"));

@@ -20,7 +20,8 @@ e2e_setup() {
   export DISPLAY=:$n
   Xvfb "$DISPLAY" -screen 0 1024x768x"$depth" -nolisten tcp >/dev/null 2>&1 &
   E2E_XVFB=$!
-  for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; [ -e /tmp/.X11-unix/X$n ] && break; sleep 0.05; done
+  # Ready once it answers a request (its socket appears a little earlier).
+  for _ in $(seq 200); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.05; done
   sleep 0.2
   export SDL_AUDIODRIVER=dummy
   trap e2e_teardown EXIT

@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "menu/banner.h"
-#include "menu/statistics.h"
+#include "session/statistics.h"
 #include "pictures/session_tables.h"
 #include "platform/port_io.h"
 #include "settings/settings_file.h"
@@ -23,11 +23,11 @@ protected:
     settings::SettingsRecord = settings::DefaultSettings();
     pictures::ColorPickList.fill(0);
     pictures::CalibrationRequested = 0;
-    menu::SessionStartTime = 0;
-    menu::SessionElapsedSeconds = 0;
-    menu::PicturesCompleted = 0;
-    menu::SegmentsColored = 0;
-    menu::ReturnFromCalibration = 0;
+    session::SessionStartTime = 0;
+    session::SessionElapsedSeconds = 0;
+    session::PicturesCompleted = 0;
+    session::SegmentsColored = 0;
+    pictures::ReturnFromCalibration = 0;
     platform::installSerialBackend(nullptr);
   }
 

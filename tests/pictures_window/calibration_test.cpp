@@ -159,8 +159,13 @@ TEST_F(WindowTest, StartingUncalibratedRunsTheCalibrationThenHandsBackToTheMainM
   EXPECT_TRUE(alive.isNull());
 }
 
-TEST_F(WindowTest, RequestedCalibrationIsClearedAndASessionStartWithoutOneIsExplained) {
+TEST_F(WindowTest, RequestedCalibrationIsClearedAndTheNextActivationRunsTheSession) {
   window.reset();
+  int sessions = 0;
+  pictures::RunSessionHook = [&](pictures::Mainform& w) {
+    ++sessions;
+    w.HandBack();
+  };
   settings::SettingsRecord.AnimationDelay = 300;
   pictures::CalibrationRequested = 1;
   pictures::Mainform* shown = pictures::ShowMainform();
@@ -168,13 +173,15 @@ TEST_F(WindowTest, RequestedCalibrationIsClearedAndASessionStartWithoutOneIsExpl
   QCoreApplication::processEvents();
   EXPECT_EQ(pictures::CalibrationRequested, 0);
   EXPECT_EQ(mainMenuShown, 1);
+  EXPECT_EQ(sessions, 0);
   EXPECT_FALSE(shown->isVisible());
 
   // Shown again for a session: the same window, a new activation.
   EXPECT_EQ(pictures::ShowMainform(), shown);
   QCoreApplication::processEvents();
+  EXPECT_EQ(sessions, 1);
   EXPECT_EQ(mainMenuShown, 2);
-  EXPECT_EQ(host.messages.size(), 1u);
+  pictures::RunSessionHook = nullptr;
   pictures::UnloadMainform();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_EQ(pictures::CurrentMainform(), nullptr);

@@ -17,8 +17,8 @@ TEST_F(CompletionTest, AFinishedPictureIsCentredFramedAndPraised) {
   RunPicture();
 
   EXPECT_EQ(window->PB1->x(), (pictures::ScreenWidthPx - 400) / 2);
-  EXPECT_EQ(menu::PicturesCompleted, 1);
-  EXPECT_EQ(menu::SegmentsColored, 4);
+  EXPECT_EQ(session::PicturesCompleted, 1);
+  EXPECT_EQ(session::SegmentsColored, 4);
   EXPECT_EQ(session::PictureFinished, 1);
   EXPECT_EQ(session::GoodJobIndex, 4);
   const QStringList sounds = host.soundFiles();
@@ -52,13 +52,13 @@ TEST_F(CompletionTest, AFinishedPictureIsCentredFramedAndPraised) {
 TEST_F(CompletionTest, WithoutComplimentsOrPrintingTheMusicStillStops) {
   settings::SettingsRecord.FeedbackOption = 3;
   settings::SettingsRecord.PrintOption = 2;
-  menu::PicturesCompleted = 32767;
+  session::PicturesCompleted = 32767;
   ChooseEveryTube();
   RunPicture();
   EXPECT_EQ(host.soundFiles().last(), QStringLiteral("stop.wav"));
   EXPECT_EQ(session::GoodJobIndex, 0);
   EXPECT_FALSE(window->but_print->isVisible());
-  EXPECT_EQ(menu::PicturesCompleted, 32767) << "the counter stops at its limit";
+  EXPECT_EQ(session::PicturesCompleted, 32767) << "the counter stops at its limit";
 }
 
 TEST_F(CompletionTest, ComplimentsGoOnInTheirOrderFromOneSessionToTheNext) {
@@ -71,7 +71,7 @@ TEST_F(CompletionTest, ComplimentsGoOnInTheirOrderFromOneSessionToTheNext) {
       if (TubeOut() != 0) input::SwitchPressed = 1;
       if (session::PictureFinished == 1) window->ExitRequested = 1;  // in the wait after the picture
     };
-    window->RunColoringSession();
+    session::RunColoringSession(*window);
   }
   QStringList compliments;
   for (const QString& f : host.soundFiles())

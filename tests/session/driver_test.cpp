@@ -62,7 +62,7 @@ TEST_F(DriverTest, AnEmptyOrMissingListIsToldAndTheMainMenuComesBack) {
   WriteList(2, "\n- nothing yet\n");
   for (int list : {2, 7}) {
     settings::SettingsRecord.ActivePictureList = static_cast<int16_t>(list);
-    window->RunColoringSession();
+    session::RunColoringSession(*window);
     EXPECT_EQ(host.messages.back().text, QStringLiteral("Picture List number %1 is empty").arg(list));
     EXPECT_EQ(host.messages.back().icon, platform::MessageIcon::None);
   }
@@ -75,10 +75,10 @@ TEST_F(DriverTest, AnIndexPastTheListStartsAtTheFirstPictureAndLeavingMidPicture
   settings::SettingsRecord.CurrentPictureIndex = 5;
   host.everyPass = [this] {
     if (TubeOut() != 0 || session::PictureFinished == 1) input::SwitchPressed = 1;
-    if (pictures::PictureName == QStringLiteral("b.bmp") && menu::SegmentsColored == 5) window->ExitRequested = 1;
+    if (pictures::PictureName == QStringLiteral("b.bmp") && session::SegmentsColored == 5) window->ExitRequested = 1;
   };
   RecordPictures();
-  window->RunColoringSession();
+  session::RunColoringSession(*window);
 
   EXPECT_EQ(begun, (QStringList{QStringLiteral("a.bmp"), QStringLiteral("b.bmp")}));
   EXPECT_EQ(settings::SettingsRecord.CurrentPictureIndex, 3) << "the next session begins after b.bmp";
@@ -99,11 +99,11 @@ TEST_F(DriverTest, AfterAPictureTheSwitchIsAwaitedAndAfterTheLastTheFirstFollows
     if (pictures::PictureName == QStringLiteral("a.bmp") && TubeOut() != 0) window->ExitRequested = 1;
   };
   RecordPictures();
-  window->RunColoringSession();
+  session::RunColoringSession(*window);
 
   EXPECT_EQ(begun, (QStringList{QStringLiteral("c.bmp"), QStringLiteral("a.bmp")}));
   // a.bmp began only after the press, two seconds after c.bmp was finished.
-  EXPECT_EQ(menu::PicturesCompleted, 1);
+  EXPECT_EQ(session::PicturesCompleted, 1);
   EXPECT_EQ(settings::SettingsRecord.CurrentPictureIndex, 2);
 }
 
@@ -130,7 +130,7 @@ TEST_F(DriverTest, ASkipGoesOnAtOnceAndTheSongsCycleUnlessTheSkipCameDuringTheSe
     }
   };
   RecordPictures();
-  window->RunColoringSession();
+  session::RunColoringSession(*window);
 
   QStringList songs;
   for (const auto& s : host.sounds)
@@ -141,13 +141,13 @@ TEST_F(DriverTest, ASkipGoesOnAtOnceAndTheSongsCycleUnlessTheSkipCameDuringTheSe
   EXPECT_EQ(settings::SettingsRecord.CurrentSongIndex, 3);
   EXPECT_EQ(begun, (QStringList{QStringLiteral("b.bmp"), QStringLiteral("c.bmp"), QStringLiteral("a.bmp"),
                                 QStringLiteral("b.bmp")}));
-  EXPECT_EQ(menu::PicturesCompleted, 0);
+  EXPECT_EQ(session::PicturesCompleted, 0);
 }
 
 TEST_F(DriverTest, AMissingPictureIsNamedAndEndsTheSessionPastIt) {
   WriteList(1, "a.bmp\nnot there.bmp\nc.bmp\n");
   settings::SettingsRecord.CurrentPictureIndex = 2;
-  window->RunColoringSession();
+  session::RunColoringSession(*window);
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0].text, QStringLiteral("The picture file not there.bmp\nwas not found.Click on the Picture "
                                                   "List Button\nto make sure the name was spelled correctly"));
@@ -160,7 +160,7 @@ TEST_F(DriverTest, RostersAndImagesTheSessionCannotUseAreToldAndEndTheSession) {
   // One colour only (a hand-edited settings file).
   settings::SettingsRecord.ColorEnabled.fill(0);
   settings::SettingsRecord.ColorEnabled[4] = 1;
-  window->RunColoringSession();
+  session::RunColoringSession(*window);
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_TRUE(host.messages[0].text.contains(QStringLiteral("at least 2"))) << host.messages[0].text.toStdString();
 
@@ -169,11 +169,11 @@ TEST_F(DriverTest, RostersAndImagesTheSessionCannotUseAreToldAndEndTheSession) {
   pictures::ColorPickList = {0, 3, 4, 0, 0, 0, 0, 0, 0, 0, 0};
   ASSERT_TRUE(QFile::remove(path(QStringLiteral("aobj_tube_blue.jpg"))));
   NewWindow();
-  window->RunColoringSession();
+  session::RunColoringSession(*window);
   ASSERT_EQ(host.messages.size(), 2u);
   EXPECT_TRUE(host.messages[1].text.contains(QStringLiteral("aobj_tube_blue.jpg"))) << host.messages[1].text.toStdString();
   EXPECT_EQ(mainMenuShown, 2);
-  EXPECT_EQ(menu::SegmentsColored, 0);
+  EXPECT_EQ(session::SegmentsColored, 0);
 }
 
 TEST_F(DriverTest, AListLongerThanTheProgramHoldsIsToldOnce) {
@@ -186,7 +186,7 @@ TEST_F(DriverTest, AListLongerThanTheProgramHoldsIsToldOnce) {
     host.everyPass = [this] {
       if (TubeOut() != 0) window->ExitRequested = 1;
     };
-    window->RunColoringSession();
+    session::RunColoringSession(*window);
   }
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_TRUE(host.messages[0].text.contains(QStringLiteral("510"))) << host.messages[0].text.toStdString();

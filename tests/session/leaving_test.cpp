@@ -53,15 +53,15 @@ TEST_P(LeavingTest, TheRequestIsObeyedAtOnceAndThePictureStaysAsFarAsItGot) {
   EXPECT_EQ(input::SkipPicturePressed, request == Request::Skip ? 1 : 0);
   EXPECT_FALSE(window->LabelExitLink->isVisible());
   EXPECT_EQ(session::PictureFinished, 0);
-  EXPECT_EQ(menu::PicturesCompleted, 0);
+  EXPECT_EQ(session::PicturesCompleted, 0);
   EXPECT_EQ(host.soundFiles().count(QStringLiteral("stop.wav")), 0) << "the driver stops the sound";
   if (gliding) {
-    EXPECT_EQ(menu::SegmentsColored, 4) << "the sections count even when the picture does not";
+    EXPECT_EQ(session::SegmentsColored, 4) << "the sections count even when the picture does not";
     EXPECT_EQ(PixelAt(QuarterSeeds[4]), RedDone);
     // No frame round the picture.
     EXPECT_EQ(window->background().pixel(window->PB1->x() - 1, window->PB1->y() + 10), Black);
   } else {
-    EXPECT_EQ(menu::SegmentsColored, 0);
+    EXPECT_EQ(session::SegmentsColored, 0);
     EXPECT_EQ(PixelAt(QuarterSeeds[1]), White) << "left before the fill";
   }
 }

@@ -17,7 +17,7 @@ protected:
     auto extra = host.everyPass;
     host.everyPass = [this, tube, sections, extra] {
       if (TubeOut() == tube && !window->pb3->isVisible()) input::SwitchPressed = 1;
-      if (menu::SegmentsColored >= sections) window->ExitRequested = 1;
+      if (session::SegmentsColored >= sections) window->ExitRequested = 1;
       if (extra) extra();
     };
     RunPicture();
@@ -45,7 +45,7 @@ TEST_F(PaintingTest, TheSectionFadesFromWhiteToTheColourInFiftyVisibleSteps) {
 TEST_F(PaintingTest, EveryHatchStyleLeavesItsPatternInTheColourAndTheGapsWhite) {
   for (int style = 0; style <= 6; ++style) {
     settings::SettingsRecord.ColoringStyle = static_cast<int16_t>(style);
-    menu::SegmentsColored = 0;
+    session::SegmentsColored = 0;
     host.everyPass = nullptr;
     PaintWith(1, 1);
     const platform::BrushStyle brush = platform::BrushStyleForColoringStyle(style);
@@ -63,8 +63,8 @@ TEST_F(PaintingTest, ClearingAHatchedSectionWhitensItWithTheSameHatch) {
   double arrived = 0;
   host.everyPass = [&] {
     const int out = TubeOut();
-    if (menu::SegmentsColored == 0 && out == 1 && !window->pb3->isVisible()) input::SwitchPressed = 1;
-    if (menu::SegmentsColored == 1 && out == 1 && !cleared) {
+    if (session::SegmentsColored == 0 && out == 1 && !window->pb3->isVisible()) input::SwitchPressed = 1;
+    if (session::SegmentsColored == 1 && out == 1 && !cleared) {
       if (arrived == 0) arrived = host.clock;
       if (host.clock - arrived > 0.05) {
         input::ClearLastPressed = 1;
@@ -95,7 +95,7 @@ TEST_F(PaintingTest, TheStripeIsShadedDownwardsAndSizedByTheTubeCount) {
       settings::SettingsRecord.ColorEnabled[c.colours[i]] = 1;
       pictures::ColorPickList[i + 1] = static_cast<int16_t>(c.colours[i]);
     }
-    menu::SegmentsColored = 0;
+    session::SegmentsColored = 0;
     QImage stripe;
     QPoint placed;
     int tubeTop = 0;
@@ -190,16 +190,16 @@ TEST_F(PaintingTest, NarrationSoundsFollowThePaintAndMusicLeavesThemOut) {
   host.sounds.clear();
   settings::SettingsRecord.SoundOption = 2;
   settings::SettingsRecord.CurrentSongIndex = 4;
-  menu::SegmentsColored = 0;
+  session::SegmentsColored = 0;
   NewWindow();
   PaintWith(1, 1);
   EXPECT_EQ(host.soundFiles(), QStringList{QStringLiteral("s_song4.wav")});
 }
 
 TEST_F(PaintingTest, EveryPaintingCountsAndTheCounterStopsAtItsLimit) {
-  menu::SegmentsColored = 32765;
+  session::SegmentsColored = 32765;
   PaintWith(1, 32767);
-  EXPECT_EQ(menu::SegmentsColored, 32767);
+  EXPECT_EQ(session::SegmentsColored, 32767);
   EXPECT_EQ(session::SelectedTube, 0) << "one below the tube that painted";
 }
 

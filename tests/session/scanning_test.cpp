@@ -60,7 +60,7 @@ TEST_F(ScanningTest, TimedScanningBringsEachTubeInTurnForScanSecondsEvenAcrossMi
   EXPECT_EQ(stripeShownAt, 0) << "no tube was chosen";
   EXPECT_EQ(window->ExitRequested, 1);
   EXPECT_FALSE(window->LabelExitLink->isVisible());
-  EXPECT_EQ(menu::SegmentsColored, 0);
+  EXPECT_EQ(session::SegmentsColored, 0);
 }
 
 TEST_F(ScanningTest, StepScanningWithOneSwitchChoosesATubeLeftAloneAndMovesOnAtAPress) {
@@ -69,8 +69,8 @@ TEST_F(ScanningTest, StepScanningWithOneSwitchChoosesATubeLeftAloneAndMovesOnAtA
   RecordArrivals([&] {
     // Section 1: tube 1 is left alone. Section 2: presses at tubes 1 and 2.
     const int out = TubeOut();
-    if (menu::SegmentsColored == 1 && (out == 1 || out == 2)) input::SwitchPressed = 1;
-    if (menu::SegmentsColored == 2) window->ExitRequested = 1;
+    if (session::SegmentsColored == 1 && (out == 1 || out == 2)) input::SwitchPressed = 1;
+    if (session::SegmentsColored == 2) window->ExitRequested = 1;
   });
   RunPicture();
 
@@ -88,7 +88,7 @@ TEST_F(ScanningTest, StepScanningWithTwoSwitchesWaitsWithoutLimitForTheSecondSwi
   settings::SettingsRecord.ScanType = 3;
   RecordArrivals([&] {
     if (arrivals.size() == 1 && TubeOut() == 1) input::SwitchPressed = 1;  // moves on
-    if (menu::SegmentsColored == 1) window->ExitRequested = 1;
+    if (session::SegmentsColored == 1) window->ExitRequested = 1;
   });
   host.at(start + 4.0, [] { input::EnterPressed = 1; });
   RunPicture();
@@ -121,21 +121,21 @@ TEST_F(ScanningTest, ClearPressedDuringAPaintingWithoutScanningUndoesItAtTheNext
   settings::SettingsRecord.ScanType = 4;
   bool cleared = false;
   host.everyPass = [&] {
-    if (menu::SegmentsColored == 0 && input::ClickedTubeIndex == 0 && window->pb_tube[1]->isVisible())
+    if (session::SegmentsColored == 0 && input::ClickedTubeIndex == 0 && window->pb_tube[1]->isVisible())
       input::ClickedTubeIndex = 1;
-    if (menu::SegmentsColored == 1 && pictures::CurrentSection == 2 && !cleared && input::ClickedTubeIndex == 0)
+    if (session::SegmentsColored == 1 && pictures::CurrentSection == 2 && !cleared && input::ClickedTubeIndex == 0)
       input::ClickedTubeIndex = 2;
     if (pictures::CurrentSection == 2 && window->pb3->isVisible() && !cleared) {
       input::ClearLastPressed = 1;  // the "c" key while section 2 is painted
       cleared = true;
     }
-    if (cleared && menu::SegmentsColored == 2 && pictures::CurrentSection == 2 && input::ClearLastPressed == 0)
+    if (cleared && session::SegmentsColored == 2 && pictures::CurrentSection == 2 && input::ClearLastPressed == 0)
       window->ExitRequested = 1;
   };
   RunPicture();
 
   EXPECT_TRUE(cleared);
-  EXPECT_EQ(menu::SegmentsColored, 2) << "the cleared painting still counts";
+  EXPECT_EQ(session::SegmentsColored, 2) << "the cleared painting still counts";
   EXPECT_EQ(PixelAt(QuarterSeeds[1]), RedDone);
   EXPECT_EQ(PixelAt(QuarterSeeds[2]), White);
   EXPECT_EQ(PixelAt(QuarterSeeds[2] + QPoint(40, 40)), White);
@@ -145,9 +145,9 @@ TEST_F(ScanningTest, EachSectionsScanBeginsWithTheTubeThatPaintedTheSectionBefor
   RecordArrivals([&] {
     const int out = TubeOut();
     // Section 1 with tube 3, section 2 with tube 1.
-    if (menu::SegmentsColored == 0 && out == 3) input::SwitchPressed = 1;
-    if (menu::SegmentsColored == 1 && out == 1) input::SwitchPressed = 1;
-    if (menu::SegmentsColored == 2 && out != 0) window->ExitRequested = 1;
+    if (session::SegmentsColored == 0 && out == 3) input::SwitchPressed = 1;
+    if (session::SegmentsColored == 1 && out == 1) input::SwitchPressed = 1;
+    if (session::SegmentsColored == 2 && out != 0) window->ExitRequested = 1;
   });
   RunPicture();
 
@@ -175,10 +175,10 @@ TEST_F(ScanningTest, ClearingInSectionFourWhitensSectionThreeAndRestartsThere) {
   bool cleared = false;
   RecordArrivals([&] {
     const int out = TubeOut();
-    if (menu::SegmentsColored < 3 && out == 1) input::SwitchPressed = 1;
+    if (session::SegmentsColored < 3 && out == 1) input::SwitchPressed = 1;
     // The clear key during the dwell of section 4 (a press while the tube
     // slides is dropped).
-    if (menu::SegmentsColored == 3 && out == 1 && !cleared && host.clock - arrivals.back().at > 0.1) {
+    if (session::SegmentsColored == 3 && out == 1 && !cleared && host.clock - arrivals.back().at > 0.1) {
       input::ClearLastPressed = 1;
       cleared = true;
       arrivalsAtClear = arrivals.size();
@@ -195,7 +195,7 @@ TEST_F(ScanningTest, ClearingInSectionFourWhitensSectionThreeAndRestartsThere) {
   EXPECT_EQ(PixelAt(QuarterSeeds[3] + QPoint(50, 50)), White);
   // The pointer stands on section 3 again (its bottom edge on the seed).
   EXPECT_EQ(session::PointerTop, QuarterSeeds[3].y() - window->pbwork2->height());
-  EXPECT_EQ(menu::SegmentsColored, 3);
+  EXPECT_EQ(session::SegmentsColored, 3);
 }
 
 TEST_F(ScanningTest, AScanTypeOutsideTheFourMethodsScansAsTimed) {

@@ -12,9 +12,10 @@
 #include <memory>
 
 #include "input/input_flags.h"
-#include "menu/statistics.h"
+#include "session/statistics.h"
 #include "pictures/mainform.h"
 #include "pictures/session_tables.h"
+#include "session/session_driver.h"
 #include "platform/raster.h"
 #include "session/color_picture.h"
 #include "session/session_state.h"
@@ -79,7 +80,7 @@ protected:
     input::SwitchPressed = input::EnterPressed = input::ClearLastPressed = input::SkipPicturePressed = 0;
     input::ClickedTubeIndex = 0;
     input::KeyReleased = input::MouseReleased = input::True;
-    menu::PicturesCompleted = menu::SegmentsColored = 0;
+    session::PicturesCompleted = session::SegmentsColored = 0;
     session::PictureFinished = 0;
     session::SelectedTube = 0;
     session::GoodJobIndex = 0;

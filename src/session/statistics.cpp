@@ -1,11 +1,10 @@
-#include "menu/statistics.h"
+#include "session/statistics.h"
 
-namespace menu {
+namespace session {
 
 int32_t SessionStartTime = 0;
 int32_t SessionElapsedSeconds = 0;
 int16_t PicturesCompleted = 0;
 int16_t SegmentsColored = 0;
-int16_t ReturnFromCalibration = 0;
 
-}  // namespace menu
+}  // namespace session

@@ -12,9 +12,13 @@
 #include "pictures/session_tables.h"
 #include "platform/host.h"
 #include "session/color_picture.h"
+#include "session/session_driver.h"
 #include "settings/settings_record.h"
 
-namespace pictures {
+namespace session {
+
+using pictures::MaxPictures;
+using pictures::PictureList;
 
 namespace {
 
@@ -32,49 +36,49 @@ void TellListTooLong(int listNumber, const PictureList& list) {
 
 }  // namespace
 
-void Mainform::RunColoringSession() {
+void RunColoringSession(pictures::Mainform& w) {
   settings::SettingsData& s = settings::SettingsRecord;
   const int listNumber = s.ActivePictureList;
-  const PictureList list = ReadPictureList(listNumber, MaxPictures);
+  const PictureList list = pictures::ReadPictureList(listNumber, MaxPictures);
   if (list.truncated()) TellListTooLong(listNumber, list);
   const auto pictureCount = static_cast<int16_t>(list.names.size());
   if (pictureCount == 0) {
     platform::message(QStringLiteral("Picture List number %1 is empty").arg(listNumber));
-    HandBack();
+    w.HandBack();
     return;
   }
   if (s.CurrentPictureIndex > pictureCount || s.CurrentPictureIndex < 1) s.CurrentPictureIndex = 1;
 
   for (;;) {
-    FillBlack();
-    PictureName = list.names[s.CurrentPictureIndex - 1];
-    session::ColorPicture(*this);
+    w.FillBlack();
+    pictures::PictureName = list.names[s.CurrentPictureIndex - 1];
+    ColorPicture(w);
     // The position moves on even when the picture was left unfinished.
     s.CurrentPictureIndex = static_cast<int16_t>(s.CurrentPictureIndex + 1);
     if (s.CurrentPictureIndex > pictureCount) s.CurrentPictureIndex = 1;
     platform::DoEvents();
-    if (unloadRequested_) ExitRequested = 1;
-    if (ExitRequested == 1) break;
+    if (w.UnloadRequested()) w.ExitRequested = 1;
+    if (w.ExitRequested == 1) break;
     if (input::SkipPicturePressed == 1) {
       input::SkipPicturePressed = 0;
       continue;
     }
     // The finished picture stays until the switch is pressed.
-    ExitRequested = 0;
+    w.ExitRequested = 0;
     input::SwitchPressed = 0;
     while (input::SwitchPressed == 0) {
-      input::ClearAndPollInputs(ExitRequested);
+      input::ClearAndPollInputs(w.ExitRequested);
       platform::DoEvents();
-      if (unloadRequested_) ExitRequested = 1;
-      if (ExitRequested == 1) break;
+      if (w.UnloadRequested()) w.ExitRequested = 1;
+      if (w.ExitRequested == 1) break;
     }
-    if (ExitRequested == 1) break;
+    if (w.ExitRequested == 1) break;
   }
 
-  ExitRequested = 0;
+  w.ExitRequested = 0;
   media::play_wave(QStringLiteral("stop"), QStringLiteral("DONT_LOOP"));
   // The Escape key hands back by itself; the main menu is shown only once.
-  if (!unloadRequested_ && isVisible()) HandBack();
+  if (!w.UnloadRequested() && w.isVisible()) w.HandBack();
 }
 
-}  // namespace pictures
+}  // namespace session
