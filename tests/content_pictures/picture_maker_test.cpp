@@ -1,7 +1,7 @@
 // The picture tool on small crafted drawings.
 
-#include "pictures/line_drawing.h"
-#include "pictures/picture_maker.h"
+#include "line_drawing.h"
+#include "picture_maker.h"
 #include "pictures/section_scan.h"
 
 #include <QPainter>

@@ -2,9 +2,9 @@
 // accepted by the colouring window's own scan, every fill stays inside its
 // section, and the shipped files are what their drawings make.
 
-#include "pictures/line_drawing.h"
+#include "line_drawing.h"
 #include "pictures/picture_list.h"
-#include "pictures/picture_maker.h"
+#include "picture_maker.h"
 #include "pictures/section_scan.h"
 #include "platform/raster.h"
 #include "settings/settings_file.h"

@@ -1,8 +1,8 @@
 // brushwell-picture-maker: makes colouring pictures from line drawings and
 // checks existing pictures the way the colouring window sees them.
 
-#include "pictures/line_drawing.h"
-#include "pictures/picture_maker.h"
+#include "line_drawing.h"
+#include "picture_maker.h"
 #include "pictures/section_scan.h"
 
 #include <QCommandLineParser>

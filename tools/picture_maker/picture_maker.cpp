@@ -1,4 +1,4 @@
-#include "pictures/picture_maker.h"
+#include "picture_maker.h"
 
 #include "platform/raster.h"
 

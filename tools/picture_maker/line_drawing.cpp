@@ -1,4 +1,4 @@
-#include "pictures/line_drawing.h"
+#include "line_drawing.h"
 
 #include <QFile>
 #include <QStringList>
