@@ -9,6 +9,7 @@ PACKAGES=(
   libsdl2-dev libx11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick sox espeak-ng fonts-dejavu-core
+  gcovr
 )
 
 missing=()
