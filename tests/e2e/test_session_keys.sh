@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Keys reach the colouring window of the real program: in step scanning with
-# two switches, space moves to the next tube, Enter chooses, "c" clears the
-# last section, "3" and "a" skip pictures, Escape returns to the menu, and
-# the position in the picture list is saved on the way out.
+# Keys reach the colouring window of the real program as keys, not
+# characters: with Shift, on a French and on a Russian layout, in step
+# scanning with two switches the 0 key moves to the next tube, the 1 key
+# chooses, the C key clears the last section, "3" and the A key skip
+# pictures, Escape returns to the menu, and the position in the picture list
+# is saved on the way out.
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"
 program=${1:?program folder}
@@ -22,22 +24,25 @@ xdotool windowfocus "$win" 2>/dev/null
 # apple.bmp stands at (182,184); its sections are the stem (202,90), the body
 # (229,225) and the leaf (258,51); the tubes are red, yellow, green, ...
 stem="384 274"; body="411 409"
-xdotool key Return                      # choose red for the stem
-e2e_wait_pixel $stem "255,5,5" 10 && pass "Enter chose the red tube" || fail "stem not red"
+xdotool key shift+1                     # "!" is still the 1 key: choose red for the stem
+e2e_wait_pixel $stem "255,5,5" 10 && pass "Shift+1 chose the red tube" || fail "stem not red"
 e2e_shot after_stem
 sleep 0.5
-xdotool key space; sleep 0.8            # next tube: yellow
-xdotool key Return
-e2e_wait_pixel $body "255,255,5" 10 && pass "space moved on, Enter chose yellow" || fail "body not yellow"
+setxkbmap fr                            # French: the 0 and 1 keys type "à" and "&"
+xdotool key agrave; sleep 0.8           # next tube: yellow
+xdotool key ampersand
+e2e_wait_pixel $body "255,255,5" 10 && pass "French layout: the 0 key moved on, the 1 key chose" || fail "body not yellow"
 e2e_shot after_body
 sleep 0.8
-xdotool key c                           # clear the body again
-e2e_wait_pixel $body "255,255,255" 10 && pass "c cleared the last section" || fail "body not cleared"
+setxkbmap ru                            # Russian: the C and A keys type "с" and "ф"
+xdotool key Cyrillic_es                 # clear the body again
+e2e_wait_pixel $body "255,255,255" 10 && pass "Russian layout: the C key cleared the last section" || fail "body not cleared"
 e2e_shot after_clear
 xdotool key 3; sleep 1.5                # skip to star.bmp
 e2e_wait_pixel $stem "255,255,255" 5 >/dev/null 2>&1
 e2e_shot after_skip
-xdotool key a; sleep 1.5                # skip to heart.bmp
+xdotool key Cyrillic_ef; sleep 1.5      # the A key: skip to heart.bmp
+setxkbmap us
 xdotool key Escape
 id=$(e2e_wait_window "Options" 10) && pass "Escape returned to the main window" || fail "no main window after Escape"
 sleep 0.5
