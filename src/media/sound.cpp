@@ -39,13 +39,32 @@ struct Voice {
   bool active = false;
 };
 
-SDL_AudioDeviceID device = 0;
-SDL_AudioSpec deviceSpec{};
-bool initialised = false;
-QString driverName;
-Voice voice;
-QString currentFile;
-std::map<QString, CacheEntry> cache;
+// Everything SDL's audio thread reads lives in this one object, and its
+// destructor closes the device before any member is destroyed. Closing waits
+// for the audio thread to end, so no way of ending the process (return from
+// main, exit(), the order of static destruction) frees a sample while the
+// callback still reads it.
+struct SoundState {
+  SDL_AudioDeviceID device = 0;
+  SDL_AudioSpec deviceSpec{};
+  bool initialised = false;
+  QString driverName;
+  Voice voice;
+  QString currentFile;
+  std::map<QString, CacheEntry> cache;
+
+  SoundState() = default;
+  SoundState(const SoundState&) = delete;
+  SoundState& operator=(const SoundState&) = delete;
+  ~SoundState() { closeDevice(); }
+
+  void closeDevice() {
+    if (device) SDL_CloseAudioDevice(device);
+    device = 0;
+  }
+};
+
+SoundState state;
 std::function<void(const QString&, SoundMode)> soundObserver;
 
 void notify(const QString& file, SoundMode mode) {
@@ -55,22 +74,22 @@ void notify(const QString& file, SoundMode mode) {
 void fill(void*, Uint8* stream, int len) {
   size_t written = 0;
   const size_t want = static_cast<size_t>(len);
-  while (written < want && voice.active && voice.sample) {
-    const auto& bytes = voice.sample->bytes;
-    if (voice.pos >= bytes.size()) {
-      if (voice.loop && !bytes.empty()) {
-        voice.pos = 0;
+  while (written < want && state.voice.active && state.voice.sample) {
+    const auto& bytes = state.voice.sample->bytes;
+    if (state.voice.pos >= bytes.size()) {
+      if (state.voice.loop && !bytes.empty()) {
+        state.voice.pos = 0;
       } else {
-        voice.active = false;
+        state.voice.active = false;
         break;
       }
     }
-    const size_t n = std::min(want - written, bytes.size() - voice.pos);
-    SDL_memcpy(stream + written, bytes.data() + voice.pos, n);
-    voice.pos += n;
+    const size_t n = std::min(want - written, bytes.size() - state.voice.pos);
+    SDL_memcpy(stream + written, bytes.data() + state.voice.pos, n);
+    state.voice.pos += n;
     written += n;
   }
-  if (written < want) SDL_memset(stream + written, deviceSpec.silence, want - written);
+  if (written < want) SDL_memset(stream + written, state.deviceSpec.silence, want - written);
 }
 
 bool openDevice() {
@@ -81,14 +100,14 @@ bool openDevice() {
   want.samples = 512;
   want.callback = fill;
   // No changes allowed: SDL converts to whatever the hardware needs.
-  device = SDL_OpenAudioDevice(nullptr, 0, &want, &deviceSpec, 0);
-  return device != 0;
+  state.device = SDL_OpenAudioDevice(nullptr, 0, &want, &state.deviceSpec, 0);
+  return state.device != 0;
 }
 
 std::shared_ptr<const Sample> decode(const QString& file) {
   const QFileInfo info(file);
-  auto it = cache.find(info.absoluteFilePath());
-  if (it != cache.end() && it->second.modified == info.lastModified() && it->second.size == info.size())
+  auto it = state.cache.find(info.absoluteFilePath());
+  if (it != state.cache.end() && it->second.modified == info.lastModified() && it->second.size == info.size())
     return it->second.sample;
 
   SDL_AudioSpec wav{};
@@ -98,8 +117,8 @@ std::shared_ptr<const Sample> decode(const QString& file) {
   if (!SDL_LoadWAV(path.constData(), &wav, &buffer, &length)) return nullptr;
 
   auto sample = std::make_shared<Sample>();
-  SDL_AudioStream* stream = SDL_NewAudioStream(wav.format, wav.channels, wav.freq, deviceSpec.format,
-                                               deviceSpec.channels, deviceSpec.freq);
+  SDL_AudioStream* stream = SDL_NewAudioStream(wav.format, wav.channels, wav.freq, state.deviceSpec.format,
+                                               state.deviceSpec.channels, state.deviceSpec.freq);
   bool ok = stream && SDL_AudioStreamPut(stream, buffer, static_cast<int>(length)) == 0 &&
             SDL_AudioStreamFlush(stream) == 0;
   if (ok) {
@@ -112,20 +131,20 @@ std::shared_ptr<const Sample> decode(const QString& file) {
   SDL_FreeWAV(buffer);
   if (!ok) return nullptr;
 
-  const size_t frameBytes = static_cast<size_t>(SDL_AUDIO_BITSIZE(deviceSpec.format) / 8) * deviceSpec.channels;
-  sample->seconds = static_cast<double>(sample->bytes.size() / frameBytes) / deviceSpec.freq;
-  cache[info.absoluteFilePath()] = {sample, info.lastModified(), info.size()};
+  const size_t frameBytes = static_cast<size_t>(SDL_AUDIO_BITSIZE(state.deviceSpec.format) / 8) * state.deviceSpec.channels;
+  sample->seconds = static_cast<double>(sample->bytes.size() / frameBytes) / state.deviceSpec.freq;
+  state.cache[info.absoluteFilePath()] = {sample, info.lastModified(), info.size()};
   return sample;
 }
 
 void start(const std::shared_ptr<const Sample>& sample, bool loop, const QString& file) {
-  SDL_LockAudioDevice(device);
-  voice.sample = sample;
-  voice.pos = 0;
-  voice.loop = loop;
-  voice.active = true;
-  SDL_UnlockAudioDevice(device);
-  currentFile = file;
+  SDL_LockAudioDevice(state.device);
+  state.voice.sample = sample;
+  state.voice.pos = 0;
+  state.voice.loop = loop;
+  state.voice.active = true;
+  SDL_UnlockAudioDevice(state.device);
+  state.currentFile = file;
 }
 
 // A WAV that will not decode is reported once per run, then passed over.
@@ -141,8 +160,8 @@ void reportUnplayable(const QString& file) {
 }  // namespace
 
 void InitSound() {
-  if (initialised) return;
-  initialised = true;
+  if (state.initialised) return;
+  state.initialised = true;
   bool ok = SDL_AudioInit(nullptr) == 0 && openDevice();
   if (!ok) {
     // No sound card (or no sound server): the dummy driver keeps each
@@ -152,11 +171,11 @@ void InitSound() {
   }
   if (!ok) {
     SDL_AudioQuit();
-    driverName.clear();
+    state.driverName.clear();
     return;
   }
-  driverName = QString::fromUtf8(SDL_GetCurrentAudioDriver());
-  SDL_PauseAudioDevice(device, 0);
+  state.driverName = QString::fromUtf8(SDL_GetCurrentAudioDriver());
+  SDL_PauseAudioDevice(state.device, 0);
   static bool hooked = false;
   if (!hooked) {
     hooked = true;
@@ -165,33 +184,33 @@ void InitSound() {
 }
 
 void ShutdownSound() {
-  if (device) {
-    SDL_CloseAudioDevice(device);
-    device = 0;
+  if (state.device) {
+    SDL_CloseAudioDevice(state.device);
+    state.device = 0;
   }
-  if (initialised) SDL_AudioQuit();
-  initialised = false;
-  voice = Voice{};
-  currentFile.clear();
-  cache.clear();
-  driverName.clear();
+  if (state.initialised) SDL_AudioQuit();
+  state.initialised = false;
+  state.voice = Voice{};
+  state.currentFile.clear();
+  state.cache.clear();
+  state.driverName.clear();
 }
 
 void SetSoundObserver(std::function<void(const QString&, SoundMode)> observer) {
   soundObserver = std::move(observer);
 }
 
-QString SoundDriverName() { return driverName; }
+QString SoundDriverName() { return state.driverName; }
 
 bool SoundPlaying() {
-  if (!device) return false;
-  SDL_LockAudioDevice(device);
-  const bool playing = voice.active;
-  SDL_UnlockAudioDevice(device);
+  if (!state.device) return false;
+  SDL_LockAudioDevice(state.device);
+  const bool playing = state.voice.active;
+  SDL_UnlockAudioDevice(state.device);
   return playing;
 }
 
-QString CurrentSoundFile() { return currentFile; }
+QString CurrentSoundFile() { return state.currentFile; }
 
 void play_wave(const QString& name, const QString& mode) {
   const QString file = name + QStringLiteral(".wav");
@@ -203,7 +222,7 @@ void play_wave(const QString& name, const QString& mode) {
     platform::host().endProgram(1);
   }
   InitSound();
-  if (!device) return;
+  if (!state.device) return;
   const auto sample = decode(file);
   if (!sample) {
     reportUnplayable(file);
@@ -217,7 +236,7 @@ void play_wave_wait(const QString& name) {
   notify(file, SoundMode::Wait);
   if (!QFileInfo::exists(file)) return;
   InitSound();
-  if (!device) return;
+  if (!state.device) return;
   const auto sample = decode(file);
   if (!sample) return;
   start(sample, false, file);
@@ -226,9 +245,9 @@ void play_wave_wait(const QString& name) {
   const auto deadline = std::chrono::steady_clock::now() +
                         std::chrono::milliseconds(static_cast<long>(sample->seconds * 1000) + 500);
   for (;;) {
-    SDL_LockAudioDevice(device);
-    const bool done = !voice.active || voice.sample != sample;
-    SDL_UnlockAudioDevice(device);
+    SDL_LockAudioDevice(state.device);
+    const bool done = !state.voice.active || state.voice.sample != sample;
+    SDL_UnlockAudioDevice(state.device);
     if (done || std::chrono::steady_clock::now() >= deadline) break;
     std::this_thread::sleep_for(std::chrono::milliseconds(2));
   }
