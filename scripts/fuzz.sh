@@ -13,6 +13,8 @@
 # test suite replays it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# Absolute paths: a harness may change the current folder, as the program does.
+root=$PWD
 which=${1:-all}
 seconds=${2:-600}
 all=(settings picture_list section_file picture sound)
@@ -57,11 +59,11 @@ mkdir -p "$TMPDIR"
 export ASAN_OPTIONS="detect_leaks=0:allocator_may_return_null=0"
 failed=()
 for h in "${harnesses[@]}"; do
-  corpus=build-fuzz/corpus/$h
-  findings=build-fuzz/findings/$h
+  corpus=$root/build-fuzz/corpus/$h
+  findings=$root/build-fuzz/findings/$h
   mkdir -p "$corpus" "$findings"
-  inputs=("$corpus" "$seeds/$h")
-  [ -d "tests/fuzz/regressions/$h" ] && inputs+=("tests/fuzz/regressions/$h")
+  inputs=("$corpus" "$root/$seeds/$h")
+  [ -d "tests/fuzz/regressions/$h" ] && inputs+=("$root/tests/fuzz/regressions/$h")
   echo "=== fuzz_$h for ${seconds}s (log: build-fuzz/fuzz_$h.log)"
   build-fuzz/tests/fuzz/fuzz_$h "${inputs[@]}" -max_total_time="$seconds" -rss_limit_mb=2048 \
     -timeout=10 -max_len=65536 -artifact_prefix="$findings/" -print_final_stats=1 \

@@ -187,7 +187,8 @@ std::shared_ptr<Sample> decodeFile(const QString& path, QString& problem) {
     problem = QStringLiteral("it is larger than %1 MB").arg(MaxWaveFileBytes / (1024 * 1024));
     return nullptr;
   }
-  QByteArray bytes = file.read(MaxWaveFileBytes + 1);
+  // (Not read(MaxWaveFileBytes + 1): that allocates the whole limit first.)
+  QByteArray bytes = file.readAll();
   if (bytes.size() > MaxWaveFileBytes) {
     problem = QStringLiteral("it is larger than %1 MB").arg(MaxWaveFileBytes / (1024 * 1024));
     return nullptr;
