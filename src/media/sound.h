@@ -14,7 +14,8 @@ namespace media {
 void play_wave(const QString& name, const QString& mode);
 
 // Plays name + ".wav" once and returns when it has ended. Returns at once,
-// silently, when the file is missing or cannot be played.
+// silently, when the file is missing or cannot be played. Either player ends
+// the sound playing, even when its own file cannot be played.
 void play_wave_wait(const QString& name);
 
 // Opens the audio device. Without a working sound card it falls back to
@@ -23,6 +24,11 @@ void play_wave_wait(const QString& name);
 void InitSound();
 // Closes the audio device and forgets the decoded sounds.
 void ShutdownSound();
+
+// Reads and converts a WAV file (a path, with its extension) the way the
+// players do before a sound is first heard, without playing it: "" when it can be played,
+// otherwise why not, in words for a carer ("it is damaged: ...").
+QString CheckWaveFile(const QString& file);
 
 // Every call of the two players is reported here first (file name and how it
 // is played), for tests and diagnostics. Pass nothing to stop reporting.

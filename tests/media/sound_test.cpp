@@ -8,6 +8,7 @@
 #include <SDL.h>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -148,6 +149,47 @@ TEST_F(SoundTest, AFileThatIsNoWavIsReportedOnceAndPassedOver) {
   media::play_wave(QStringLiteral("a"), QStringLiteral("DONT_LOOP"));  // still works afterwards
   waitSeconds(0.5);
   EXPECT_EQ(countValue(readOutput(output), 1000), static_cast<size_t>(0.2 * 22050));
+}
+
+TEST_F(SoundTest, ASoundThatCannotBePlayedStillEndsTheOneBefore) {
+  QFile f(QStringLiteral("stop.wav"));
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write("RIFF damaged");
+  f.close();
+  media::play_wave(QStringLiteral("a"), QStringLiteral("LOOP"));
+  media::play_wave(QStringLiteral("stop"), QStringLiteral("DONT_LOOP"));
+  EXPECT_FALSE(media::SoundPlaying());
+  EXPECT_EQ(host.messages.size(), 1u);
+  media::play_wave(QStringLiteral("a"), QStringLiteral("LOOP"));
+  media::play_wave_wait(QStringLiteral("stop"));
+  EXPECT_FALSE(media::SoundPlaying());
+  EXPECT_EQ(host.messages.size(), 1u);
+}
+
+// Headers whose claims would have SDL allocate gigabytes, or fail with "Out
+// of memory", are refused as damaged; a data length beyond the end of the
+// file (as tools writing to a pipe leave it) plays what the file holds.
+TEST_F(SoundTest, AbsurdHeadersAreDamagedFiles) {
+  auto patched = [](const char* name, int offset, uint32_t value) {
+    QFile f(QString::fromLatin1(name));
+    EXPECT_TRUE(f.open(QIODevice::ReadWrite));
+    f.seek(offset);
+    f.write(reinterpret_cast<const char*>(&value), 4);
+    return QString::fromLatin1(name);
+  };
+  // Rate 0, rate 2^31, no channels, a format chunk of 4 GB.
+  const std::pair<int, uint32_t> claims[] = {{24, 0}, {24, 1u << 31}, {22, 0}, {16, 0xFFFFFFF0u}};
+  for (const auto& [offset, value] : claims) {
+    writeWav(QStringLiteral("odd.wav"), 0.1, 7);
+    const QString problem = media::CheckWaveFile(patched("odd.wav", offset, value));
+    EXPECT_TRUE(problem.startsWith(QStringLiteral("it is damaged: "))) << offset << " " << value << ": " << qPrintable(problem);
+  }
+  writeWav(QStringLiteral("piped.wav"), 0.2, 1000);
+  patched("piped.wav", 40, 0xFFFFFFFFu);
+  media::play_wave(QStringLiteral("piped"), QStringLiteral("DONT_LOOP"));
+  waitSeconds(0.5);
+  EXPECT_EQ(countValue(readOutput(output), 1000), static_cast<size_t>(0.2 * 22050));
+  EXPECT_TRUE(host.messages.empty());
 }
 
 TEST(SoundWithoutCard, TheDummyDriverKeepsDurations) {
