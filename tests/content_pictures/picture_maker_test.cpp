@@ -50,16 +50,22 @@ TEST(PictureMaker, AGapInADividingLineIsReportedWhereItIs) {
   EXPECT_EQ(Warnings(closed), QString());
 }
 
-TEST(PictureMaker, ThirtyRegionsAreMarkedButThePictureWillBeRefused) {
+TEST(PictureMaker, TooManyOrNoSectionsMeanThePictureWillBeRefused) {
   QString grid = QStringLiteral("rect 20 20 360 300\n");
   for (int i = 1; i < 6; ++i) grid += QStringLiteral("line %1 20 %1 320\n").arg(20 + 60 * i);
   for (int i = 1; i < 5; ++i) grid += QStringLiteral("line 20 %1 380 %1\n").arg(20 + 60 * i);
   const MadePicture made = MakePicture(Draw(grid.toLatin1().constData()));
   EXPECT_EQ(made.seeds.size(), 30u);
   EXPECT_TRUE(made.Refused());
-  EXPECT_TRUE(Warnings(made).contains(QStringLiteral("30 sections")));
+  EXPECT_TRUE(Warnings(made).contains(QStringLiteral("The picture has 30 sections, but the colouring window accepts at most 25 "
+                                                     "and will refuse it. Leave out some shapes or join some regions.")));
   EXPECT_TRUE(CheckPicture(made.picture, QStringLiteral("grid.bmp"))
                   .scan.message.contains(QStringLiteral("The number of sections found in grid.bmp to color is 30.")));
+
+  // No closed shape at all.
+  const MadePicture none = MakePicture(Draw("line 10 10 300 300\n"));
+  EXPECT_TRUE(none.Refused());
+  EXPECT_EQ(Warnings(none), QStringLiteral("No section was found, so the colouring window will refuse this picture. Are the shapes closed?"));
 }
 
 TEST(PictureMaker, AValidPictureComesBackUnchanged) {
@@ -151,6 +157,9 @@ TEST(PictureCheck, SaysWhatTheColouringWindowSaysAndFindsLeaks) {
   EXPECT_EQ(check.sections[0].reaches, std::vector<int>{2});
   EXPECT_TRUE(DescribeCheck(check).join(QString()).contains(QStringLiteral("LEAKS into section(s) 2")));
   EXPECT_EQ(check.preview.size(), QSize(400, 400));
+  // The tool itself keeps only the first dot of the region, and says so.
+  EXPECT_TRUE(Warnings(MakePicture(leaky)).contains(QStringLiteral("The marker dot at (300, 300) was left out: it touches an outline, "
+                                                                   "lies too near the edge, or its region already has a marker.")));
 }
 
 TEST(LineDrawing, ProblemsNameTheLine) {
@@ -159,6 +168,8 @@ TEST(LineDrawing, ProblemsNameTheLine) {
       {"circle 10 ten 5", "line 1: \"ten\" is not a number"},
       {"line 1 2 3", "line 1: line needs at least two X Y points"},
       {"line 1 2 3 4 white", "line 1: \"white\" only goes with closed shapes"},
+      {"size 0 10", "line 1: size needs a width and a height from 1 to 4000"},
+      {"rect 1 1 5 5\nsize 500 500", "line 2: size must come before the first shape"},
   };
   for (const auto& c : cases) EXPECT_EQ(RenderLineDrawing(QString::fromLatin1(c.text)).problem, QString::fromLatin1(c.problem));
   EXPECT_TRUE(RenderLineDrawingFile(QStringLiteral("/nonexistent/x.drawing")).problem.startsWith(QStringLiteral("cannot open /nonexistent/x.drawing: ")));
@@ -174,6 +185,7 @@ TEST(LineDrawing, StrokesArePenWideAndWhiteShapesHideWhatIsBehind) {
   EXPECT_EQ(img.pixel(200, 150), Black);
   EXPECT_EQ(img.pixel(200, 160), White);
   EXPECT_EQ(img.pixel(160, 200), White);
+  EXPECT_EQ(Draw("size 500 300\npen 2\nline 0 0 10 10\n").size(), QSize(500, 300));
 }
 
 }  // namespace

@@ -148,6 +148,7 @@ TEST(SectionFile, WrittenByteExactReadBackAndDamagedOnesGiveNothing) {
       {"negative", " -1 \r\n 20 \r\n", {}, "lies outside the picture (-1, 20)"},
       {"301 pairs", QByteArray(" 5 \r\n 6 \r\n").repeated(301), {}, "holds 301 sections, more than 300"},
       {"binary", QByteArray("\x00\x01\xff\xfe", 4), {}, "Line 1 of the section file"},
+      {"far larger than 300 pairs", QByteArray(70000, ' '), {}, "is far too large to be one"},
   };
   for (const auto& f : files) {
     SCOPED_TRACE(f.what);

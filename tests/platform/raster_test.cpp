@@ -146,6 +146,10 @@ TEST(FloodFill, PaintsExactlyTheRegionInsideTheBorder) {
     long long changed = 0;
     for (size_t i = 0; i < after.size(); ++i) changed += after[i] != before[i];
     EXPECT_EQ(FindFillRegion(img, c.x, c.y, Black).pixelCount(), changed);
+    // The same region on a surface loaded in another format.
+    const QImage rgb888 = img.convertToFormat(QImage::Format_RGB888);
+    EXPECT_EQ(ToArt(rgb888), before);
+    EXPECT_EQ(FindFillRegion(rgb888, c.x, c.y, Black).pixelCount(), changed);
     EXPECT_EQ(FloodFill(img, c.x, c.y, Black, {c.colour, BrushStyle::Solid}), changed > 0);
     EXPECT_EQ(ToArt(img), after);
   }
