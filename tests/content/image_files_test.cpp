@@ -17,10 +17,8 @@ namespace {
 // An image of content/, whose size must lie within [min, max].
 QImage LoadSized(const QString& name, QSize min, QSize max) {
   const QImage image = QImage(QStringLiteral(BRUSHWELL_SOURCE_DIR "/content/") + name).convertToFormat(QImage::Format_RGB32);
-  const QSize size = image.size();
-  EXPECT_TRUE(size.width() >= min.width() && size.height() >= min.height() && size.width() <= max.width() &&
-              size.height() <= max.height())
-      << name.toStdString() << " is " << size.width() << " x " << size.height();
+  EXPECT_TRUE(QRect(QPoint(min.width(), min.height()), QPoint(max.width(), max.height())).contains(image.width(), image.height()))
+      << name.toStdString() << " is " << image.width() << " x " << image.height();
   return image;
 }
 
