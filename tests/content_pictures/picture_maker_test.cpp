@@ -1,112 +1,115 @@
-// The picture tool on small crafted drawings.
+// The picture tool on small crafted drawings: gaps, too many and too small
+// regions, where markers go, scanned drawings, its check, and the drawing format.
 
 #include "line_drawing.h"
 #include "picture_maker.h"
-#include "pictures/section_scan.h"
 
 #include <QPainter>
-#include <QPainterPath>
 #include <cmath>
 #include <gtest/gtest.h>
 
+using namespace pictures;
+
 namespace {
 
-using pictures::Seed;
+const QRgb Black = qRgb(0, 0, 0), White = qRgb(255, 255, 255);
 
 QImage Draw(const char* text) {
-  const pictures::LineDrawingResult r = pictures::RenderLineDrawing(QString::fromLatin1(text));
+  const LineDrawingResult r = RenderLineDrawing(QString::fromLatin1(text));
   EXPECT_EQ(r.problem, QString());
   return r.image;
 }
 
 bool PureBlackAndWhite(const QImage& img) {
   for (int y = 0; y < img.height(); ++y)
-    for (int x = 0; x < img.width(); ++x) {
-      const QRgb c = img.pixel(x, y) & 0xFFFFFF;
-      if (c != 0 && c != 0xFFFFFF) return false;
-    }
+    for (int x = 0; x < img.width(); ++x)
+      if (const QRgb c = img.pixel(x, y) & 0xFFFFFF; c != 0 && c != 0xFFFFFF) return false;
   return true;
 }
 
-double Distance(Seed a, Seed b) { return std::hypot(a.x - b.x, a.y - b.y); }
+// All the warnings of a made picture as one text.
+QString Warnings(const MadePicture& made) { return made.Warnings({}).join(QLatin1Char('\n')); }
 
 TEST(PictureMaker, AGapInADividingLineIsReportedWhereItIs) {
   // A box split in two by a line with a gap of a few pixels at x = 200.
-  const pictures::MadePicture gap = pictures::MakePicture(Draw("rect 50 50 300 300\nline 50 200 197 200\nline 203 200 350 200\n"));
+  const MadePicture gap = MakePicture(Draw("rect 50 50 300 300\nline 50 200 197 200\nline 203 200 350 200\n"));
   ASSERT_EQ(gap.gaps.size(), 1u);
-  EXPECT_LT(Distance(gap.gaps[0].at, {200, 200}), 5.0);
-  EXPECT_LE(gap.gaps[0].width, 8);
+  const OutlineGap& g = gap.gaps[0];
+  EXPECT_LT(std::hypot(g.at.x - 200, g.at.y - 200), 5.0);
+  EXPECT_LE(g.width, 8);
   // The two parts it joins lie on either side of the line.
-  EXPECT_LT(std::min(gap.gaps[0].sideA.y, gap.gaps[0].sideB.y), 200);
-  EXPECT_GT(std::max(gap.gaps[0].sideA.y, gap.gaps[0].sideB.y), 200);
+  EXPECT_LT(std::min(g.sideA.y, g.sideB.y), 200);
+  EXPECT_GT(std::max(g.sideA.y, g.sideB.y), 200);
   EXPECT_EQ(gap.seeds.size(), 1u);
-  EXPECT_TRUE(gap.Warnings({}).join(QString()).contains(QStringLiteral("(200, 200)")));
+  EXPECT_TRUE(Warnings(gap).contains(QStringLiteral("(200, 200)")));
 
   // Closed, the same drawing has two sections and nothing to report.
-  const pictures::MadePicture closed = pictures::MakePicture(Draw("rect 50 50 300 300\nline 50 200 350 200\n"));
+  const MadePicture closed = MakePicture(Draw("rect 50 50 300 300\nline 50 200 350 200\n"));
   EXPECT_TRUE(closed.gaps.empty());
   EXPECT_EQ(closed.seeds.size(), 2u);
-  EXPECT_TRUE(closed.Warnings({}).isEmpty());
+  EXPECT_EQ(Warnings(closed), QString());
 }
 
-TEST(PictureMaker, ThirtyRegionsAreMarkedButThePictureWillBeRefused) {
-  QByteArray grid = "rect 20 20 360 300\n";
-  for (int i = 1; i < 6; ++i) grid += QByteArray("line ") + QByteArray::number(20 + 60 * i) + " 20 " + QByteArray::number(20 + 60 * i) + " 320\n";
-  for (int i = 1; i < 5; ++i) grid += QByteArray("line 20 ") + QByteArray::number(20 + 60 * i) + " 380 " + QByteArray::number(20 + 60 * i) + "\n";
-  const pictures::MadePicture made = pictures::MakePicture(Draw(grid.constData()));
+TEST(PictureMaker, TooManyOrNoSectionsMeanThePictureWillBeRefused) {
+  QString grid = QStringLiteral("rect 20 20 360 300\n");
+  for (int i = 1; i < 6; ++i) grid += QStringLiteral("line %1 20 %1 320\n").arg(20 + 60 * i);
+  for (int i = 1; i < 5; ++i) grid += QStringLiteral("line 20 %1 380 %1\n").arg(20 + 60 * i);
+  const MadePicture made = MakePicture(Draw(grid.toLatin1().constData()));
   EXPECT_EQ(made.seeds.size(), 30u);
   EXPECT_TRUE(made.Refused());
-  EXPECT_TRUE(made.Warnings({}).join(QString()).contains(QStringLiteral("30 sections")));
-  const pictures::PictureCheck check = pictures::CheckPicture(made.picture, QStringLiteral("grid.bmp"));
-  EXPECT_TRUE(check.scan.message.contains(QStringLiteral("The number of sections found in grid.bmp to color is 30.")));
+  EXPECT_TRUE(Warnings(made).contains(QStringLiteral("The picture has 30 sections, but the colouring window accepts at most 25 "
+                                                     "and will refuse it. Leave out some shapes or join some regions.")));
+  EXPECT_TRUE(CheckPicture(made.picture, QStringLiteral("grid.bmp"))
+                  .scan.message.contains(QStringLiteral("The number of sections found in grid.bmp to color is 30.")));
+
+  // No closed shape at all.
+  const MadePicture none = MakePicture(Draw("line 10 10 300 300\n"));
+  EXPECT_TRUE(none.Refused());
+  EXPECT_EQ(Warnings(none), QStringLiteral("No section was found, so the colouring window will refuse this picture. Are the shapes closed?"));
 }
 
 TEST(PictureMaker, AValidPictureComesBackUnchanged) {
   // Outlines three pixels wide with the author's own marker dots.
   const QImage valid = Draw("circle 200 200 150\nline 50 200 350 200\nrect 90 240 80 60\nmarker 120 120\nmarker 260 300\nmarker 130 280\n");
   QImage scanned = valid;
-  const pictures::ScanResult before = pictures::ScanPicture(scanned, QStringLiteral("valid.bmp"));
+  const ScanResult before = ScanPicture(scanned, QStringLiteral("valid.bmp"));
   ASSERT_EQ(before.message, QString());
 
-  const pictures::MadePicture made = pictures::MakePicture(valid);
+  const MadePicture made = MakePicture(valid);
   EXPECT_EQ(made.picture, valid.convertToFormat(QImage::Format_RGB32));
   EXPECT_EQ(made.seeds, before.seeds);
   EXPECT_EQ(made.thickened, 0);
-  EXPECT_TRUE(made.Warnings({}).isEmpty());
+  EXPECT_EQ(Warnings(made), QString());
 
   // With the dots replaced, new ones are found in the same three sections.
-  pictures::MakerOptions fresh;
+  MakerOptions fresh;
   fresh.keepMarkers = false;
-  const pictures::MadePicture remade = pictures::MakePicture(valid, fresh);
+  const MadePicture remade = MakePicture(valid, fresh);
   ASSERT_EQ(remade.seeds.size(), 3u);
-  const pictures::PictureCheck check = pictures::CheckPicture(remade.picture, QStringLiteral("valid.bmp"));
-  EXPECT_FALSE(check.Leaks());
+  EXPECT_FALSE(CheckPicture(remade.picture, QStringLiteral("valid.bmp")).Leaks());
 }
 
 TEST(PictureMaker, MarkersSitWellInsideWithThePointerAboveThemInTheSection) {
   // A tall box, a wide flat box and the outside, which gets a marker only on request.
   const QImage drawing = Draw("rect 40 40 120 200\nrect 200 300 180 40\n");
-  const pictures::MadePicture made = pictures::MakePicture(drawing);
+  const MadePicture made = MakePicture(drawing);
   ASSERT_EQ(made.seeds.size(), 2u);
-  const Seed tall = made.seeds[0];
-  EXPECT_GE(tall.x - 20, 43);
-  EXPECT_LE(tall.x + 20, 158);
-  EXPECT_GE(tall.y - 48, 43);
-  EXPECT_LE(tall.y, 237);
-  const Seed flat = made.seeds[1];
+  const Seed tall = made.seeds[0], flat = made.seeds[1];
+  // The 40 x 48 pointer standing on the tall box's seed stays within its inside.
+  EXPECT_TRUE(QRect(QPoint(43, 43), QPoint(158, 237)).contains(QRect(tall.x - 20, tall.y - 48, 41, 49))) << tall.x << "," << tall.y;
   EXPECT_TRUE(flat.y > 305 && flat.y < 335) << flat.y;
 
-  pictures::MakerOptions withOutside;
+  MakerOptions withOutside;
   withOutside.markBackground = true;
-  EXPECT_EQ(pictures::MakePicture(drawing, withOutside).seeds.size(), 3u);
+  EXPECT_EQ(MakePicture(drawing, withOutside).seeds.size(), 3u);
 }
 
 TEST(PictureMaker, TinyRegionsAreNamedAndSpecksFilled) {
   // A small square (about 12 x 12 inside) and a speck where two lines nearly close.
-  const pictures::MadePicture made = pictures::MakePicture(Draw("rect 50 50 300 300\nrect 100 100 15 15\nrect 200 200 5 5\n"));
+  const MadePicture made = MakePicture(Draw("rect 50 50 300 300\nrect 100 100 15 15\nrect 200 200 5 5\n"));
   EXPECT_GT(made.specksFilled, 0);
   EXPECT_EQ(made.seeds.size(), 1u);
-  const QString warnings = made.Warnings({}).join(QString());
+  const QString warnings = Warnings(made);
   EXPECT_TRUE(warnings.contains(QStringLiteral("1 region(s) too small"))) << warnings.toStdString();
   EXPECT_TRUE(warnings.contains(QStringLiteral("(107, 107)")) || warnings.contains(QStringLiteral("(108, 108)"))) << warnings.toStdString();
 }
@@ -122,8 +125,8 @@ TEST(PictureMaker, ScannedDrawingsAreScaledCleanedAndKeepTheirDots) {
     p.drawEllipse(QPointF(400, 300), 250, 250);
     p.drawEllipse(QPointF(400, 300), 120, 120);
   }
-  big.setPixel(400, 130, qRgb(0, 0, 0));
-  const pictures::MadePicture made = pictures::MakePicture(big);
+  big.setPixel(400, 130, Black);
+  const MadePicture made = MakePicture(big);
   EXPECT_TRUE(made.scaled);
   EXPECT_GT(made.thickened, 0);
   ASSERT_EQ(made.picture.size(), QSize(400, 400));
@@ -131,8 +134,8 @@ TEST(PictureMaker, ScannedDrawingsAreScaledCleanedAndKeepTheirDots) {
   // The speck is gone, the ring and the disc get a marker each, and no fill
   // leaks through the thin lines.
   ASSERT_EQ(made.seeds.size(), 2u);
-  EXPECT_EQ(made.picture.pixel(200, 115), qRgb(255, 255, 255));
-  const pictures::PictureCheck check = pictures::CheckPicture(made.picture, QStringLiteral("ring.png"));
+  EXPECT_EQ(made.picture.pixel(200, 115), White);
+  const PictureCheck check = CheckPicture(made.picture, QStringLiteral("ring.png"));
   EXPECT_EQ(check.scan.message, QString());
   EXPECT_FALSE(check.Leaks());
 }
@@ -140,38 +143,47 @@ TEST(PictureMaker, ScannedDrawingsAreScaledCleanedAndKeepTheirDots) {
 TEST(PictureCheck, SaysWhatTheColouringWindowSaysAndFindsLeaks) {
   QImage wide(401, 400, QImage::Format_RGB32);
   wide.fill(Qt::white);
-  const pictures::PictureCheck refused = pictures::CheckPicture(wide, QStringLiteral("wide.bmp"));
-  const QStringList text = pictures::DescribeCheck(refused);
-  EXPECT_TRUE(text.join(QLatin1Char('\n')).contains(QStringLiteral("The dimensions for wide.bmp  is 401 by 400.")));
+  EXPECT_TRUE(DescribeCheck(CheckPicture(wide, QStringLiteral("wide.bmp")))
+                  .join(QLatin1Char('\n'))
+                  .contains(QStringLiteral("The dimensions for wide.bmp  is 401 by 400.")));
 
   // Two dots in one region: both fills reach the other seed.
-  QImage leaky = Draw("rect 50 50 300 300\nline 50 200 190 200\nmarker 100 100\nmarker 300 300\n");
-  const pictures::PictureCheck check = pictures::CheckPicture(leaky, QStringLiteral("leaky.bmp"));
+  const QImage leaky = Draw("rect 50 50 300 300\nline 50 200 190 200\nmarker 100 100\nmarker 300 300\n");
+  const PictureCheck check = CheckPicture(leaky, QStringLiteral("leaky.bmp"));
   ASSERT_EQ(check.sections.size(), 2u);
   EXPECT_TRUE(check.Leaks());
   EXPECT_EQ(check.sections[0].reaches, std::vector<int>{2});
-  EXPECT_TRUE(pictures::DescribeCheck(check).join(QString()).contains(QStringLiteral("LEAKS into section(s) 2")));
+  EXPECT_TRUE(DescribeCheck(check).join(QString()).contains(QStringLiteral("LEAKS into section(s) 2")));
   EXPECT_EQ(check.preview.size(), QSize(400, 400));
+  // The tool itself keeps only the first dot of the region, and says so.
+  EXPECT_TRUE(Warnings(MakePicture(leaky)).contains(QStringLiteral("The marker dot at (300, 300) was left out: it touches an outline, "
+                                                                   "lies too near the edge, or its region already has a marker.")));
 }
 
 TEST(LineDrawing, ProblemsNameTheLine) {
-  EXPECT_EQ(pictures::RenderLineDrawing(QStringLiteral("pen 3\n\nsquiggle 1 2\n")).problem, QStringLiteral("line 3: unknown command \"squiggle\""));
-  EXPECT_TRUE(pictures::RenderLineDrawing(QStringLiteral("circle 10 ten 5")).problem.startsWith(QStringLiteral("line 1: \"ten\"")));
-  EXPECT_FALSE(pictures::RenderLineDrawing(QStringLiteral("line 1 2 3")).problem.isEmpty());
-  EXPECT_FALSE(pictures::RenderLineDrawing(QStringLiteral("line 1 2 3 4 white")).problem.isEmpty());
-  EXPECT_FALSE(pictures::RenderLineDrawingFile(QStringLiteral("/nonexistent/x.drawing")).problem.isEmpty());
+  const struct { const char* text; const char* problem; } cases[] = {
+      {"pen 3\n\nsquiggle 1 2\n", "line 3: unknown command \"squiggle\""},
+      {"circle 10 ten 5", "line 1: \"ten\" is not a number"},
+      {"line 1 2 3", "line 1: line needs at least two X Y points"},
+      {"line 1 2 3 4 white", "line 1: \"white\" only goes with closed shapes"},
+      {"size 0 10", "line 1: size needs a width and a height from 1 to 4000"},
+      {"rect 1 1 5 5\nsize 500 500", "line 2: size must come before the first shape"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(RenderLineDrawing(QString::fromLatin1(c.text)).problem, QString::fromLatin1(c.problem));
+  EXPECT_TRUE(RenderLineDrawingFile(QStringLiteral("/nonexistent/x.drawing")).problem.startsWith(QStringLiteral("cannot open /nonexistent/x.drawing: ")));
 }
 
 TEST(LineDrawing, StrokesArePenWideAndWhiteShapesHideWhatIsBehind) {
   const QImage img = Draw("pen 3\nline 100 100 300 100\ncircle 200 200 40\nrect 150 150 100 100 white\n");
   EXPECT_TRUE(PureBlackAndWhite(img));
   int thickness = 0;
-  for (int y = 95; y <= 105; ++y) thickness += img.pixel(200, y) == qRgb(0, 0, 0);
+  for (int y = 95; y <= 105; ++y) thickness += img.pixel(200, y) == Black;
   EXPECT_EQ(thickness, 3);
   // The circle lies inside the square drawn over it in white: only the square shows.
-  EXPECT_EQ(img.pixel(200, 150), qRgb(0, 0, 0));
-  EXPECT_EQ(img.pixel(200, 160), qRgb(255, 255, 255));
-  EXPECT_EQ(img.pixel(160, 200), qRgb(255, 255, 255));
+  EXPECT_EQ(img.pixel(200, 150), Black);
+  EXPECT_EQ(img.pixel(200, 160), White);
+  EXPECT_EQ(img.pixel(160, 200), White);
+  EXPECT_EQ(Draw("size 500 300\npen 2\nline 0 0 10 10\n").size(), QSize(500, 300));
 }
 
 }  // namespace

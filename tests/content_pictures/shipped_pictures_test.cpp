@@ -1,87 +1,27 @@
-// The pictures and picture lists shipped in content/: every listed picture is
-// accepted by the colouring window's own scan, every fill stays inside its
-// section, and the shipped files are what their drawings make.
+// The pictures and picture lists shipped in content/: every picture is what its
+// drawing makes, the colouring window's own scan accepts it and every fill
+// stays inside its section; every list is described and names such pictures.
 
 #include "line_drawing.h"
-#include "pictures/picture_list.h"
 #include "picture_maker.h"
-#include "pictures/section_scan.h"
-#include "platform/raster.h"
+#include "pictures/picture_list.h"
 #include "settings/settings_file.h"
 #include "support/files.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QImage>
-#include <QStringList>
 #include <gtest/gtest.h>
 
 namespace {
 
-QString ContentDir() { return QStringLiteral(BRUSHWELL_SOURCE_DIR "/content"); }
+const QString Content = QStringLiteral(BRUSHWELL_SOURCE_DIR "/content/");
 
-// The settings shipped with the program: read without a problem, and
-// written exactly as the program itself writes them.
-settings::SettingsData ShippedSettings() {
-  settings::SettingsData record;
-  QStringList problems;
-  settings::ReadSettingsFiles(ContentDir(), ContentDir(), record, problems);
-  EXPECT_TRUE(problems.isEmpty()) << problems.join(QLatin1Char('\n')).toStdString();
-  record.TextFolder = record.MediaFolder = QStringLiteral("./");
-  EXPECT_EQ(testing_support::ReadFile(ContentDir() + QStringLiteral("/aobj_se1.cfg")), settings::SettingsFileImage(record));
-  return record;
-}
-
-TEST(ShippedLists, EveryListIsDescribedAndEveryPictureIsAcceptedAndFillsStayInside) {
-  const settings::SettingsData shipped = ShippedSettings();
-  QStringList checked;
-  int filledLists = 0;
-  for (int n = 1; n <= 15; ++n) {
-    QFile list(ContentDir() + QStringLiteral("/pictures_%1.pcf").arg(n));
-    ASSERT_TRUE(list.open(QIODevice::ReadOnly)) << "pictures_" << n << ".pcf is missing";
-    const QStringList names = pictures::ParsePictureList(list.readAll(), 500).names;
-    EXPECT_EQ(names.isEmpty(), shipped.PictureListDescription[n].isEmpty()) << "list " << n << " and its description disagree";
-    if (!names.isEmpty()) ++filledLists;
-    for (const QString& name : names) {
-      if (checked.contains(name)) continue;
-      checked << name;
-      SCOPED_TRACE(name.toStdString());
-      QImage image(ContentDir() + QLatin1Char('/') + name);
-      ASSERT_FALSE(image.isNull()) << "cannot be read";
-      const pictures::ScanResult scan = pictures::ScanPicture(image, name);
-      ASSERT_EQ(scan.message, QString());
-      ASSERT_EQ(static_cast<int>(scan.seeds.size()), scan.sectionCount);
-
-      const auto stored = pictures::ReadSectionFile(ContentDir() + QLatin1Char('/') + pictures::SectionFileName(name), 400, 400);
-      ASSERT_TRUE(stored.has_value()) << "section file missing or damaged";
-      EXPECT_EQ(*stored, scan.seeds);
-
-      for (size_t k = 0; k < scan.seeds.size(); ++k) {
-        QImage painted = image;
-        const pictures::Seed s = scan.seeds[k];
-        ASSERT_TRUE(platform::FloodFill(painted, s.x, s.y, qRgb(0, 0, 0), {qRgb(255, 0, 0), platform::BrushStyle::Solid}));
-        long long area = 0;
-        for (int y = 0; y < 400; ++y)
-          for (int x = 0; x < 400; ++x) area += painted.pixel(x, y) != image.pixel(x, y);
-        EXPECT_GE(area, 100) << "section " << k + 1 << " is too small to see";
-        EXPECT_LT(area * 2, 400 * 400) << "section " << k + 1 << " covers most of the picture";
-        for (size_t j = 0; j < scan.seeds.size(); ++j) {
-          if (j == k) continue;
-          EXPECT_NE(painted.pixel(scan.seeds[j].x, scan.seeds[j].y), qRgb(255, 0, 0))
-              << "the fill of section " << k + 1 << " reaches section " << j + 1;
-        }
-      }
-    }
-  }
-  EXPECT_GE(filledLists, 8);
-  EXPECT_GE(checked.size(), 36);
-}
-
-// A picture that no longer matches its drawing (or a drawing changed without
-// running the script) shows up here.
-TEST(ShippedPictures, AreExactlyWhatTheirDrawingsMake) {
-  const QFileInfoList drawings = QDir(ContentDir() + QStringLiteral("/drawings")).entryInfoList({QStringLiteral("*.drawing")}, QDir::Files);
+// Every picture is what its drawing makes (a picture changed by hand, or a
+// drawing changed without running the script, shows up here), the colouring
+// window accepts it, its section file holds the seeds the scan finds, and
+// each section's fill stays inside it.
+TEST(ShippedPictures, AreWhatTheirDrawingsMakeAndFillsStayInside) {
+  const QFileInfoList drawings = QDir(Content + QStringLiteral("drawings")).entryInfoList({QStringLiteral("*.drawing")}, QDir::Files);
   ASSERT_GE(drawings.size(), 36);
   for (const QFileInfo& d : drawings) {
     SCOPED_TRACE(d.fileName().toStdString());
@@ -89,10 +29,54 @@ TEST(ShippedPictures, AreExactlyWhatTheirDrawingsMake) {
     ASSERT_EQ(drawn.problem, QString());
     const pictures::MadePicture made = pictures::MakePicture(drawn.image);
     EXPECT_TRUE(made.Warnings({}).isEmpty()) << made.Warnings({}).join(QLatin1Char('\n')).toStdString();
-    const QImage shipped(ContentDir() + QLatin1Char('/') + d.completeBaseName() + QStringLiteral(".bmp"));
-    ASSERT_FALSE(shipped.isNull());
+    const QString name = d.completeBaseName() + QStringLiteral(".bmp");
+    const QImage shipped(Content + name);
+    ASSERT_FALSE(shipped.isNull()) << "cannot be read";
     EXPECT_EQ(shipped.convertToFormat(QImage::Format_RGB32), made.picture);
+
+    const pictures::PictureCheck check = pictures::CheckPicture(shipped, name);
+    ASSERT_EQ(check.scan.message, QString());
+    ASSERT_EQ(static_cast<int>(check.scan.seeds.size()), check.scan.sectionCount);
+    const auto stored = pictures::ReadSectionFile(Content + pictures::SectionFileName(name), 400, 400);
+    ASSERT_TRUE(stored.has_value()) << "section file missing or damaged";
+    EXPECT_EQ(*stored, check.scan.seeds);
+    for (size_t k = 0; k < check.sections.size(); ++k) {
+      const pictures::SectionSpread& s = check.sections[k];
+      EXPECT_GE(s.area, 100) << "section " << k + 1 << " is too small to see";
+      EXPECT_LT(s.area * 2, 400 * 400) << "section " << k + 1 << " covers most of the picture";
+      EXPECT_EQ(s.reaches, std::vector<int>()) << "the fill of section " << k + 1 << " reaches other sections";
+    }
   }
+}
+
+// Every list has a description exactly when it names pictures, and names
+// only pictures shipped with their drawings.
+TEST(ShippedLists, EveryListIsDescribedAndNamesShippedPictures) {
+  // The shipped settings read without a problem and are written exactly as
+  // the program itself writes them.
+  settings::SettingsData shipped;
+  QStringList problems;
+  settings::ReadSettingsFiles(Content, Content, shipped, problems);
+  EXPECT_TRUE(problems.isEmpty()) << problems.join(QLatin1Char('\n')).toStdString();
+  shipped.TextFolder = shipped.MediaFolder = QStringLiteral("./");
+  EXPECT_EQ(testing_support::ReadFile(Content + QStringLiteral("aobj_se1.cfg")), settings::SettingsFileImage(shipped));
+
+  QStringList named;
+  int filledLists = 0;
+  for (int n = 1; n <= 15; ++n) {
+    QFile list(Content + QStringLiteral("pictures_%1.pcf").arg(n));
+    ASSERT_TRUE(list.open(QIODevice::ReadOnly)) << "pictures_" << n << ".pcf is missing";
+    const QStringList names = pictures::ParsePictureList(list.readAll(), 500).names;
+    EXPECT_EQ(names.isEmpty(), shipped.PictureListDescription[n].isEmpty()) << "list " << n << " and its description disagree";
+    filledLists += !names.isEmpty();
+    for (const QString& name : names) {
+      const QString drawing = QString(name).replace(QStringLiteral(".bmp"), QStringLiteral(".drawing"));
+      EXPECT_TRUE(QFileInfo::exists(Content + QStringLiteral("drawings/") + drawing)) << name.toStdString() << " is no shipped picture";
+      if (!named.contains(name)) named << name;
+    }
+  }
+  EXPECT_GE(filledLists, 8);
+  EXPECT_GE(named.size(), 36);
 }
 
 }  // namespace

@@ -1,156 +1,111 @@
-// Raster functions on tiny hand-made surfaces. Fixtures are drawn as ASCII
-// art: '#' black, '.' white, 'r' red, 'b' blue.
+// Raster functions on tiny hand-made surfaces: the precise guard of the fill
+// and hatch pixel rules, the pointer mask, block transfers, lines and outlines.
+// Fixtures are ASCII art, each row ending in '\n': '#' black, '.' white,
+// 'r' red, 'b' blue; two pictures may stand side by side ("before  after").
 
 #include "platform/raster.h"
 
 #include <gtest/gtest.h>
 
-#include <QStringList>
+#include <algorithm>
 #include <functional>
-#include <initializer_list>
 #include <string>
 
 using namespace platform;
 
 namespace {
 
-const QRgb Black = qRgb(0, 0, 0);
-const QRgb White = qRgb(255, 255, 255);
-const QRgb Red = qRgb(255, 0, 0);
-const QRgb Blue = qRgb(0, 0, 255);
+const QRgb Black = qRgb(0, 0, 0), White = qRgb(255, 255, 255), Red = qRgb(255, 0, 0), Blue = qRgb(0, 0, 255);
+const QRgb Palette[] = {Black, White, Red, Blue};
 
-QImage FromArt(std::initializer_list<const char*> rows) {
-  const int h = static_cast<int>(rows.size());
-  const int w = static_cast<int>(std::string(*rows.begin()).size());
-  QImage image = MakeSurface(w, h);
-  int y = 0;
-  for (const char* row : rows) {
-    for (int x = 0; x < w; ++x) {
-      switch (row[x]) {
-        case '#': SetPixel(image, x, y, Black); break;
-        case 'r': SetPixel(image, x, y, Red); break;
-        case 'b': SetPixel(image, x, y, Blue); break;
-        default: break;
-      }
-    }
-    ++y;
-  }
+QRgb At(const QImage& image, int x, int y) { return *GetPixel(image, x, y); }
+
+// The picture in the given column of the art (the first when it has one only).
+QImage FromArt(const std::string& art, int column = 0) {
+  const size_t w = art.find_first_of(" \n"), rowLength = art.find('\n') + 1;
+  const size_t offset = rowLength > w + 1 ? column * (w + 2) : 0;
+  QImage image = MakeSurface(static_cast<int>(w), static_cast<int>(art.size() / rowLength));
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      SetPixel(image, x, y, Palette[std::string("#.rb").find(art[y * rowLength + offset + x])]);
   return image;
 }
 
 std::string ToArt(const QImage& image) {
   std::string out;
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) {
-      const QRgb c = *GetPixel(image, x, y);
-      out += c == Black ? '#' : c == White ? '.' : c == Red ? 'r' : c == Blue ? 'b' : '?';
-    }
-    out += '\n';
-  }
+  for (int y = 0; y < image.height(); ++y, out += '\n')
+    for (int x = 0; x < image.width(); ++x) out += "#.rb?"[std::find(Palette, Palette + 4, At(image, x, y)) - Palette];
   return out;
 }
-
-QRgb At(const QImage& image, int x, int y) { return *GetPixel(image, x, y); }
 
 }  // namespace
 
 // ---------------------------------------------------------------- BitBlt
 
 TEST(BitBlt, RasterOpsCombineTheRgbBytes) {
-  QImage dst = MakeSurface(2, 1, qRgb(0x12, 0x34, 0x56));
+  const QImage dst = MakeSurface(2, 1, qRgb(0x12, 0x34, 0x56));
   const QImage src = MakeSurface(2, 1, qRgb(0xF0, 0x0F, 0xF0));
-
-  QImage copy = dst;
-  ASSERT_TRUE(BitBlt(copy, 0, 0, 2, 1, src, 0, 0, RasterOp::SRCCOPY));
-  EXPECT_EQ(At(copy, 1, 0), qRgb(0xF0, 0x0F, 0xF0));
-
-  QImage anded = dst;
-  BitBlt(anded, 0, 0, 2, 1, src, 0, 0, RasterOp::SRCAND);
-  EXPECT_EQ(At(anded, 0, 0), qRgb(0x10, 0x04, 0x50));
-
-  QImage ored = dst;
-  BitBlt(ored, 0, 0, 2, 1, src, 0, 0, RasterOp::SRCPAINT);
-  EXPECT_EQ(At(ored, 1, 0), qRgb(0xF2, 0x3F, 0xF6));
-
+  const struct { RasterOp op; QRgb result; } ops[] = {
+      {RasterOp::SRCCOPY, qRgb(0xF0, 0x0F, 0xF0)}, {RasterOp::SRCAND, qRgb(0x10, 0x04, 0x50)}, {RasterOp::SRCPAINT, qRgb(0xF2, 0x3F, 0xF6)}};
+  for (const auto& o : ops) {
+    QImage out = dst;
+    ASSERT_TRUE(BitBlt(out, 0, 0, 2, 1, src, 0, 0, o.op));
+    EXPECT_EQ(At(out, 0, 0), o.result);
+    EXPECT_EQ(At(out, 1, 0), o.result);
+  }
   // The untouched original shows the copies did not write through shared data.
   EXPECT_EQ(At(dst, 0, 0), qRgb(0x12, 0x34, 0x56));
+
+  // A block overlapping itself within one surface.
+  QImage img = FromArt("r#b..\n");
+  BitBlt(img, 1, 0, 3, 1, img, 0, 0, RasterOp::SRCCOPY);
+  EXPECT_EQ(ToArt(img), "rr#b.\n");
 }
 
 TEST(BitBlt, ClipsAtEveryEdgeAndKeepsPlaces) {
-  // Source 4x4 whose pixel (x, y) is grey level 10*x + y.
+  // Source 4x4 whose pixel (u, v) has red level 10*u + v.
   QImage src = MakeSurface(4, 4);
-  for (int y = 0; y < 4; ++y)
-    for (int x = 0; x < 4; ++x) SetPixel(src, x, y, qRgb(10 * x + y, 0, 0));
-
-  // Negative destination: the block's pixel (1, 2) lands on (0, 0).
-  QImage dst = MakeSurface(3, 3);
-  ASSERT_TRUE(BitBlt(dst, -1, -2, 4, 4, src, 0, 0, RasterOp::SRCCOPY));
-  EXPECT_EQ(At(dst, 0, 0), qRgb(12, 0, 0));
-  EXPECT_EQ(At(dst, 2, 1), qRgb(33, 0, 0));
-  EXPECT_EQ(At(dst, 0, 2), White);  // below what the block covered
-
-  // Past the right and bottom edges: only the inside part arrives.
-  QImage right = MakeSurface(3, 3);
-  ASSERT_TRUE(BitBlt(right, 2, 2, 4, 4, src, 0, 0, RasterOp::SRCCOPY));
-  EXPECT_EQ(At(right, 2, 2), qRgb(0, 0, 0));
-  EXPECT_EQ(At(right, 1, 1), White);
-
-  // Negative source position: the destination shifts by the same amount.
-  QImage fromNeg = MakeSurface(4, 4);
-  ASSERT_TRUE(BitBlt(fromNeg, 0, 0, 4, 4, src, -1, -1, RasterOp::SRCCOPY));
-  EXPECT_EQ(At(fromNeg, 0, 0), White);
-  EXPECT_EQ(At(fromNeg, 1, 1), qRgb(0, 0, 0));
-  EXPECT_EQ(At(fromNeg, 3, 2), qRgb(21, 0, 0));
-
-  // Entirely outside: nothing to do.
-  QImage none = MakeSurface(3, 3);
-  EXPECT_FALSE(BitBlt(none, -5, 0, 4, 4, src, 0, 0, RasterOp::SRCCOPY));
-  EXPECT_FALSE(BitBlt(none, 0, 0, 0, 4, src, 0, 0, RasterOp::SRCCOPY));
-}
-
-TEST(BitBlt, OverlappingBlockWithinOneSurface) {
-  QImage img = FromArt({"r#b.."});
-  BitBlt(img, 1, 0, 3, 1, img, 0, 0, RasterOp::SRCCOPY);
-  EXPECT_EQ(ToArt(img), "rr#b.\n");
+  for (int v = 0; v < 4; ++v)
+    for (int u = 0; u < 4; ++u) SetPixel(src, u, v, qRgb(10 * u + v, 0, 0));
+  // A negative destination, past the right and bottom edges, a negative
+  // source position, entirely outside, and an empty block.
+  const struct { int size, dx, dy, w, sx, sy; bool any; } cases[] = {
+      {3, -1, -2, 4, 0, 0, true}, {3, 2, 2, 4, 0, 0, true}, {4, 0, 0, 4, -1, -1, true},
+      {3, -5, 0, 4, 0, 0, false}, {3, 0, 0, 0, 0, 0, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "to " << c.dx << "," << c.dy << " from " << c.sx << "," << c.sy);
+    QImage dst = MakeSurface(c.size, c.size);
+    EXPECT_EQ(BitBlt(dst, c.dx, c.dy, c.w, 4, src, c.sx, c.sy, RasterOp::SRCCOPY), c.any);
+    // Every pixel the block covers shows its own source pixel; the rest stays white.
+    for (int y = 0; y < c.size; ++y)
+      for (int x = 0; x < c.size; ++x) {
+        const int u = x - c.dx + c.sx, v = y - c.dy + c.sy;
+        const bool covered = x - c.dx < c.w && y - c.dy < 4 && x >= c.dx && y >= c.dy && u >= 0 && v >= 0 && u < 4 && v < 4;
+        EXPECT_EQ(At(dst, x, y), covered ? qRgb(10 * u + v, 0, 0) : White) << x << "," << y;
+      }
+  }
 }
 
 // ---------------------------------------------------------------- pointer
 
 TEST(Pointer, DrawsThroughTheMaskAndErasesBackExactly) {
-  // Picture, pointer and mask. Where the mask is white and the pointer
-  // black the picture shows through; where the mask is black the pointer
-  // colour shows.
-  const QImage original = FromArt({
-      "rrrrr",
-      "r###r",
-      "rb.br",
-      "rrrrr",
-  });
-  const QImage pointer = FromArt({
-      "#b#",
-      "bbb",
-      "#b#",
-  });
-  const QImage mask = FromArt({
-      ".#.",
-      "###",
-      ".#.",
-  });
-
+  // Where the mask is white and the pointer black the picture shows through;
+  // where the mask is black the pointer colour shows. Also half off the
+  // picture on each side.
+  const QImage original = FromArt("rrrrr\nr###r\nrb.br\nrrrrr\n");
+  const std::string pointerAndMask = "#b#  .#.\nbbb  ###\n#b#  .#.\n";
+  const QImage pointer = FromArt(pointerAndMask), mask = FromArt(pointerAndMask, 1);
   for (const auto& [left, top] : {std::pair{1, 1}, std::pair{1, -1}, std::pair{3, 2}, std::pair{-1, -2}}) {
     SCOPED_TRACE(testing::Message() << "pointer at " << left << "," << top);
     QImage picture = original;
     QImage saved;
     DrawPointer(picture, pointer, mask, saved, left, top);
-    for (int py = 0; py < 3; ++py) {
+    for (int py = 0; py < 3; ++py)
       for (int px = 0; px < 3; ++px) {
-        const int x = left + px;
-        const int y = top + py;
+        const int x = left + px, y = top + py;
         if (x < 0 || y < 0 || x >= 5 || y >= 4) continue;
-        const bool solid = At(mask, px, py) == Black;
-        EXPECT_EQ(At(picture, x, y), solid ? Blue : At(original, x, y)) << px << "," << py;
+        EXPECT_EQ(At(picture, x, y), At(mask, px, py) == Black ? Blue : At(original, x, y)) << px << "," << py;
       }
-    }
     ErasePointer(picture, saved, left, top, pointer.width(), pointer.height());
     EXPECT_EQ(ToArt(picture), ToArt(original));
   }
@@ -158,86 +113,51 @@ TEST(Pointer, DrawsThroughTheMaskAndErasesBackExactly) {
 
 // ---------------------------------------------------------------- flood fill
 
-TEST(FloodFill, StaysInsideBordersAndIgnoresOtherColours) {
-  // A box whose inside holds a blue pixel (not a border: it takes the brush).
-  QImage img = FromArt({
-      ".......",
-      ".#####.",
-      ".#...#.",
-      ".#.b.#.",
-      ".#####.",
-      ".......",
-  });
-  ASSERT_TRUE(FloodFill(img, 2, 2, Black, {Red, BrushStyle::Solid}));
-  EXPECT_EQ(ToArt(img),
-            ".......\n"
-            ".#####.\n"
-            ".#rrr#.\n"
-            ".#rrr#.\n"
-            ".#####.\n"
-            ".......\n");
-}
+// Solid fills within black borders, drawn "before  after"; a case drawn
+// without its after picture must fill nothing.
+const struct { const char* what; int x, y; QRgb colour; std::string art; } FillCases[] = {
+    {"a box; the blue pixel inside is no border and takes the brush", 2, 2, Red,
+     ".......  .......\n"
+     ".#####.  .#####.\n"
+     ".#...#.  .#rrr#.\n"
+     ".#.b.#.  .#rrr#.\n"
+     ".#####.  .#####.\n"
+     ".......  .......\n"},
+    // Single pixels touching only at corners: a 4-way fill must not slip between them.
+    {"diagonal-only border, above", 0, 0, Red, "...#  rrr#\n..#.  rr#.\n.#..  r#..\n#...  #...\n"},
+    {"diagonal-only border, below", 3, 3, Blue, "rrr#  rrr#\nrr#.  rr#b\nr#..  r#bb\n#...  #bbb\n"},
+    {"a U: the scanline fill comes back round both arms", 0, 0, Blue,
+     ".#.#.  b#b#b\n"
+     ".#.#.  b#b#b\n"
+     ".....  bbbbb\n"
+     "#####  #####\n"},
+    {"seed on the border", 1, 0, Red, ".#.\n.#.\n"},
+    {"seed left of the surface", -1, 0, Red, ".#.\n.#.\n"},
+    {"seed right of the surface", 3, 1, Red, ".#.\n.#.\n"},
+    {"seed below the surface", 0, 2, Red, ".#.\n.#.\n"},
+};
 
-TEST(FloodFill, DiagonalOnlyBorderHolds) {
-  // A diagonal staircase of single pixels touching only at corners: 4-way
-  // connectivity must not slip through between them.
-  QImage img = FromArt({
-      "...#",
-      "..#.",
-      ".#..",
-      "#...",
-  });
-  ASSERT_TRUE(FloodFill(img, 0, 0, Black, {Red, BrushStyle::Solid}));
-  EXPECT_EQ(ToArt(img),
-            "rrr#\n"
-            "rr#.\n"
-            "r#..\n"
-            "#...\n");
-  ASSERT_TRUE(FloodFill(img, 3, 3, Black, {Blue, BrushStyle::Solid}));
-  EXPECT_EQ(ToArt(img),
-            "rrr#\n"
-            "rr#b\n"
-            "r#bb\n"
-            "#bbb\n");
-}
-
-TEST(FloodFill, SeedOnBorderOrOutsideDoesNothing) {
-  const QImage original = FromArt({
-      ".#.",
-      ".#.",
-  });
-  QImage img = original;
-  EXPECT_FALSE(FloodFill(img, 1, 0, Black, {Red, BrushStyle::Solid}));
-  EXPECT_FALSE(FloodFill(img, -1, 0, Black, {Red, BrushStyle::Solid}));
-  EXPECT_FALSE(FloodFill(img, 3, 1, Black, {Red, BrushStyle::Solid}));
-  EXPECT_FALSE(FloodFill(img, 0, 2, Black, {Red, BrushStyle::Solid}));
-  EXPECT_EQ(ToArt(img), ToArt(original));
-  EXPECT_TRUE(FindFillRegion(img, 1, 1, Black).empty());
-}
-
-TEST(FloodFill, RegionFoundAsNonOverlappingSpans) {
-  // A U-shaped region: a scanline fill must come back round both arms.
-  const QImage img = FromArt({
-      ".#.#.",
-      ".#.#.",
-      ".....",
-      "#####",
-  });
-  const FillRegion region = FindFillRegion(img, 0, 0, Black);
-  EXPECT_EQ(region.pixelCount(), 5 + 2 + 2 + 2);
-  QImage painted = img;
-  PaintRegion(painted, region, {Blue, BrushStyle::Solid});
-  EXPECT_EQ(ToArt(painted),
-            "b#b#b\n"
-            "b#b#b\n"
-            "bbbbb\n"
-            "#####\n");
+TEST(FloodFill, PaintsExactlyTheRegionInsideTheBorder) {
+  for (const auto& c : FillCases) {
+    SCOPED_TRACE(c.what);
+    // The region found holds each changed pixel once: its spans never overlap.
+    QImage img = FromArt(c.art);
+    const std::string before = ToArt(img), after = ToArt(FromArt(c.art, 1));
+    long long changed = 0;
+    for (size_t i = 0; i < after.size(); ++i) changed += after[i] != before[i];
+    EXPECT_EQ(FindFillRegion(img, c.x, c.y, Black).pixelCount(), changed);
+    // The same region on a surface loaded in another format.
+    const QImage rgb888 = img.convertToFormat(QImage::Format_RGB888);
+    EXPECT_EQ(ToArt(rgb888), before);
+    EXPECT_EQ(FindFillRegion(rgb888, c.x, c.y, Black).pixelCount(), changed);
+    EXPECT_EQ(FloodFill(img, c.x, c.y, Black, {c.colour, BrushStyle::Solid}), changed > 0);
+    EXPECT_EQ(ToArt(img), after);
+  }
 }
 
 TEST(FloodFill, WholeLargeSurfaceAndASerpentine) {
   QImage open = MakeSurface(400, 400);
-  const FillRegion all = FindFillRegion(open, 200, 200, Black);
-  EXPECT_EQ(all.pixelCount(), 400LL * 400LL);
+  EXPECT_EQ(FindFillRegion(open, 200, 200, Black).pixelCount(), 400LL * 400LL);
 
   // A serpentine corridor one pixel wide: every row a separate leg, joined at
   // alternating ends, so the fill travels the whole surface.
@@ -252,49 +172,37 @@ TEST(FloodFill, WholeLargeSurfaceAndASerpentine) {
   EXPECT_EQ(At(snake, 399, 398), Red);
 }
 
-TEST(FloodFill, EachHatchMatchesTheGdiPattern) {
+TEST(FloodFill, EachColouringStyleMatchesTheGdiPattern) {
   // The patterns by their geometry, on the surface's own coordinates.
-  const std::function<bool(int, int)> horizontal = [](int, int y) { return y % 8 == 3; };
-  const std::function<bool(int, int)> vertical = [](int x, int) { return x % 8 == 4; };
-  const std::function<bool(int, int)> falling = [](int x, int y) { return x % 8 == y % 8; };
-  const std::function<bool(int, int)> rising = [](int x, int y) { return (x + y) % 8 == 7; };
-  const struct {
-    int coloringStyle;
-    std::function<bool(int, int)> covers;
-  } cases[] = {
-      {1, horizontal},
-      {2, vertical},
-      {3, falling},
-      {4, rising},
-      {5, [&](int x, int y) { return horizontal(x, y) || vertical(x, y); }},
-      {6, [&](int x, int y) { return falling(x, y) || rising(x, y); }},
+  const auto horizontal = [](int, int y) { return y % 8 == 3; };
+  const auto vertical = [](int x, int) { return x % 8 == 4; };
+  const auto falling = [](int x, int y) { return x % 8 == y % 8; };
+  const auto rising = [](int x, int y) { return (x + y) % 8 == 7; };
+  const std::function<bool(int, int)> covers[] = {
+      [](int, int) { return true; },  // 0: solid
+      horizontal, vertical, falling, rising,
+      [&](int x, int y) { return horizontal(x, y) || vertical(x, y); },
+      [&](int x, int y) { return falling(x, y) || rising(x, y); },
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << "ColoringStyle " << c.coloringStyle);
+  for (int style = 0; style <= 6; ++style) {
+    SCOPED_TRACE(testing::Message() << "ColoringStyle " << style);
     // Pre-coloured blue: the gaps between the lines must stay blue. The seed
     // is off the pattern's grid, so alignment comes from the surface origin.
     QImage img = MakeSurface(19, 13, Blue);
-    const Brush brush{Red, BrushStyleForColoringStyle(c.coloringStyle)};
+    const Brush brush{Red, BrushStyleForColoringStyle(style)};
     ASSERT_TRUE(FloodFill(img, 11, 5, Black, brush));
     for (int y = 0; y < img.height(); ++y)
       for (int x = 0; x < img.width(); ++x) {
-        ASSERT_EQ(At(img, x, y), c.covers(x, y) ? Red : Blue) << x << "," << y;
-        ASSERT_EQ(BrushCovers(brush.style, x, y), c.covers(x, y));
+        ASSERT_EQ(At(img, x, y), covers[style](x, y) ? Red : Blue) << x << "," << y;
+        ASSERT_EQ(BrushCovers(brush.style, x, y), covers[style](x, y));
       }
   }
-  QImage solid = MakeSurface(3, 3);
-  FloodFill(solid, 1, 1, Black, {Red, BrushStyleForColoringStyle(0)});
-  EXPECT_EQ(ToArt(solid), "rrr\nrrr\nrrr\n");
-  EXPECT_EQ(BrushStyleForColoringStyle(7), BrushStyle::Solid);
+  EXPECT_EQ(BrushStyleForColoringStyle(7), BrushStyle::Solid);  // a hand-edited setting
 }
 
 TEST(FloodFill, FadeRefillsTheWholeSectionEveryPass) {
   // Two sections side by side; the fade runs fifty fills in the left one.
-  QImage img = FromArt({
-      "....#....",
-      "....#....",
-      "#########",
-  });
+  QImage img = FromArt("....#....\n....#....\n#########\n");
   const std::vector<QRgb> colours = FadeColours(Red);
   ASSERT_EQ(colours.size(), 50u);
   for (const QRgb c : colours) ASSERT_TRUE(FloodFill(img, 1, 1, Black, {c, BrushStyle::Solid}));
@@ -321,12 +229,7 @@ TEST(Drawing, LinesLeaveOutTheEndPointAndRectanglesAreOutlines) {
   DrawLine(img, 0, 0, 5, 0, Black);
   DrawLine(img, 0, 1, 3, 4, Red);
   DrawLine(img, 5, 4, 5, 4, Blue);  // a point: nothing
-  EXPECT_EQ(ToArt(img),
-            "#####.\n"
-            "r.....\n"
-            ".r....\n"
-            "..r...\n"
-            "......\n");
+  EXPECT_EQ(ToArt(img), "#####.\nr.....\n.r....\n..r...\n......\n");
 
   QImage box = MakeSurface(6, 5);
   DrawRectangleOutline(box, QRect(QPoint(1, 1), QPoint(4, 3)), Black);
