@@ -83,6 +83,8 @@ TEST_F(MainWindowStart, AMissingLogoIsReportedAndEndsTheProgram) {
   EXPECT_EQ(host.messages[0].icon, platform::MessageIcon::Stop);
 }
 
+// The saved file, the credits window's title and Escape ending the program are
+// also checked on the real program by tests/e2e/test_startup.sh.
 TEST_F(MainWindowStart, EscapeSavesThenShowsTheCreditsWhichEndTheProgram) {
   app::ConnectWindows(banner);
   banner.Load(folder.path());
@@ -95,7 +97,6 @@ TEST_F(MainWindowStart, EscapeSavesThenShowsTheCreditsWhichEndTheProgram) {
   app::CreditsWindow* credits = app::Credits();
   ASSERT_NE(credits, nullptr);
   EXPECT_TRUE(credits->isVisible());
-  EXPECT_EQ(credits->windowTitle(), QStringLiteral("Credits"));
   // Frame1 stands in the middle of the screen.
   const QPoint offCentre = credits->Frame1->geometry().center() - QPoint(credits->width() / 2, credits->height() / 2);
   EXPECT_LE(std::abs(offCentre.x()), 1);

@@ -54,12 +54,11 @@ protected:
 }  // namespace
 
 TEST_F(SettingsFile, FieldsAreWrittenExactly) {
-  for (const auto& [value, text] : std::initializer_list<std::pair<int, const char*>>{
-           {5, " 5 "}, {0, " 0 "}, {-1, "-1 "}, {-32768, "-32768 "}})
-    EXPECT_EQ(FormatInteger(value), QByteArray(text)) << value;
-  for (const auto& [value, text] : std::initializer_list<std::pair<double, const char*>>{
-           {0.25, " .25 "}, {-0.25, "-.25 "}, {0.000015, " 1.5E-05 "}, {2500.4, " 2500.4 "}, {0, " 0 "},
-           {700000, " 700000 "}, {1e15, " 1E+15 "}, {1.0 / 3, " .333333333333333 "}})
+  for (const auto& [value, text] : {std::pair{5, " 5 "}, {0, " 0 "}, {-1, "-1 "}, {-32768, "-32768 "}})
+    EXPECT_EQ(FormatInteger(int16_t(value)), QByteArray(text)) << value;
+  for (const auto& [value, text] : {std::pair{0.25, " .25 "}, {-0.25, "-.25 "}, {0.000015, " 1.5E-05 "},
+                                    {2500.4, " 2500.4 "}, {0, " 0 "}, {700000, " 700000 "}, {1e15, " 1E+15 "},
+                                    {1.0 / 3, " .333333333333333 "}})
     EXPECT_EQ(FormatDouble(value), QByteArray(text)) << value;
 }
 
