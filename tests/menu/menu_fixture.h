@@ -29,8 +29,6 @@ protected:
     platform::installSerialBackend(nullptr);
   }
 
-  void TearDown() override { banner.reset(); }
-
   // A record as a carer might have left it: every list described.
   static settings::SettingsData describedRecord() {
     settings::SettingsData record = settings::DefaultSettings();
@@ -56,5 +54,5 @@ protected:
 
   testing_support::TempProgramFolder dir{testing_support::StartupFiles()};
   testing_support::ScriptedHost host;
-  std::unique_ptr<menu::Banner> banner;
+  std::unique_ptr<menu::Banner> banner;  // destroyed first, while the host is installed
 };
