@@ -62,7 +62,7 @@ TEST_F(SettingsFile, FieldsAreWrittenExactly) {
     EXPECT_EQ(FormatDouble(value), QByteArray(text)) << value;
 }
 
-TEST_F(SettingsFile, FortyNineCrLfLinesComeBackUnchanged) {
+TEST_F(SettingsFile, EveryFieldComesBackUnchangedFromFortyNineCrLfLines) {
   SettingsData original = unusualRecord();
   // A pasted description may hold line breaks; each is stored as a blank.
   original.PictureListDescription[5] = QStringLiteral("Farm\r\nanimals\nand\rpets");
