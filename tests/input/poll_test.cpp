@@ -8,56 +8,29 @@
 #include "settings/settings_record.h"
 #include "support/scripted_host.h"
 
-namespace {
+using namespace input;
 
-class PollTest : public ::testing::Test {
-protected:
-  void SetUp() override {
-    settings::SettingsRecord = settings::DefaultSettings();
-    input::SwitchPressed = input::EnterPressed = input::ClearLastPressed = input::SkipPicturePressed = 1;
-    input::ClickedTubeIndex = 4;
-  }
+TEST(Poll, ClearsTheCommandFlagsAndTheExitRequestButNotTheTubeClick) {
   testing_support::ScriptedHost host;
+  settings::SettingsRecord = settings::DefaultSettings();
+  SwitchPressed = EnterPressed = ClearLastPressed = SkipPicturePressed = 1;
+  ClickedTubeIndex = 4;
   int16_t exitRequested = 1;
-};
-
-TEST_F(PollTest, ClearsTheCommandFlagsAndTheExitRequestButNotTheTubeClick) {
-  input::ClearAndPollInputs(exitRequested);
-  EXPECT_EQ(exitRequested, 0);
-  EXPECT_EQ(input::SwitchPressed, 0);
-  EXPECT_EQ(input::EnterPressed, 0);
-  EXPECT_EQ(input::ClearLastPressed, 0);
-  EXPECT_EQ(input::SkipPicturePressed, 0);
-  EXPECT_EQ(input::ClickedTubeIndex, 4);
+  ClearAndPollInputs(exitRequested);
+  EXPECT_EQ(exitRequested + SwitchPressed + EnterPressed + ClearLastPressed + SkipPicturePressed, 0);
+  EXPECT_EQ(ClickedTubeIndex, 4);
   EXPECT_EQ(host.passes, 1);
-}
 
-TEST_F(PollTest, AKeyPressedDuringThePollIsKeptWithoutAnAdapter) {
-  settings::SettingsRecord.InputDevice = 6;
-  host.when([] { return true; }, [this] {
-    input::SwitchPressed = 1;
-    input::EnterPressed = 1;
-    exitRequested = 1;
-  });
-  input::ClearAndPollInputs(exitRequested);
-  EXPECT_EQ(input::SwitchPressed, 1);
-  EXPECT_EQ(input::EnterPressed, 1);
-  EXPECT_EQ(exitRequested, 1);
-}
-
-TEST_F(PollTest, AnAdaptersReadingReplacesTheSwitchAKeySet) {
-  // COM 4 with nothing attached reads open; the game port without a
-  // joystick reads open too.
-  for (int16_t device : {int16_t(4), int16_t(5)}) {
+  // A key pressed during the poll is kept without an adapter (6). COM 4 with
+  // nothing attached reads open, and so does the game port (5) without a
+  // joystick: the adapter's reading replaces the switch a key set, and only
+  // the main switch is the adapter's.
+  for (int16_t device : {6, 4, 5}) {
     settings::SettingsRecord.InputDevice = device;
-    host.when([] { return true; }, [] {
-      input::SwitchPressed = 1;
-      input::EnterPressed = 1;
-    });
-    input::ClearAndPollInputs(exitRequested);
-    EXPECT_EQ(input::SwitchPressed, 0) << device;
-    EXPECT_EQ(input::EnterPressed, 1) << "only the main switch is the adapter's";
+    host.when([] { return true; }, [&] { SwitchPressed = EnterPressed = exitRequested = 1; });
+    ClearAndPollInputs(exitRequested);
+    EXPECT_EQ(SwitchPressed, device == 6 ? 1 : 0) << device;
+    EXPECT_EQ(EnterPressed, 1) << device;
+    EXPECT_EQ(exitRequested, 1) << device;
   }
 }
-
-}  // namespace

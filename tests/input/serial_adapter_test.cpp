@@ -1,6 +1,5 @@
-// The serial switch adapter over a scripted serial backend: register
-// emulation, COM numbering, readings, and what happens when a port is
-// absent, refused or unplugged.
+// The serial switch adapter over a scripted serial backend (register emulation, COM
+// numbering, readings, absent, refused or unplugged ports) and the real backend on a pty.
 
 #include "input/input_flags.h"
 #include "input/switch_adapter.h"
@@ -23,20 +22,9 @@ using platform::SerialDeviceInfo;
 struct FakeDevice {
   SerialDeviceInfo info;
   QString openProblem;  // refuses to open with this problem when set
-  bool readFails = false;
-  ModemLines lines;
-  bool rts = false;
-  bool dtr = false;
-  int opens = 0;
-  int reads = 0;
-  int writes = 0;
-
-  void setStatus(int byte) {
-    lines.dcd = byte & 0x80;
-    lines.ri = byte & 0x40;
-    lines.dsr = byte & 0x20;
-    lines.cts = byte & 0x10;
-  }
+  bool readFails = false, rts = false, dtr = false;
+  int status = 0;  // the modem status lines, as the register bits DCD 0x80, RI 0x40, DSR 0x20, CTS 0x10
+  int opens = 0, reads = 0, writes = 0;
 };
 
 class FakeLine : public platform::SerialLine {
@@ -48,69 +36,58 @@ public:
     d_->dtr = dtr;
     return true;
   }
+  // A failed read still fills the lines: the emulation must not use them.
   bool readInputs(ModemLines& lines, QString& problem) override {
     ++d_->reads;
-    if (d_->readFails) {
-      problem = d_->info.location + QStringLiteral(" was disconnected");
-      return false;
-    }
-    lines = d_->lines;
-    return true;
+    if (d_->readFails) problem = d_->info.location + QStringLiteral(" was disconnected");
+    const int s = d_->status;
+    lines = {(s & 0x80) != 0, (s & 0x40) != 0, (s & 0x20) != 0, (s & 0x10) != 0};
+    return !d_->readFails;
   }
 
 private:
   std::shared_ptr<FakeDevice> d_;
 };
 
-class FakeBackend : public platform::SerialBackend {
-public:
-  std::vector<std::shared_ptr<FakeDevice>> present;
-  int enumerations = 0;
-
-  std::shared_ptr<FakeDevice> add(const QString& location, bool usb = true) {
-    auto d = std::make_shared<FakeDevice>();
-    d->info = {location, QStringLiteral("test adapter"), usb};
-    present.push_back(d);
-    return d;
+// The fixture is the serial backend: the devices in `present` are plugged in.
+class SerialAdapter : public ::testing::Test, public platform::SerialBackend {
+protected:
+  void SetUp() override {
+    platform::installSerialBackend(this);
+    settings::SettingsRecord = settings::DefaultSettings();
+    input::SwitchPressed = 0;
   }
+  void TearDown() override { platform::installSerialBackend(nullptr); }
+
   std::vector<SerialDeviceInfo> devices() override {
     ++enumerations;
     std::vector<SerialDeviceInfo> list;
     for (const auto& d : present) list.push_back(d->info);
     return list;
   }
-  std::unique_ptr<platform::SerialLine> open(const SerialDeviceInfo& info,
-                                             QString& problem) override {
+  std::unique_ptr<platform::SerialLine> open(const SerialDeviceInfo& info, QString& problem) override {
     for (const auto& d : present) {
       if (d->info.location != info.location) continue;
       ++d->opens;
-      if (!d->openProblem.isEmpty()) {
-        problem = d->openProblem;
-        return nullptr;
-      }
-      return std::make_unique<FakeLine>(d);
+      problem = d->openProblem;
+      return problem.isEmpty() ? std::make_unique<FakeLine>(d) : nullptr;
     }
     problem = info.location + QStringLiteral(" is not there any more");
     return nullptr;
   }
-};
-
-class SerialAdapter : public ::testing::Test {
-protected:
-  void SetUp() override {
-    platform::installSerialBackend(&backend);
-    settings::SettingsRecord = settings::DefaultSettings();
-    input::SwitchPressed = 0;
+  std::shared_ptr<FakeDevice> add(const char* location, bool usb = true) {
+    present.push_back(std::make_shared<FakeDevice>());
+    present.back()->info = {QString::fromLatin1(location), QStringLiteral("test adapter"), usb};
+    return present.back();
   }
-  void TearDown() override { platform::installSerialBackend(nullptr); }
 
-  FakeBackend backend;
+  std::vector<std::shared_ptr<FakeDevice>> present;
+  int enumerations = 0;
   testing_support::ScriptedHost host;
 };
 
 TEST_F(SerialAdapter, ModemRegistersMapToTheSerialLines) {
-  auto dev = backend.add(QStringLiteral("/dev/ttyUSB0"));
-
+  auto dev = add("/dev/ttyUSB0");
   platform::agOutp(0x3FC, 2);
   EXPECT_TRUE(dev->rts);
   EXPECT_FALSE(dev->dtr);
@@ -121,13 +98,12 @@ TEST_F(SerialAdapter, ModemRegistersMapToTheSerialLines) {
 
   // Carrier detect, ring, data set ready and clear to send, each on its own bit.
   for (int status : {0xF0, 0x80, 0x40, 0x20, 0x10, 0x00}) {
-    dev->setStatus(status);
+    dev->status = status;
     EXPECT_EQ(platform::agInp(0x3FE), status);
   }
 
   // Other UART registers and unknown ports: reads 0xFF, writes go nowhere.
-  const int writes = dev->writes;
-  const int reads = dev->reads;
+  const int writes = dev->writes, reads = dev->reads;
   platform::agOutp(0x3F8, 0x41);
   platform::agOutp(0x300, 2);
   platform::agOutp(0x2E8 + 4, 2);  // the usual COM 4 address is not ours
@@ -138,59 +114,35 @@ TEST_F(SerialAdapter, ModemRegistersMapToTheSerialLines) {
   EXPECT_EQ(dev->opens, 1);  // opened once and kept open
 }
 
-TEST_F(SerialAdapter, ComNumbersPutUsbAdaptersFirstInNaturalOrder) {
-  auto s1 = backend.add(QStringLiteral("/dev/ttyS1"), false);
-  auto s0 = backend.add(QStringLiteral("/dev/ttyS0"), false);
-  auto usb10 = backend.add(QStringLiteral("/dev/ttyUSB10"));
-  auto usb2 = backend.add(QStringLiteral("/dev/ttyUSB2"));
-
-  input::PowerComAdapter(1);
-  input::PowerComAdapter(2);
-  input::PowerComAdapter(3);
-  EXPECT_TRUE(usb2->rts);
-  EXPECT_TRUE(usb10->rts);
-  EXPECT_TRUE(s0->rts);
-  EXPECT_FALSE(s1->rts);
-
+TEST_F(SerialAdapter, ComNumbersPutUsbAdaptersFirstAndTheSwitchIsCarrierDetectOnly) {
+  auto s1 = add("/dev/ttyS1", false);
+  auto s0 = add("/dev/ttyS0", false);
+  auto usb10 = add("/dev/ttyUSB10");
+  auto usb2 = add("/dev/ttyUSB2");
+  for (int16_t n : {1, 2, 3}) input::PowerComAdapter(n);
+  EXPECT_TRUE(usb2->rts && usb10->rts && s0->rts);
+  EXPECT_FALSE(s1->rts || s0->dtr);
   EXPECT_EQ(platform::ComPortDescription(1), QStringLiteral("/dev/ttyUSB2 (test adapter)"));
   EXPECT_EQ(platform::ComPortDescription(4), QStringLiteral("/dev/ttyS1 (test adapter)"));
-  backend.present.pop_back();
-  backend.present.pop_back();
+
+  // COM 3 is ttyS0. Held closed, every poll reads the line afresh and reports it pressed.
+  settings::SettingsRecord.InputDevice = 3;
+  const std::pair<int, int16_t> readings[] = {{0x80, 1}, {0xB0, 1}, {0x70, 0}, {0x80, 1}, {0x80, 1}, {0x80, 1}};
+  for (const auto& [status, pressed] : readings) {
+    s0->status = status;
+    input::SwitchPressed = int16_t(1 - pressed);
+    const int reads = s0->reads;
+    EXPECT_EQ(input::ReadSwitch(), pressed) << status;
+    EXPECT_EQ(input::SwitchPressed, pressed) << status;
+    EXPECT_EQ(s0->reads, reads + 1);
+  }
+  present.resize(2);  // the USB adapters are unplugged
   EXPECT_EQ(platform::ComPortDescription(3), QStringLiteral("no serial device"));
 }
 
-TEST_F(SerialAdapter, Com3PowersUpAndReadsCarrierDetectOnly) {
-  backend.add(QStringLiteral("/dev/ttyUSB0"));
-  backend.add(QStringLiteral("/dev/ttyUSB1"));
-  auto com3 = backend.add(QStringLiteral("/dev/ttyUSB2"));
-  settings::SettingsRecord.InputDevice = 3;
-
-  input::PowerComAdapter(3);
-  EXPECT_TRUE(com3->rts);
-  EXPECT_FALSE(com3->dtr);
-
-  com3->setStatus(0x80);
-  EXPECT_EQ(input::ReadSwitch(), 1);
-  com3->setStatus(0xB0);
-  EXPECT_EQ(input::ReadSwitch(), 1);
-  EXPECT_EQ(input::SwitchPressed, 1);
-  com3->setStatus(0x70);
-  EXPECT_EQ(input::ReadSwitch(), 0);
-  EXPECT_EQ(input::SwitchPressed, 0);
-
-  // Held closed: every poll reads the line afresh and reports it pressed.
-  com3->setStatus(0x80);
-  const int reads = com3->reads;
-  for (int i = 0; i < 3; ++i) {
-    input::SwitchPressed = 0;
-    EXPECT_EQ(input::ReadSwitch(), 1);
-  }
-  EXPECT_EQ(com3->reads, reads + 3);
-}
-
 TEST_F(SerialAdapter, NonPortDevicesTouchNoPort) {
-  auto dev = backend.add(QStringLiteral("/dev/ttyUSB0"));
-  dev->setStatus(0x80);
+  auto dev = add("/dev/ttyUSB0");
+  dev->status = 0x80;
   const long long before = platform::PortAccessCount();
   for (int16_t device : {6, 0, 7}) {
     settings::SettingsRecord.InputDevice = device;
@@ -203,7 +155,7 @@ TEST_F(SerialAdapter, NonPortDevicesTouchNoPort) {
   input::PowerComAdapter(5);  // the game port is not a COM adapter
   EXPECT_EQ(input::ReadComSwitch(5), 0);
   EXPECT_EQ(platform::PortAccessCount(), before);
-  EXPECT_EQ(backend.enumerations, 0);
+  EXPECT_EQ(enumerations, 0);
   EXPECT_EQ(dev->opens, 0);
 }
 
@@ -212,20 +164,21 @@ TEST_F(SerialAdapter, AbsentPortReadsOpenAndIsToldOnceUntilPluggedIn) {
   input::PowerComAdapter(2);
   for (int i = 0; i < 50; ++i) EXPECT_EQ(input::ReadSwitch(), 0);
   EXPECT_TRUE(host.messages.empty());
-  EXPECT_LE(backend.enumerations, 2);  // polls do not search for devices each time
+  EXPECT_LE(enumerations, 2);  // polls do not search for devices each time
 
   EXPECT_TRUE(input::ReportSwitchProblem(2));
-  ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_TRUE(host.messages[0].text.contains(QStringLiteral("\"Adapter in COM 2\"")));
-  EXPECT_TRUE(host.messages[0].text.contains(QStringLiteral("no serial device for COM 2")));
   EXPECT_FALSE(input::ReportSwitchProblem(2));
-  EXPECT_EQ(host.messages.size(), 1u);
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text, QStringLiteral("The switch on \"Adapter in COM 2\" cannot be read:\n"
+                                                  "no serial device for COM 2 (is the USB serial adapter plugged in?)\n"
+                                                  "Until this is put right the switch reads as not pressed."));
+  EXPECT_EQ(host.messages[0].icon, platform::MessageIcon::Exclamation);
 
   // The carer plugs in two adapters and chooses COM 2 again: the second one
   // gets the power it was given before and the switch works.
-  backend.add(QStringLiteral("/dev/ttyUSB0"));
-  auto com2 = backend.add(QStringLiteral("/dev/ttyUSB1"));
-  com2->setStatus(0x80);
+  add("/dev/ttyUSB0");
+  auto com2 = add("/dev/ttyUSB1");
+  com2->status = 0x80;
   EXPECT_FALSE(input::ReportSwitchProblem(2));
   EXPECT_TRUE(com2->rts);
   EXPECT_FALSE(com2->dtr);
@@ -234,12 +187,11 @@ TEST_F(SerialAdapter, AbsentPortReadsOpenAndIsToldOnceUntilPluggedIn) {
 }
 
 TEST_F(SerialAdapter, RefusedOrUnpluggedPortReadsOpenAndSaysWhy) {
-  auto refused = backend.add(QStringLiteral("/dev/ttyUSB0"));
+  auto refused = add("/dev/ttyUSB0");
   refused->openProblem = QStringLiteral("/dev/ttyUSB0: no permission. Add the user to the "
                                         "\"dialout\" group and log in again.");
-  auto com2 = backend.add(QStringLiteral("/dev/ttyUSB1"));
-  refused->setStatus(0x80);
-  com2->setStatus(0x80);
+  auto com2 = add("/dev/ttyUSB1");
+  refused->status = com2->status = 0x80;
 
   settings::SettingsRecord.InputDevice = 1;
   input::PowerComAdapter(1);

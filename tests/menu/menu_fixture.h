@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 #include <memory>
+#include <vector>
 
 #include "menu/banner.h"
 #include "session/statistics.h"
@@ -22,16 +23,11 @@ protected:
     QApplication::setFont(font);
     settings::SettingsRecord = settings::DefaultSettings();
     pictures::ColorPickList.fill(0);
-    pictures::CalibrationRequested = 0;
-    session::SessionStartTime = 0;
-    session::SessionElapsedSeconds = 0;
-    session::PicturesCompleted = 0;
-    session::SegmentsColored = 0;
-    pictures::ReturnFromCalibration = 0;
+    pictures::CalibrationRequested = pictures::ReturnFromCalibration = 0;
+    session::SessionStartTime = session::SessionElapsedSeconds = 0;
+    session::PicturesCompleted = session::SegmentsColored = 0;
     platform::installSerialBackend(nullptr);
   }
-
-  void TearDown() override { banner.reset(); }
 
   // A record as a carer might have left it: every list described.
   static settings::SettingsData describedRecord() {
@@ -42,7 +38,7 @@ protected:
 
   // Writes `record` as the settings file, loads the main window and
   // activates it for the first time.
-  void load(const settings::SettingsData& record) {
+  void load(const settings::SettingsData& record = describedRecord()) {
     ASSERT_TRUE(settings::WriteSettingsFile(dir.path(), record).isEmpty());
     banner = std::make_unique<menu::Banner>();
     banner->Load(folder());
@@ -52,14 +48,11 @@ protected:
   }
 
   QString folder() const { return dir.path(); }
-  QStringList messageTexts() const {
-    QStringList out;
-    for (const auto& m : host.messages) out << m.text;
-    return out;
-  }
   bool menuShown() const { return banner->settings_frame->isVisible() && banner->banimage->isVisible(); }
+  // The first `n` colours of the colour list.
+  static std::vector<int> picks(int n) { return {pictures::ColorPickList.begin() + 1, pictures::ColorPickList.begin() + 1 + n}; }
 
   testing_support::TempProgramFolder dir{testing_support::StartupFiles()};
   testing_support::ScriptedHost host;
-  std::unique_ptr<menu::Banner> banner;
+  std::unique_ptr<menu::Banner> banner;  // destroyed first, while the host is installed
 };

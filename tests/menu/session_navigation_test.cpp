@@ -1,5 +1,5 @@
-// Start, speed calibration and the statistics shown when the colouring
-// window hands back; the layout of every screen.
+// Start, speed calibration and the statistics shown when the colouring window
+// hands back; the layout of every screen; closing the main menu.
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -10,142 +10,107 @@
 
 namespace {
 
-// Stands in for the colouring window: records the hand-over.
-struct ColoringWindowProbe {
-  int shown = 0;
-  int unloaded = 0;
-  bool bannerVisibleWhenShown = true;
-  void attach(menu::Banner& banner) {
-    banner.ShowColoringWindow = [this, &banner] {
-      ++shown;
-      bannerVisibleWhenShown = banner.isVisible();
-    };
-    banner.UnloadColoringWindow = [this] { ++unloaded; };
+// The frame fits a 1024 x 768 screen with nothing clipped: every visible
+// child inside it, every wrapped label and every caption whole.
+void expectFitsAndUnclipped(QGroupBox* frame) {
+  const std::string title = frame->title().toStdString();
+  EXPECT_LE(frame->width(), 1024) << title;
+  EXPECT_LE(frame->height(), 768) << title;
+  for (QWidget* child : frame->findChildren<QWidget*>()) {
+    if (!child->isVisibleTo(frame)) continue;
+    EXPECT_TRUE(frame->rect().contains(QRect(child->mapTo(frame, QPoint(0, 0)), child->size())))
+        << title << ": " << child->accessibleName().toStdString();
+    auto* label = qobject_cast<QLabel*>(child);
+    if (label && label->wordWrap() && !label->text().isEmpty()) {
+      EXPECT_GE(label->height(), label->heightForWidth(label->width())) << title << ": " << label->text().left(40).toStdString();
+    }
+    auto* button = qobject_cast<QAbstractButton*>(child);
+    if (button && !button->text().isEmpty() && !qobject_cast<menu::WrappingCheckBox*>(button)) {
+      EXPECT_GE(button->width(), button->sizeHint().width()) << button->text().toStdString();
+    }
   }
-};
+}
 
 }  // namespace
 
-TEST_F(MenuTest, StatisticsOfASessionByItsLength) {
-  load(describedRecord());
-  ColoringWindowProbe probe;
-  probe.attach(*banner);
-  struct Case {
-    double seconds;
-    const char* text;
-  };
-  // The start time is whole; the elapsed time rounds halves to even.
-  for (const Case& c : {Case{125, "2 minute(s) and 5 second(s)"}, Case{59, "0 minute(s) and 59 second(s)"},
-                        Case{60, "1 minute(s) and 0 second(s)"}, Case{124.5, "2 minute(s) and 4 second(s)"},
-                        Case{125.5, "2 minute(s) and 6 second(s)"}}) {
-    host.clock = 9 * 3600 + 0.4;
-    banner->but2_start->click();
-    EXPECT_EQ(session::SessionStartTime, 9 * 3600);
-    EXPECT_FALSE(banner->isVisible());
-    host.clock = 9 * 3600 + c.seconds;
-    banner->ShowAndActivate();
-    EXPECT_EQ(banner->stats_frame->stats_time_elapsed->text(), QString::fromLatin1(c.text));
-    EXPECT_TRUE(banner->stats_frame->isVisible());
-    EXPECT_FALSE(menuShown());
-    banner->stats_frame->stat_frame_quit->click();
-    EXPECT_TRUE(menuShown());
-    EXPECT_FALSE(banner->stats_frame->isVisible());
-  }
-  EXPECT_EQ(probe.shown, 5);
-  EXPECT_FALSE(probe.bannerVisibleWhenShown);
-  EXPECT_EQ(probe.unloaded, 5);
-}
-
-TEST_F(MenuTest, StatisticsShowTheCountersListAndScanType) {
+TEST_F(MenuTest, StatisticsOfEachSessionAndNoneAfterTheSpeedCalibration) {
   settings::SettingsData record = describedRecord();
   record.ActivePictureList = 4;
   record.PictureListDescription[4] = QStringLiteral("Animals, big and small");
-  record.ScanType = 3;
   load(record);
-  ColoringWindowProbe probe;
-  probe.attach(*banner);
-  session::PicturesCompleted = 9;
-  session::SegmentsColored = 40;
-  banner->but2_start->click();
-  EXPECT_EQ(session::PicturesCompleted, 0);
-  EXPECT_EQ(session::SegmentsColored, 0);
-  session::PicturesCompleted = 2;
-  session::SegmentsColored = 31;
-  banner->ShowAndActivate();
+  int shown = 0, unloaded = 0;
+  banner->ShowColoringWindow = [&] {
+    ++shown;
+    EXPECT_FALSE(banner->isVisible());
+  };
+  banner->UnloadColoringWindow = [&] { ++unloaded; };
   const auto* stats = banner->stats_frame;
-  EXPECT_EQ(stats->stat_pics_used->text(), QStringLiteral("Animals, big and small"));
-  EXPECT_EQ(stats->stats_pics_completed->text(), QStringLiteral("2"));
-  EXPECT_EQ(stats->stats_segs_completed->text(), QStringLiteral("31"));
-  EXPECT_EQ(stats->stats_scan_type->text(), QStringLiteral("Step Scanning - 2 switches"));
+  // The start time is whole; the elapsed time rounds halves to even. A scan
+  // type without a name leaves the previous one.
+  struct Case { double seconds; const char* elapsed; int16_t scanType; const char* scan; };
+  for (const Case& c : {Case{125, "2 minute(s) and 5 second(s)", 3, "Step Scanning - 2 switches"},
+                        Case{59, "0 minute(s) and 59 second(s)", 7, "Step Scanning - 2 switches"},
+                        Case{60, "1 minute(s) and 0 second(s)", 1, "Timed Scanning"},
+                        Case{124.5, "2 minute(s) and 4 second(s)", 2, "Step Scanning - 1 switch"},
+                        Case{125.5, "2 minute(s) and 6 second(s)", 4, "No Scanning - Mouse click selects"}}) {
+    settings::SettingsRecord.ScanType = c.scanType;
+    session::PicturesCompleted = 9;
+    session::SegmentsColored = 40;
+    host.clock = 9 * 3600 + 0.4;
+    banner->but2_start->click();
+    EXPECT_EQ(session::SessionStartTime, 9 * 3600);
+    EXPECT_EQ(session::PicturesCompleted, 0);
+    EXPECT_EQ(session::SegmentsColored, 0);
+    session::PicturesCompleted = 2;
+    session::SegmentsColored = 31;
+    host.clock = 9 * 3600 + c.seconds;
+    banner->ShowAndActivate();
+    EXPECT_TRUE(stats->isVisible());
+    EXPECT_FALSE(menuShown());
+    EXPECT_EQ(stats->stats_time_elapsed->text(), QString::fromLatin1(c.elapsed));
+    EXPECT_EQ(stats->stats_scan_type->text(), QString::fromLatin1(c.scan));
+    EXPECT_EQ(stats->stat_pics_used->text(), QStringLiteral("Animals, big and small"));
+    EXPECT_EQ(stats->stats_pics_completed->text(), QStringLiteral("2"));
+    EXPECT_EQ(stats->stats_segs_completed->text(), QStringLiteral("31"));
+    expectFitsAndUnclipped(banner->stats_frame);
+    stats->stat_frame_quit->click();
+    EXPECT_TRUE(menuShown());
+    EXPECT_FALSE(stats->isVisible());
+  }
+  EXPECT_EQ(shown, 5);
+  EXPECT_EQ(unloaded, 5);
 
-  // A scan type without a name leaves the previous one.
-  stats->stat_frame_quit->click();
-  settings::SettingsRecord.ScanType = 7;
-  banner->but2_start->click();
-  banner->ShowAndActivate();
-  EXPECT_EQ(stats->stats_scan_type->text(), QStringLiteral("Step Scanning - 2 switches"));
-  EXPECT_EQ(stats->stats_pics_completed->text(), QStringLiteral("0"));
-}
-
-TEST_F(MenuTest, NoStatisticsAfterTheSpeedCalibration) {
-  load(describedRecord());
-  ColoringWindowProbe probe;
-  probe.attach(*banner);
   banner->but2_speed->click();
-  EXPECT_EQ(probe.shown, 1);
+  EXPECT_EQ(shown, 6);
   EXPECT_EQ(pictures::CalibrationRequested, 1);
   EXPECT_EQ(pictures::ReturnFromCalibration, 1);
-  EXPECT_FALSE(banner->isVisible());
   host.clock += 30;
+  host.sounds.clear();
   banner->ShowAndActivate();
   EXPECT_EQ(pictures::ReturnFromCalibration, 0);
-  EXPECT_FALSE(banner->stats_frame->isVisible());
+  EXPECT_FALSE(stats->isVisible());
   EXPECT_TRUE(menuShown());
   EXPECT_EQ(host.soundFiles(), QStringList({folder() + QStringLiteral("stop.wav")}));
 }
 
 TEST_F(MenuTest, EveryScreenFitsA1024By768ScreenWithNothingClipped) {
-  load(describedRecord());
+  load();
   const std::pair<QAbstractButton*, QGroupBox*> screens[] = {
       {banner->but2_duration, banner->frame_scan},       {banner->but_direc, banner->frame_coloring_option},
       {banner->but2_auditory, banner->auditory_frame},   {banner->but2_input_device, banner->device_frame},
       {banner->but_MySongs, banner->frame_MySongs},
   };
-  auto check = [](QGroupBox* frame) {
-    EXPECT_LE(frame->width(), 1024) << frame->title().toStdString();
-    EXPECT_LE(frame->height(), 768) << frame->title().toStdString();
-    for (QWidget* child : frame->findChildren<QWidget*>()) {
-      if (!child->isVisibleTo(frame)) continue;
-      const QRect inFrame(child->mapTo(frame, QPoint(0, 0)), child->size());
-      EXPECT_TRUE(frame->rect().contains(inFrame))
-          << frame->title().toStdString() << ": " << child->accessibleName().toStdString();
-      auto* label = qobject_cast<QLabel*>(child);
-      if (label && label->wordWrap() && !label->text().isEmpty()) {
-        EXPECT_GE(label->height(), label->heightForWidth(label->width()))
-            << frame->title().toStdString() << ": " << label->text().left(40).toStdString();
-      }
-      auto* button = qobject_cast<QAbstractButton*>(child);
-      if (button && !button->text().isEmpty() && !qobject_cast<menu::WrappingCheckBox*>(button)) {
-        EXPECT_GE(button->width(), button->sizeHint().width()) << button->text().toStdString();
-      }
-    }
-  };
   for (const auto& [button, frame] : screens) {
     button->click();
     ASSERT_TRUE(frame->isVisible());
-    check(frame);
+    expectFitsAndUnclipped(frame);
     frame->hide();
     banner->ShowMainMenu();
   }
-  ColoringWindowProbe probe;
-  probe.attach(*banner);
-  banner->but2_start->click();
-  banner->ShowAndActivate();
-  check(banner->stats_frame);
 }
 
 TEST_F(MenuTest, ClosingTheMainMenuIsExitAndSavesTheSettings) {
-  load(describedRecord());
+  load();
   int creditsShown = 0;
   banner->ShowCredits = [&] { ++creditsShown; };
   settings::SettingsRecord.ScanSeconds = 17;

@@ -4,6 +4,7 @@
 // condition first holds, and a record of every message, sound, print and
 // editor start. Ending the program throws ProgramEnded.
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -34,22 +35,53 @@ struct RecordedSound {
 
 class ScriptedHost : public platform::Host {
 public:
-  ScriptedHost();
-  ~ScriptedHost() override;
+  ScriptedHost() {
+    platform::installHost(this);
+    media::SetSoundObserver([this](const QString& file, media::SoundMode mode) { sounds.push_back({file, mode, clock}); });
+  }
+  ~ScriptedHost() override {
+    media::SetSoundObserver({});
+    platform::installHost(nullptr);
+  }
 
-  void processEvents() override;
+  void processEvents() override {
+    ++passes;
+    clock += step;
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    // By index, and each action run from a copy: an action may script more.
+    for (size_t i = 0; i < scripted_.size(); ++i) {
+      if (scripted_[i].done || !scripted_[i].condition()) continue;
+      scripted_[i].done = true;
+      const std::function<void()> action = scripted_[i].action;
+      action();
+    }
+    // Events posted by the actions are delivered in the same pass.
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+  }
   // The virtual clock runs on past midnight; the time of day wraps.
   double secondsOfDay() override { return std::fmod(clock, 86400.0); }
   double monotonicSeconds() override { return clock; }
-  void messageBox(const QString& text, platform::MessageIcon icon, const QString& title) override;
-  [[noreturn]] void endProgram(int exitCode) override;
-  QString startEditor(const QString& filePath) override;
-  platform::PrintOutcome printImage(const QImage& image) override;
+  void messageBox(const QString& text, platform::MessageIcon icon, const QString& title) override {
+    messages.push_back({text, icon, title});
+    if (onMessage) onMessage(messages.back());
+  }
+  [[noreturn]] void endProgram(int exitCode) override { throw ProgramEnded{exitCode}; }
+  QString startEditor(const QString& filePath) override {
+    editorStarts << filePath;
+    return editorName;
+  }
+  platform::PrintOutcome printImage(const QImage& image) override {
+    prints.push_back(image);
+    return printOutcome;
+  }
 
   // Runs `action` at the first event pass at or after virtual time `t`.
-  void at(double t, std::function<void()> action);
-  // Runs `action` at the first event pass where `condition` holds.
-  void when(std::function<bool()> condition, std::function<void()> action);
+  void at(double t, std::function<void()> action) { when([this, t] { return clock >= t; }, std::move(action)); }
+  // Runs `action` at the first event pass where `condition` holds; actions
+  // that come due in the same pass run in the order they were added.
+  void when(std::function<bool()> condition, std::function<void()> action) {
+    scripted_.push_back({std::move(condition), std::move(action)});
+  }
   // Called for every message box (for example to press a key meanwhile).
   std::function<void(const RecordedMessage&)> onMessage;
 
@@ -64,13 +96,15 @@ public:
   std::vector<QImage> prints;
   platform::PrintOutcome printOutcome{true, {}};
 
-  QStringList soundFiles() const;
+  QStringList soundFiles() const {
+    QStringList out;
+    for (const auto& s : sounds) out << s.file;
+    return out;
+  }
 
 private:
-  struct Timed { double t; std::function<void()> action; bool done = false; };
-  struct Conditional { std::function<bool()> condition; std::function<void()> action; bool done = false; };
-  std::vector<Timed> timed_;
-  std::vector<Conditional> conditional_;
+  struct Scripted { std::function<bool()> condition; std::function<void()> action; bool done = false; };
+  std::vector<Scripted> scripted_;
 };
 
 }  // namespace testing_support
