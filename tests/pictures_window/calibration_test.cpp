@@ -3,8 +3,8 @@
 // alone, and the window being discarded while its activation runs.
 
 #include <QCoreApplication>
-#include <QKeyEvent>
 #include <QFile>
+#include <QKeyEvent>
 #include <QPointer>
 
 #include "settings/settings_file.h"
@@ -14,17 +14,11 @@ using namespace window_tests;
 
 namespace {
 
-double SavedDelay(const QString& folder) {
-  settings::SettingsData record = settings::DefaultSettings();
-  QStringList problems;
-  settings::ReadSettingsFiles(folder, folder + QStringLiteral("/"), record, problems);
-  return record.AnimationDelay;
-}
-
 class CalibrationTest : public WindowTest {
 protected:
-  // Runs the calibration; `whileWaiting` runs once the screen waits.
-  void Calibrate(std::function<void()> whileWaiting) {
+  // Runs the calibration from `delay`; `whileWaiting` runs once the screen waits.
+  void Calibrate(double delay, std::function<void()> whileWaiting) {
+    settings::SettingsRecord.AnimationDelay = delay;
     host.when([this] { return window->CalibrationWaiting(); }, [this, whileWaiting] {
       startValue = window->Slider1->value();
       whileWaiting();
@@ -32,21 +26,23 @@ protected:
     window->show();
     window->calibrate_time();
   }
+  double SavedDelay() const {
+    settings::SettingsData record = settings::DefaultSettings();
+    QStringList problems;
+    settings::ReadSettingsFiles(folder.path(), folder.path() + u'/', record, problems);
+    return record.AnimationDelay;
+  }
   int startValue = -1;
 };
-
-}  // namespace
 
 TEST_F(CalibrationTest, TheSliderStartsAtTheRoundedDelayOrOneAndMainMenuStoresAndSavesIt) {
   struct Case {
     double delay;
-    int start;
-    int chosen;  // 0: left where it started
+    int start, chosen;  // chosen 0: left where it started
     double stored;
   };
   for (const Case& c : {Case{2500.4, 2500, 0, 2500}, Case{0, 1, 0, 1}, Case{-3, 1, 0, 1}, Case{0, 1, 42000, 42000}}) {
-    settings::SettingsRecord.AnimationDelay = c.delay;
-    Calibrate([&] {
+    Calibrate(c.delay, [&] {
       if (c.chosen != 0) {
         window->Slider1->setValue(0);  // the slider cannot give 0
         EXPECT_EQ(window->Slider1->value(), 1);
@@ -56,17 +52,15 @@ TEST_F(CalibrationTest, TheSliderStartsAtTheRoundedDelayOrOneAndMainMenuStoresAn
     });
     EXPECT_EQ(startValue, c.start) << c.delay;
     EXPECT_EQ(settings::SettingsRecord.AnimationDelay, c.stored) << c.delay;
-    EXPECT_EQ(SavedDelay(folder.path()), c.stored) << c.delay;
+    EXPECT_EQ(SavedDelay(), c.stored) << c.delay;
   }
-  EXPECT_FALSE(window->Slider1->isVisible());
-  EXPECT_FALSE(window->done_calib->isVisible());
-  EXPECT_FALSE(window->Slider_label_1->isVisible());
+  for (QWidget* w : std::initializer_list<QWidget*>{window->Slider1, window->done_calib, window->Slider_label_1})
+    EXPECT_FALSE(w->isVisible());
   EXPECT_TRUE(host.messages.empty());
 }
 
 TEST_F(CalibrationTest, TheKeyboardMovesTheSliderByOneOrFive) {
-  settings::SettingsRecord.AnimationDelay = 2500;
-  Calibrate([&] {
+  Calibrate(2500, [&] {
     for (int key : {Qt::Key_Right, Qt::Key_PageUp, Qt::Key_PageUp, Qt::Key_Left}) {
       QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
       QCoreApplication::sendEvent(window.get(), &press);
@@ -76,43 +70,31 @@ TEST_F(CalibrationTest, TheKeyboardMovesTheSliderByOneOrFive) {
   EXPECT_EQ(settings::SettingsRecord.AnimationDelay, 2500 + 1 + 5 + 5 - 1);
 }
 
-TEST_F(CalibrationTest, TheScreenIsLaidOutAroundTheSliderWithTheTestObject) {
-  settings::SettingsRecord.AnimationDelay = 10;
+TEST_F(CalibrationTest, TheScreenIsLaidOutAroundTheSliderAndTheSpeedTestBringsTheObjectBack) {
   QRect slider, test, done, object;
-  QSize objectSize;
-  Calibrate([&] {
+  QPoint afterTest;
+  Calibrate(1, [&] {
     slider = window->Slider1->geometry();
     test = window->Test->geometry();
     done = window->done_calib->geometry();
     object = window->PB1->geometry();
-    EXPECT_TRUE(window->PB1->isVisible());
-    EXPECT_TRUE(window->slider1_label_slow->isVisible());
+    EXPECT_TRUE(window->PB1->isVisible() && window->slider1_label_slow->isVisible());
+    window->Test->click();
+    afterTest = window->PB1->pos();
     window->done_calib->click();
   });
-  EXPECT_EQ(slider.left(), (pictures::ScreenWidthPx - slider.width()) / 2);
-  EXPECT_EQ(slider.top(), (pictures::ScreenHeightPx - slider.height()) / 2);
+  EXPECT_EQ(slider.topLeft(),
+            QPoint((pictures::ScreenWidthPx - slider.width()) / 2, (pictures::ScreenHeightPx - slider.height()) / 2));
   EXPECT_EQ(test.topLeft(), slider.topLeft() + QPoint(100, 100));
   EXPECT_EQ(done.topLeft(), QPoint(slider.left() + 300, test.top()));
   EXPECT_EQ(object.topLeft(), slider.topLeft() - QPoint(0, 150));
-  EXPECT_EQ(object.size(), QImage(ContentFolder() + QStringLiteral("aobj_tube_calibrate.jpg")).size());
-}
-
-TEST_F(CalibrationTest, TheSpeedTestBringsTheObjectBackToWhereItStood) {
-  settings::SettingsRecord.AnimationDelay = 1;
-  QPoint before, after;
-  Calibrate([&] {
-    before = window->PB1->pos();
-    window->Test->click();
-    after = window->PB1->pos();
-    window->done_calib->click();
-  });
-  EXPECT_EQ(after, before);
+  EXPECT_EQ(object.size(), QImage(ContentFolder + u"aobj_tube_calibrate.jpg"_s).size());
+  EXPECT_EQ(afterTest, object.topLeft());
   EXPECT_EQ(pictures::TestDelay, 1.0);
 }
 
 TEST_F(CalibrationTest, EscapeLeavesWithoutStoringOrSaving) {
-  settings::SettingsRecord.AnimationDelay = 0;
-  Calibrate([this] {
+  Calibrate(0, [this] {
     window->Slider1->setValue(9000);
     window->ExitRequested = 1;  // what the Escape key does
   });
@@ -122,14 +104,12 @@ TEST_F(CalibrationTest, EscapeLeavesWithoutStoringOrSaving) {
 }
 
 TEST_F(CalibrationTest, AMissingTestObjectIsToldAndTheTestStillRuns) {
-  settings::SettingsRecord.MediaFolder = folder.path() + QStringLiteral("/");
-  settings::SettingsRecord.AnimationDelay = 5;
-  Calibrate([this] {
+  settings::SettingsRecord.MediaFolder = folder.path() + u'/';
+  Calibrate(5, [this] {
     window->Test->click();
     window->done_calib->click();
   });
-  ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_TRUE(host.messages[0].text.contains(QStringLiteral("aobj_tube_calibrate.jpg")));
+  EXPECT_TRUE(OnlyMessage().text.contains(u"aobj_tube_calibrate.jpg"_s));
   EXPECT_EQ(settings::SettingsRecord.AnimationDelay, 5.0);
 }
 
@@ -186,3 +166,5 @@ TEST_F(WindowTest, RequestedCalibrationIsClearedAndTheNextActivationRunsTheSessi
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_EQ(pictures::CurrentMainform(), nullptr);
 }
+
+}  // namespace

@@ -1,4 +1,5 @@
-// The Print button: the page never shows the pointer, the screen does.
+// The Print button: the page never shows the pointer, the screen does; a
+// printer problem is told; the page is a real PDF of the picture.
 
 #include <QPrinter>
 #include <QProcess>
@@ -20,16 +21,14 @@ protected:
     WindowTest::SetUp();
     window->init_pictureboxes();
     // The picture: white with a black frame and a green section.
-    clean = PictureWithMarkers({});
-    platform::FloodFill(clean, 200, 200, qRgb(0, 0, 0), {qRgb(0, 200, 0), platform::BrushStyle::Solid});
+    platform::FloodFill(clean, 200, 200, Black, {qRgb(0, 200, 0), platform::BrushStyle::Solid});
     window->PB1->SetPicture(clean);
-    // A 20x20 red square pointer: mask black under it, image black around it.
-    QImage pointer = platform::MakeSurface(20, 20, qRgb(0, 0, 0));
-    QImage mask = platform::MakeSurface(20, 20, qRgb(255, 255, 255));
+    // A 20x20 pointer, a red square: mask black under it, image black around it.
+    QImage pointer = platform::MakeSurface(20, 20, Black), mask = platform::MakeSurface(20, 20, White);
     for (int y = 4; y < 16; ++y)
       for (int x = 4; x < 16; ++x) {
         platform::SetPixel(pointer, x, y, Red);
-        platform::SetPixel(mask, x, y, qRgb(0, 0, 0));
+        platform::SetPixel(mask, x, y, Black);
       }
     window->pbwork1->SetPicture(pointer);
     window->pbwork2->SetPicture(mask);
@@ -38,12 +37,9 @@ protected:
     window->PB1->show();
     window->show();
   }
-
-  QImage clean;
+  QImage clean = PictureWithMarkers({});
   QImage withPointer;
 };
-
-}  // namespace
 
 TEST_F(PrintTest, ThePageHasNoPointerAndTheScreenKeepsIt) {
   ASSERT_EQ(GetPixel(withPointer, 200, 190), Red);
@@ -51,9 +47,8 @@ TEST_F(PrintTest, ThePageHasNoPointerAndTheScreenKeepsIt) {
   ASSERT_EQ(host.prints.size(), 1u);
   EXPECT_EQ(host.prints[0], clean);
   EXPECT_EQ(window->PB1->image(), withPointer);
-  ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_EQ(host.messages[0].text, QStringLiteral("Picture sent to printer"));
-  EXPECT_EQ(host.messages[0].icon, platform::MessageIcon::None);
+  EXPECT_EQ(OnlyMessage().text, "Picture sent to printer");
+  EXPECT_EQ(OnlyMessage().icon, platform::MessageIcon::None);
 }
 
 TEST_F(PrintTest, APictureWithoutItsPointerIsPrintedAsItStands) {
@@ -71,35 +66,35 @@ TEST_F(PrintTest, APictureWithoutItsPointerIsPrintedAsItStands) {
 }
 
 TEST_F(PrintTest, APrinterProblemIsShownInsteadOfTheConfirmation) {
-  host.printOutcome = {false, QStringLiteral("No printer is set up on this computer.")};
+  host.printOutcome = {false, u"No printer is set up on this computer."_s};
   window->PrintPicture();
-  ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_EQ(host.messages[0].text, QStringLiteral("No printer is set up on this computer."));
-  EXPECT_EQ(host.messages[0].icon, platform::MessageIcon::Exclamation);
+  EXPECT_EQ(OnlyMessage().text, "No printer is set up on this computer.");
+  EXPECT_EQ(OnlyMessage().icon, platform::MessageIcon::Exclamation);
   EXPECT_EQ(window->PB1->image(), withPointer);
 }
 
 TEST_F(PrintTest, ThePrintedPageIsARealPdfOfThePicture) {
-  const QString pdf = path(QStringLiteral("page.pdf"));
+  const QString pdf = path(u"page.pdf"_s);
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(pdf);
   platform::paintPicturePage(printer, clean);
   ASSERT_TRUE(testing_support::ReadFile(pdf).startsWith("%PDF")) << "no PDF written";
 
-  const QString renderer = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+  const QString renderer = QStandardPaths::findExecutable(u"pdftoppm"_s);
   if (renderer.isEmpty()) GTEST_SKIP() << "pdftoppm is not installed; the page's pixels were not checked";
   QProcess render;
-  render.start(renderer, {QStringLiteral("-r"), QStringLiteral("40"), QStringLiteral("-png"), QStringLiteral("-singlefile"),
-                          pdf, path(QStringLiteral("page"))});
+  render.start(renderer, {u"-r"_s, u"40"_s, u"-png"_s, u"-singlefile"_s, pdf, path(u"page"_s)});
   ASSERT_TRUE(render.waitForFinished(60000));
-  const QImage page(path(QStringLiteral("page.png")));
+  const QImage page(path(u"page.png"_s));
   ASSERT_FALSE(page.isNull());
   int green = 0;
   for (int y = 0; y < page.height(); ++y)
     for (int x = 0; x < page.width(); ++x) {
       const QColor c = page.pixelColor(x, y);
-      green += c.green() > 150 && c.red() < 80 && c.blue() < 80 ? 1 : 0;
+      green += c.green() > 150 && c.red() < 80 && c.blue() < 80;
     }
   EXPECT_GT(green, 100) << "the picture is on the page";
 }
+
+}  // namespace

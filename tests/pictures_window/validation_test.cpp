@@ -1,6 +1,7 @@
 // Validation on the colouring window and the section look-up: which file is
 // trusted by its time stamp, what is rescanned, what ends the session.
 
+#include <QDir>
 #include <QFile>
 #include <chrono>
 #include <filesystem>
@@ -10,21 +11,10 @@
 
 using namespace window_tests;
 using pictures::SectionLookUp;
-using platform::GetPixel;
 using testing_support::ReadFile;
 using testing_support::WriteFile;
 
 namespace {
-
-const QRgb Black = qRgb(0, 0, 0);
-const QRgb White = qRgb(255, 255, 255);
-
-// Moves a file's last-write time by `seconds` from `reference`'s.
-void SetTimeRelativeTo(const QString& file, const QString& reference, int seconds) {
-  namespace fs = std::filesystem;
-  const auto base = fs::last_write_time(fs::path(reference.toStdString()));
-  fs::last_write_time(fs::path(file.toStdString()), base + std::chrono::seconds(seconds));
-}
 
 class LookUpTest : public WindowTest {
 protected:
@@ -35,8 +25,7 @@ protected:
     window->ShowExitLink();
   }
 
-  // Saves a picture as `name` in the program folder and loads it like the
-  // session does.
+  // Saves a picture as `name` in the program folder and loads it like the session does.
   void UsePicture(const QString& name, const QImage& picture) {
     ASSERT_TRUE(picture.save(path(name), "BMP"));
     pictures::PictureName = name;
@@ -44,24 +33,29 @@ protected:
     window->PB1->move(100, 100);
     window->PB1->show();
   }
-
+  // Writes the section file of `picture`, `seconds` newer than the picture.
+  void WriteSectionFile(const QString& picture, const QByteArray& bytes, int seconds) {
+    namespace fs = std::filesystem;
+    WriteFile(path(picture + u".dat"_s), bytes);
+    const auto base = fs::last_write_time(fs::path(path(picture).toStdString()));
+    fs::last_write_time(fs::path(path(picture + u".dat"_s).toStdString()), base + std::chrono::seconds(seconds));
+  }
+  QByteArray SectionFile() const { return ReadFile(path(u"pic.bmp.dat"_s)); }
   std::vector<QPoint> Seeds() const {
     std::vector<QPoint> out;
-    for (int k = 1; k <= pictures::SectionCount; ++k)
-      out.emplace_back(pictures::SectionSeedX[k], pictures::SectionSeedY[k]);
+    for (int k = 1; k <= pictures::SectionCount; ++k) out.emplace_back(pictures::SectionSeedX[k], pictures::SectionSeedY[k]);
     return out;
   }
+  QRgb PixelAt(int x, int y) const { return *platform::GetPixel(window->PB1->image(), x, y); }
 };
 
-}  // namespace
-
 TEST_F(LookUpTest, WithoutASectionFileThePictureIsScannedAndTheFileWritten) {
-  UsePicture(QStringLiteral("pic.bmp"), PictureWithMarkers({{10, 300}, {11, 5}}));
+  UsePicture(u"pic.bmp"_s, PictureWithMarkers({{10, 300}, {11, 5}}));
   EXPECT_EQ(window->LookUpSections(), SectionLookUp::Known);
   EXPECT_EQ(Seeds(), (std::vector<QPoint>{{10, 300}, {11, 5}}));
   EXPECT_EQ(pictures::CurrentSection, 1);
-  EXPECT_EQ(GetPixel(window->PB1->image(), 10, 300), White);
-  EXPECT_EQ(ReadFile(path(QStringLiteral("pic.bmp.dat"))), QByteArray(" 10 \r\n 300 \r\n 11 \r\n 5 \r\n"));
+  EXPECT_EQ(PixelAt(10, 300), White);
+  EXPECT_EQ(SectionFile(), " 10 \r\n 300 \r\n 11 \r\n 5 \r\n");
   EXPECT_FALSE(window->lab_processing->isVisible());
   EXPECT_TRUE(host.messages.empty());
 }
@@ -69,78 +63,52 @@ TEST_F(LookUpTest, WithoutASectionFileThePictureIsScannedAndTheFileWritten) {
 TEST_F(LookUpTest, ASectionFileNotOlderThanThePictureIsTrustedWithoutAScan) {
   // The file names a seed where the picture has none: only the file can
   // have put it in the seed list.
-  UsePicture(QStringLiteral("pic.bmp"), PictureWithMarkers({{50, 60}, {200, 200}}));
-  const QByteArray stored(" 200 \r\n 200 \r\n");
-  for (int offset : {0, 30}) {  // equal, then newer than the picture
-    WriteFile(path(QStringLiteral("pic.bmp.dat")), stored);
-    SetTimeRelativeTo(path(QStringLiteral("pic.bmp.dat")), path(QStringLiteral("pic.bmp")), offset);
+  UsePicture(u"pic.bmp"_s, PictureWithMarkers({{50, 60}, {200, 200}}));
+  for (int newer : {0, 30}) {
+    WriteSectionFile(u"pic.bmp"_s, " 200 \r\n 200 \r\n", newer);
     ASSERT_TRUE(window->LoadSessionPicture());
-    EXPECT_EQ(window->LookUpSections(), SectionLookUp::Known) << offset;
-    EXPECT_EQ(Seeds(), (std::vector<QPoint>{{200, 200}})) << offset;
-    EXPECT_EQ(GetPixel(window->PB1->image(), 200, 200), White);
-    EXPECT_EQ(GetPixel(window->PB1->image(), 50, 60), Black) << "no scan was made";
-    EXPECT_EQ(ReadFile(path(QStringLiteral("pic.bmp.dat"))), stored);
+    EXPECT_EQ(window->LookUpSections(), SectionLookUp::Known) << newer;
+    EXPECT_EQ(Seeds(), (std::vector<QPoint>{{200, 200}})) << newer;
+    EXPECT_EQ(PixelAt(200, 200), White);
+    EXPECT_EQ(PixelAt(50, 60), Black) << "no scan was made";
+    EXPECT_EQ(SectionFile(), " 200 \r\n 200 \r\n");
   }
   EXPECT_TRUE(host.messages.empty());
 }
 
 TEST_F(LookUpTest, AnOlderOrDamagedSectionFileIsReplacedByAScan) {
-  UsePicture(QStringLiteral("pic.bmp"), PictureWithMarkers({{120, 130}}));
-  const QString dat = path(QStringLiteral("pic.bmp.dat"));
-  const QByteArray fresh(" 120 \r\n 130 \r\n");
-
-  WriteFile(dat, " 200 \r\n 200 \r\n");
-  SetTimeRelativeTo(dat, path(QStringLiteral("pic.bmp")), -60);  // the picture changed since
-  EXPECT_EQ(window->LookUpSections(), SectionLookUp::Known);
-  EXPECT_EQ(Seeds(), (std::vector<QPoint>{{120, 130}}));
-  EXPECT_EQ(ReadFile(dat), fresh);
-
-  for (const QByteArray& damaged : {QByteArray("twelve\r\n"), QByteArray(" 5 \r\n"), QByteArray(" 900 \r\n 3 \r\n")}) {
+  UsePicture(u"pic.bmp"_s, PictureWithMarkers({{120, 130}}));
+  struct Case {
+    const char* bytes;
+    int newer;
+  };
+  // Older: the picture changed since.
+  for (const Case& c : {Case{" 200 \r\n 200 \r\n", -60}, {"twelve\r\n", 0}, {" 5 \r\n", 0}, {" 900 \r\n 3 \r\n", 0}}) {
     ASSERT_TRUE(window->LoadSessionPicture());
-    WriteFile(dat, damaged);
-    SetTimeRelativeTo(dat, path(QStringLiteral("pic.bmp")), 0);
-    EXPECT_EQ(window->LookUpSections(), SectionLookUp::Known) << damaged.constData();
-    EXPECT_EQ(Seeds(), (std::vector<QPoint>{{120, 130}})) << damaged.constData();
-    EXPECT_EQ(ReadFile(dat), fresh);
+    WriteSectionFile(u"pic.bmp"_s, c.bytes, c.newer);
+    EXPECT_EQ(window->LookUpSections(), SectionLookUp::Known) << c.bytes;
+    EXPECT_EQ(Seeds(), (std::vector<QPoint>{{120, 130}})) << c.bytes;
+    EXPECT_EQ(SectionFile(), " 120 \r\n 130 \r\n") << c.bytes;
   }
   EXPECT_TRUE(host.messages.empty());
 }
 
 TEST_F(LookUpTest, AFileWhoseTimeCannotBeReadSkipsThePictureWithoutEndingTheSession) {
-  UsePicture(QStringLiteral("pic.bmp"), PictureWithMarkers({{120, 130}}));
+  UsePicture(u"pic.bmp"_s, PictureWithMarkers({{120, 130}}));
   // A folder where the section file should be cannot be opened as a file.
-  ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("pic.bmp.dat")));
+  ASSERT_TRUE(QDir(folder.path()).mkdir(u"pic.bmp.dat"_s));
   EXPECT_EQ(window->LookUpSections(), SectionLookUp::Skipped);
-  ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_EQ(host.messages[0].text, QStringLiteral("Can't open the file"));
-  EXPECT_EQ(host.messages[0].icon, platform::MessageIcon::Exclamation);
-  EXPECT_EQ(host.messages[0].title, platform::AppTitle);
+  EXPECT_EQ(OnlyMessage().text, "Can't open the file");
+  EXPECT_EQ(OnlyMessage().icon, platform::MessageIcon::Exclamation);
+  EXPECT_EQ(OnlyMessage().title, platform::AppTitle);
   EXPECT_EQ(window->ExitRequested, 0);
   EXPECT_FALSE(window->LabelExitLink->isVisible());
 }
 
-TEST_F(LookUpTest, ARefusedPictureEndsTheSessionWithItsMessage) {
-  UsePicture(QStringLiteral("blank.bmp"), PictureWithMarkers({}));
-  EXPECT_EQ(window->LookUpSections(), SectionLookUp::Refused);
-  ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_EQ(host.messages[0].text,
-            QStringLiteral("The number of sections to color must be between 1 and 25. \n"
-                           "The number of sections found in blank.bmp to color is 0.\n"
-                           "Please check blank.bmp for accuracy"));
-  EXPECT_EQ(host.messages[0].icon, platform::MessageIcon::None);
-  EXPECT_EQ(window->ExitRequested, 1);
-  EXPECT_FALSE(window->LabelExitLink->isVisible());
-  EXPECT_FALSE(QFile::exists(path(QStringLiteral("blank.bmp.dat"))));
-  // The processing label stays above the picture behind the message.
-  EXPECT_TRUE(window->lab_processing->isVisible());
-  EXPECT_EQ(window->lab_processing->x(), 100);
-  EXPECT_EQ(window->lab_processing->y(), 100 - window->lab_processing->height() - 10);
-}
-
 TEST_F(LookUpTest, ASectionFileThatCannotBeWrittenIsToldOnceAndThePictureIsColouredAnyway) {
-  UsePicture(QStringLiteral("pic.bmp"), PictureWithMarkers({{120, 130}}));
+  UsePicture(u"pic.bmp"_s, PictureWithMarkers({{120, 130}}));
   // A folder holding a file where the section file goes cannot be replaced.
-  ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("pic.bmp.dat/inside")));
+  ASSERT_TRUE(QDir(folder.path()).mkpath(u"pic.bmp.dat/inside"_s));
   for (int pass = 0; pass < 2; ++pass) {
     ASSERT_TRUE(window->LoadSessionPicture());
     window->ValidatePicture();
@@ -148,38 +116,55 @@ TEST_F(LookUpTest, ASectionFileThatCannotBeWrittenIsToldOnceAndThePictureIsColou
     EXPECT_EQ(Seeds(), (std::vector<QPoint>{{120, 130}}));
     EXPECT_FALSE(window->lab_processing->isVisible());
   }
-  ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_TRUE(host.messages[0].text.contains(QStringLiteral("pic.bmp.dat")));
-  EXPECT_EQ(host.messages[0].icon, platform::MessageIcon::Exclamation);
+  EXPECT_TRUE(OnlyMessage().text.contains(u"pic.bmp.dat"_s));
+  EXPECT_EQ(OnlyMessage().icon, platform::MessageIcon::Exclamation);
 }
 
-TEST_F(LookUpTest, APictureThatCannotBeShownEndsTheSessionNamingTheFileAndTheReason) {
-  ASSERT_TRUE(platform::MakeSurface(5000, 3).save(path(QStringLiteral("banner.png"))));
-  pictures::PictureName = QStringLiteral("banner.png");
-  EXPECT_FALSE(window->LoadSessionPicture());
-  ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_TRUE(host.messages[0].text.startsWith(QStringLiteral("The picture file banner.png")));
-  EXPECT_TRUE(host.messages[0].text.contains(QStringLiteral("5000 by 3")));
+TEST_F(LookUpTest, APictureWithoutSectionsEndsTheSessionWithItsMessage) {
+  UsePicture(u"blank.bmp"_s, PictureWithMarkers({}));
+  EXPECT_EQ(window->LookUpSections(), SectionLookUp::Refused);
+  EXPECT_EQ(OnlyMessage().text,
+            "The number of sections to color must be between 1 and 25. \nThe number of sections found in blank.bmp to "
+            "color is 0.\nPlease check blank.bmp for accuracy");
+  EXPECT_EQ(OnlyMessage().icon, platform::MessageIcon::None);
   EXPECT_EQ(window->ExitRequested, 1);
   EXPECT_FALSE(window->LabelExitLink->isVisible());
+  EXPECT_FALSE(QFile::exists(path(u"blank.bmp.dat"_s)));
+  // The processing label stays above the picture behind the message.
+  EXPECT_TRUE(window->lab_processing->isVisible());
+  EXPECT_EQ(window->lab_processing->pos(), QPoint(100, 100 - window->lab_processing->height() - 10));
 }
 
-TEST_F(LookUpTest, APictureOfTheWrongSizeIsRefusedEvenWithASectionFile) {
-  ASSERT_TRUE(platform::MakeSurface(800, 600).save(path(QStringLiteral("big.bmp")), "BMP"));
-  WriteFile(path(QStringLiteral("big.bmp.dat")), " 10 \r\n 10 \r\n");
-  SetTimeRelativeTo(path(QStringLiteral("big.bmp.dat")), path(QStringLiteral("big.bmp")), 60);
-  pictures::PictureName = QStringLiteral("big.bmp");
-  ASSERT_TRUE(window->LoadSessionPicture());
-  EXPECT_EQ(window->LookUpSections(), SectionLookUp::Refused);
-  ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_TRUE(host.messages[0].text.contains(QStringLiteral("is 800 by 600.")));
+TEST_F(LookUpTest, APictureThatCannotBeShownOrHasTheWrongSizeEndsTheSessionNamingTheFileAndTheReason) {
+  struct Case {
+    QString name;
+    QImage picture;
+    int cutTo;  // bytes kept of the file, 0 for all
+    bool shown;
+    QStringList told;
+  };
+  const Case cases[] = {
+      {u"banner.png"_s, platform::MakeSurface(5000, 3), 0, false, {u"The picture file banner.png"_s, u"5000 by 3"_s}},
+      {u"cut.bmp"_s, PictureWithMarkers({{120, 130}}), 5000, false, {u"cut.bmp cannot be shown:\nthe file is damaged"_s}},
+      // Refused even with a section file newer than the picture.
+      {u"big.bmp"_s, platform::MakeSurface(800, 600), 0, true, {u"big.bmp  is 800 by 600."_s}},
+  };
+  for (const Case& c : cases) {
+    host.messages.clear();
+    window->ExitRequested = 0;
+    window->ShowExitLink();
+    ASSERT_TRUE(c.picture.save(path(c.name)));
+    if (c.cutTo) WriteFile(path(c.name), ReadFile(path(c.name)).left(c.cutTo));
+    WriteSectionFile(c.name, " 10 \r\n 10 \r\n", 60);
+    pictures::PictureName = c.name;
+    ASSERT_EQ(window->LoadSessionPicture(), c.shown) << c.name.toStdString();
+    if (c.shown) {
+      EXPECT_EQ(window->LookUpSections(), SectionLookUp::Refused);
+    }
+    for (const QString& part : c.told) EXPECT_TRUE(OnlyMessage().text.contains(part)) << OnlyMessage().text.toStdString();
+    EXPECT_EQ(window->ExitRequested, 1) << c.name.toStdString();
+    EXPECT_FALSE(window->LabelExitLink->isVisible()) << c.name.toStdString();
+  }
 }
 
-TEST_F(LookUpTest, ATruncatedPictureIsNamedAsDamaged) {
-  ASSERT_TRUE(PictureWithMarkers({{120, 130}}).save(path(QStringLiteral("cut.bmp")), "BMP"));
-  WriteFile(path(QStringLiteral("cut.bmp")), ReadFile(path(QStringLiteral("cut.bmp"))).left(5000));
-  pictures::PictureName = QStringLiteral("cut.bmp");
-  EXPECT_FALSE(window->LoadSessionPicture());
-  ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_TRUE(host.messages[0].text.contains(QStringLiteral("cut.bmp cannot be shown:\nthe file is damaged")));
-}
+}  // namespace

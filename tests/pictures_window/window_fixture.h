@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QImage>
 #include <memory>
 
 #include "input/input_flags.h"
@@ -17,29 +16,37 @@
 
 namespace window_tests {
 
-inline QString ContentFolder() { return QStringLiteral(BRUSHWELL_SOURCE_DIR "/content/"); }
+using namespace Qt::StringLiterals;
+
+inline const QString ContentFolder = u"" BRUSHWELL_SOURCE_DIR "/content/"_s;
+inline constexpr QRgb Black = qRgb(0, 0, 0);
+inline constexpr QRgb White = qRgb(255, 255, 255);
 
 class WindowTest : public ::testing::Test {
 protected:
   void SetUp() override {
     settings::SettingsRecord = settings::DefaultSettings();
-    settings::SettingsRecord.MediaFolder = ContentFolder();
-    settings::SettingsRecord.TextFolder = ContentFolder();
-    input::SwitchPressed = 0;
-    input::ClickedTubeIndex = 0;
+    settings::SettingsRecord.MediaFolder = settings::SettingsRecord.TextFolder = ContentFolder;
+    input::SwitchPressed = input::ClickedTubeIndex = 0;
     input::KeyReleased = input::MouseReleased = input::True;
     pictures::CalibrationRequested = 0;
     pictures::PictureName.clear();
     pictures::ShowMainMenuHook = [this] { ++mainMenuShown; };
     window = std::make_unique<pictures::Mainform>();
   }
-
   void TearDown() override {
     window.reset();
     pictures::ShowMainMenuHook = nullptr;
+    media::ShutdownSound();  // as the program does when it ends: no sound plays on into the exit
   }
 
   QString path(const QString& name) const { return folder.file(name); }
+  // The one message shown so far.
+  const testing_support::RecordedMessage& OnlyMessage() const {
+    EXPECT_EQ(host.messages.size(), 1u);
+    static const testing_support::RecordedMessage none{};
+    return host.messages.empty() ? none : host.messages.back();
+  }
 
   testing_support::ScriptedHost host;
   testing_support::TempProgramFolder folder;
@@ -47,11 +54,11 @@ protected:
   int mainMenuShown = 0;
 };
 
-// A white 400x400 picture with a black frame and the given marker dots.
+// A white picture (400x400 unless told) with a black frame and the given marker dots.
 inline QImage PictureWithMarkers(std::initializer_list<QPoint> markers, QSize size = {400, 400}) {
   QImage img = platform::MakeSurface(size.width(), size.height());
-  platform::DrawRectangleOutline(img, QRect(QPoint(0, 0), size), qRgb(0, 0, 0));
-  for (const QPoint& p : markers) platform::SetPixel(img, p.x(), p.y(), qRgb(0, 0, 0));
+  platform::DrawRectangleOutline(img, QRect(QPoint(0, 0), size), Black);
+  for (const QPoint& p : markers) platform::SetPixel(img, p.x(), p.y(), Black);
   return img;
 }
 

@@ -5,118 +5,80 @@
 #include <QScreen>
 #include <QTest>
 
-#include "session/session_state.h"
 #include "window_fixture.h"
 
 using namespace window_tests;
-using platform::GetPixel;
 using platform::PictureBox;
 
 namespace {
 
-QSize ScreenSize() { return QGuiApplication::primaryScreen()->geometry().size(); }
-
-}  // namespace
-
-// ---------------------------------------------------------------- picture boxes
-
 TEST(PictureBoxTest, RefusesMissingUndecodableAndHugeFilesAndStaysAsItWas) {
   QTemporaryDir dir;
-  const QString text = dir.filePath(QStringLiteral("notes.bmp"));
-  testing_support::WriteFile(text, "this is not a picture\n");
+  testing_support::WriteFile(dir.filePath(u"notes.bmp"_s), "this is not a picture\n");
   // A long thin PNG: the header alone tells its size, so it is refused
   // before its pixels are decoded.
-  const QString huge = dir.filePath(QStringLiteral("wide.png"));
-  ASSERT_TRUE(platform::MakeSurface(PictureBox::MaxPictureSide + 1, 2).save(huge));
+  ASSERT_TRUE(platform::MakeSurface(PictureBox::MaxPictureSide + 1, 2).save(dir.filePath(u"wide.png"_s)));
   // A PNG signature followed by rubbish: recognised, but not decodable.
-  const QString cut = dir.filePath(QStringLiteral("cut.png"));
-  testing_support::WriteFile(cut, QByteArray("\x89PNG\r\n\x1a\n", 8) + QByteArray(300, 'x'));
+  testing_support::WriteFile(dir.filePath(u"cut.png"_s), QByteArray("\x89PNG\r\n\x1a\n", 8) + QByteArray(300, 'x'));
 
   PictureBox box;
   box.SetSurfaceSize(30, 20);
-  QString problem;
-  EXPECT_FALSE(box.LoadPicture(dir.filePath(QStringLiteral("absent.jpg")), &problem));
-  EXPECT_TRUE(problem.contains(QStringLiteral("does not exist"))) << problem.toStdString();
-  EXPECT_FALSE(box.LoadPicture(text, &problem));
-  EXPECT_TRUE(problem.contains(QStringLiteral("not a picture"))) << problem.toStdString();
-  EXPECT_FALSE(box.LoadPicture(huge, &problem));
-  EXPECT_TRUE(problem.contains(QStringLiteral("4001 by 2"))) << problem.toStdString();
-  EXPECT_FALSE(box.LoadPicture(cut, &problem));
-  EXPECT_FALSE(problem.isEmpty());
+  const std::pair<const char*, const char*> cases[] = {
+      {"absent.jpg", "does not exist"}, {"notes.bmp", "not a picture"}, {"wide.png", "4001 by 2"}, {"cut.png", ""}};
+  for (const auto& [name, problemPart] : cases) {
+    QString problem;
+    EXPECT_FALSE(box.LoadPicture(dir.filePath(name), &problem)) << name;
+    EXPECT_TRUE(!problem.isEmpty() && problem.contains(problemPart)) << name << ": " << problem.toStdString();
+  }
   EXPECT_EQ(box.surfaceSize(), QSize(30, 20));
 }
-
-// ---------------------------------------------------------------- window
 
 TEST_F(WindowTest, WorkSurfacesAndOccasionalControlsStartHiddenAndNoButtonTakesTheKeys) {
   for (QWidget* w : std::initializer_list<QWidget*>{
            window->pbwork1, window->pbwork2, window->pbwork3, window->pb3, window->Slider1, window->Test,
            window->done_calib, window->Slider_label_1, window->slider1_label_fast, window->slider1_label_slow,
-           window->lab_processing, window->LabelExitLink, window->but_print}) {
+           window->lab_processing, window->LabelExitLink, window->but_print})
     EXPECT_TRUE(w->isHidden()) << w->objectName().toStdString();
-  }
   // The space bar is the main switch: it must never press a button.
-  for (QWidget* w : std::initializer_list<QWidget*>{window->but_print, window->Test, window->done_calib,
-                                                    window->Slider1}) {
+  for (QWidget* w : std::initializer_list<QWidget*>{window->but_print, window->Test, window->done_calib, window->Slider1})
     EXPECT_EQ(w->focusPolicy(), Qt::NoFocus) << w->objectName().toStdString();
-  }
 }
 
-TEST_F(WindowTest, InitPictureboxesCoversTheScreenAndAPictureThenSetsPB1Size) {
+TEST_F(WindowTest, InitPictureboxesCoversTheScreenAndAPictureThenSetsPB1SizeAndFillBlackClearsTheBackground) {
   window->init_pictureboxes();
-  const QSize screen = ScreenSize();
-  EXPECT_EQ(pictures::ScreenWidthPx, screen.width());
-  EXPECT_EQ(pictures::ScreenHeightPx, screen.height());
-  EXPECT_EQ(window->size(), screen);
-  EXPECT_EQ(window->PB1->size(), screen);
-  EXPECT_EQ(window->pb3->size(), screen);
-  EXPECT_EQ(window->background().size(), screen);
+  const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+  EXPECT_EQ(QSize(pictures::ScreenWidthPx, pictures::ScreenHeightPx), screen);
+  for (const QSize& size : {window->size(), window->PB1->size(), window->pb3->size(), window->background().size()})
+    EXPECT_EQ(size, screen);
 
-  const QString file = path(QStringLiteral("square.jpg"));
-  ASSERT_TRUE(platform::MakeSurface(400, 400).save(file));
-  ASSERT_TRUE(window->PB1->LoadPicture(file));
+  ASSERT_TRUE(platform::MakeSurface(400, 400).save(path(u"square.jpg"_s)));
+  ASSERT_TRUE(window->PB1->LoadPicture(path(u"square.jpg"_s)));
   EXPECT_EQ(window->PB1->size(), QSize(400, 400));
-}
 
-TEST_F(WindowTest, BackgroundTakesTheFrameAndIsPaintedBlackAgain) {
-  window->init_pictureboxes();
   window->DrawRectangleOutline(QRect(QPoint(90, 40), QPoint(510, 460)), QColor(181, 1, 91));
-  EXPECT_EQ(GetPixel(window->background(), 90, 40), qRgb(181, 1, 91));
-  EXPECT_EQ(GetPixel(window->background(), 510, 300), qRgb(181, 1, 91));
-  EXPECT_EQ(GetPixel(window->background(), 300, 300), qRgb(0, 0, 0));
+  EXPECT_EQ(window->background().pixel(510, 300), qRgb(181, 1, 91));
   window->FillBlack();
-  EXPECT_EQ(GetPixel(window->background(), 90, 40), qRgb(0, 0, 0));
+  EXPECT_EQ(window->background(), platform::MakeSurface(screen.width(), screen.height(), Black));
 }
 
-TEST_F(WindowTest, ExitLinkSitsInTheTopRightCornerWithItsTwoLines) {
-  window->init_pictureboxes();
-  window->show();
-  window->ShowExitLink();
-  const int labelWidth = window->LabelExitLink->width();
-  EXPECT_GT(labelWidth, 20);
-  EXPECT_EQ(window->LabelExitLink->x(), ScreenSize().width() - labelWidth - 2);
-  EXPECT_EQ(window->LabelExitLink->y(), 0);
-  EXPECT_EQ(window->LabelExitLink->text(), QStringLiteral("Double-tap here \nfor main menu"));
-  EXPECT_TRUE(window->LabelExitLink->isVisible());
-  window->HideExitLink();
-  EXPECT_FALSE(window->LabelExitLink->isVisible());
-}
-
-// ---------------------------------------------------------------- mouse areas
-
-TEST_F(WindowTest, ExitLinkNeedsADoubleClickAndIsNeverASwitchPress) {
+TEST_F(WindowTest, TheExitLinkSitsInTheTopRightCornerAndNeedsADoubleClickThatIsNeverASwitchPress) {
   settings::SettingsRecord.InputDevice = 6;
   window->init_pictureboxes();
   window->show();
   window->ShowExitLink();
+  const QLabel* link = window->LabelExitLink;
+  EXPECT_GT(link->width(), 20);
+  EXPECT_EQ(link->pos(), QPoint(pictures::ScreenWidthPx - link->width() - 2, 0));
+  EXPECT_EQ(link->text(), "Double-tap here \nfor main menu");
+  EXPECT_TRUE(link->isVisible());
 
   QTest::mouseClick(window->LabelExitLink, Qt::LeftButton);
   EXPECT_EQ(window->ExitRequested, 0);
-  EXPECT_EQ(input::SwitchPressed, 0);
-
   QTest::mouseDClick(window->LabelExitLink, Qt::LeftButton);
   EXPECT_EQ(window->ExitRequested, 1);
   EXPECT_EQ(input::SwitchPressed, 0);
+  window->HideExitLink();
+  EXPECT_FALSE(link->isVisible());
 }
 
 TEST_F(WindowTest, APressIsASwitchOnlyWithTheMouseDeviceAndCountsOnceUntilReleased) {
@@ -141,7 +103,6 @@ TEST_F(WindowTest, APressIsASwitchOnlyWithTheMouseDeviceAndCountsOnceUntilReleas
 
   // With a switch adapter a click only clears the flag.
   settings::SettingsRecord.InputDevice = 1;
-  input::SwitchPressed = 1;
   QTest::mouseClick(window->PB1, Qt::LeftButton);
   EXPECT_EQ(input::SwitchPressed, 0);
   EXPECT_EQ(input::MouseReleased, input::True);
@@ -177,3 +138,5 @@ TEST_F(WindowTest, ATubeClickNamesTheTubeWithAnyButtonEvenWhileAnotherIsHeld) {
   EXPECT_EQ(input::SwitchPressed, 0);
   EXPECT_EQ(input::MouseReleased, input::True);
 }
+
+}  // namespace

@@ -11,29 +11,18 @@ using pictures::ParsePictureList;
 namespace {
 
 TEST(PictureListTest, FieldsAreSplitAtCommasAndLineEndsWithQuotesBlanksAndSwitchedOffLines) {
-  const QByteArray text =
-      "- Animals\r\n"
-      "  cat.bmp\r\n"
-      "\r\n"
-      "dog.bmp, fish.bmp\n"
-      "\"my, picture.bmp\"  \n"
-      "-owl.bmp\n"
-      ",,\n"
-      "last.bmp";
+  const QByteArray text = "- Animals\r\n  cat.bmp\r\n\r\ndog.bmp, fish.bmp\n\"my, picture.bmp\"  \n-owl.bmp\n,,\nlast.bmp";
   EXPECT_EQ(ParsePictureList(text, 500).names,
-            (QStringList{QStringLiteral("cat.bmp"), QStringLiteral("dog.bmp"), QStringLiteral("fish.bmp"),
-                         QStringLiteral("my, picture.bmp"), QStringLiteral("last.bmp")}));
+            (QStringList{"cat.bmp", "dog.bmp", "fish.bmp", "my, picture.bmp", "last.bmp"}));
   EXPECT_TRUE(ParsePictureList("", 500).names.isEmpty());
   EXPECT_TRUE(ParsePictureList("-a.bmp\n\n  \n\"\"\n", 500).names.isEmpty());
-  EXPECT_EQ(ParsePictureList("\"-x.bmp\"\nb\xc3\xa4r.bmp\n", 500).names, QStringList{QStringLiteral("b\u00e4r.bmp")});
-}
+  EXPECT_EQ(ParsePictureList("\"-x.bmp\"\nb\xc3\xa4r.bmp\n", 500).names, QStringList{u"b\u00e4r.bmp"_s});
 
-TEST(PictureListTest, ALongListKeepsItsFirstNames) {
-  QByteArray text;
-  for (int i = 1; i <= 503; ++i) text += "p" + QByteArray::number(i) + ".bmp\n";
-  const auto list = ParsePictureList(text, 500);
+  QByteArray longList;  // only the first names are kept
+  for (int i = 1; i <= 503; ++i) longList += "p" + QByteArray::number(i) + ".bmp\n";
+  const auto list = ParsePictureList(longList, 500);
   EXPECT_EQ(list.names.size(), 500);
-  EXPECT_EQ(list.names.last(), QStringLiteral("p500.bmp"));
+  EXPECT_EQ(list.names.last(), "p500.bmp");
   EXPECT_EQ(list.namesFound, 503);
   EXPECT_TRUE(list.truncated());
 }
@@ -42,14 +31,12 @@ class DriverTest : public SessionTest {
 protected:
   void SetUp() override {
     SessionTest::SetUp();
-    for (const char* name : {"a.bmp", "b.bmp", "c.bmp"})
-      ASSERT_TRUE(QFile::copy(path(QStringLiteral("quarters.bmp")), path(QString::fromLatin1(name))));
+    for (const char* name : {"a.bmp", "b.bmp", "c.bmp"}) ASSERT_TRUE(QFile::copy(path(u"quarters.bmp"_s), path(name)));
     WriteList(1, "a.bmp\n\nb.bmp\n- later\nc.bmp\n");
   }
-  // Picture names in the order their colouring began (their name shown).
+  // Records the picture names in the order their colouring began (their name shown).
   void RecordPictures() {
-    auto extra = host.everyPass;
-    host.everyPass = [this, extra] {
+    host.everyPass = [this, extra = host.everyPass] {
       if (window->lab_pic_name->isVisible() && (begun.isEmpty() || begun.last() != pictures::PictureName))
         begun << pictures::PictureName;
       if (extra) extra();
@@ -63,7 +50,7 @@ TEST_F(DriverTest, AnEmptyOrMissingListIsToldAndTheMainMenuComesBack) {
   for (int list : {2, 7}) {
     settings::SettingsRecord.ActivePictureList = static_cast<int16_t>(list);
     session::RunColoringSession(*window);
-    EXPECT_EQ(host.messages.back().text, QStringLiteral("Picture List number %1 is empty").arg(list));
+    EXPECT_EQ(host.messages.back().text, u"Picture List number %1 is empty"_s.arg(list));
     EXPECT_EQ(host.messages.back().icon, platform::MessageIcon::None);
   }
   EXPECT_EQ(host.messages.size(), 2u);
@@ -71,40 +58,28 @@ TEST_F(DriverTest, AnEmptyOrMissingListIsToldAndTheMainMenuComesBack) {
   EXPECT_FALSE(window->isVisible());
 }
 
-TEST_F(DriverTest, AnIndexPastTheListStartsAtTheFirstPictureAndLeavingMidPictureMovesOn) {
+TEST_F(DriverTest, AnIndexPastTheListStartsAtTheFirstPictureTheSwitchIsAwaitedAfterItAndLeavingMidPictureMovesOn) {
   settings::SettingsRecord.CurrentPictureIndex = 5;
-  host.everyPass = [this] {
-    if (TubeOut() != 0 || session::PictureFinished == 1) input::SwitchPressed = 1;
-    if (pictures::PictureName == QStringLiteral("b.bmp") && session::SegmentsColored == 5) window->ExitRequested = 1;
-  };
-  RecordPictures();
-  session::RunColoringSession(*window);
-
-  EXPECT_EQ(begun, (QStringList{QStringLiteral("a.bmp"), QStringLiteral("b.bmp")}));
-  EXPECT_EQ(settings::SettingsRecord.CurrentPictureIndex, 3) << "the next session begins after b.bmp";
-  EXPECT_EQ(window->ExitRequested, 0);
-  EXPECT_EQ(host.sounds.back().file, QStringLiteral("stop.wav"));
-  EXPECT_EQ(host.sounds.back().mode, media::SoundMode::Once);
-  EXPECT_EQ(mainMenuShown, 1);
-  EXPECT_FALSE(window->isVisible());
-}
-
-TEST_F(DriverTest, AfterAPictureTheSwitchIsAwaitedAndAfterTheLastTheFirstFollows) {
-  settings::SettingsRecord.CurrentPictureIndex = 3;
-  double finishedAt = 0;
+  double finishedAt = 0, nextBegunAt = 0;
   host.everyPass = [&] {
     if (TubeOut() != 0) input::SwitchPressed = 1;
     if (session::PictureFinished == 1 && finishedAt == 0) finishedAt = host.clock;
     if (finishedAt != 0 && host.clock > finishedAt + 2.0) input::SwitchPressed = 1;  // the press between pictures
-    if (pictures::PictureName == QStringLiteral("a.bmp") && TubeOut() != 0) window->ExitRequested = 1;
+    if (pictures::PictureName == "b.bmp" && nextBegunAt == 0) nextBegunAt = host.clock;
+    if (pictures::PictureName == "b.bmp" && session::SegmentsColored == 5) window->ExitRequested = 1;
   };
   RecordPictures();
   session::RunColoringSession(*window);
 
-  EXPECT_EQ(begun, (QStringList{QStringLiteral("c.bmp"), QStringLiteral("a.bmp")}));
-  // a.bmp began only after the press, two seconds after c.bmp was finished.
+  EXPECT_EQ(begun, (QStringList{"a.bmp", "b.bmp"}));
+  EXPECT_GT(nextBegunAt, finishedAt + 2.0) << "b.bmp began only after the press";
   EXPECT_EQ(session::PicturesCompleted, 1);
-  EXPECT_EQ(settings::SettingsRecord.CurrentPictureIndex, 2);
+  EXPECT_EQ(settings::SettingsRecord.CurrentPictureIndex, 3) << "the next session begins after b.bmp";
+  EXPECT_EQ(window->ExitRequested, 0);
+  EXPECT_EQ(host.sounds.back().file, "stop.wav");
+  EXPECT_EQ(host.sounds.back().mode, media::SoundMode::Once);
+  EXPECT_EQ(mainMenuShown, 1);
+  EXPECT_FALSE(window->isVisible());
 }
 
 TEST_F(DriverTest, ASkipGoesOnAtOnceAndTheSongsCycleUnlessTheSkipCameDuringTheSetUp) {
@@ -120,13 +95,9 @@ TEST_F(DriverTest, ASkipGoesOnAtOnceAndTheSongsCycleUnlessTheSkipCameDuringTheSe
       skippedInSetUp = true;
     }
     if (TubeOut() != 0 && lastSkipped != pictures::PictureName) {
-      if (skips < 3) {
-        input::SkipPicturePressed = 1;
-        lastSkipped = pictures::PictureName;
-        ++skips;
-      } else {
-        window->ExitRequested = 1;
-      }
+      lastSkipped = pictures::PictureName;
+      if (skips++ < 3) input::SkipPicturePressed = 1;
+      else window->ExitRequested = 1;
     }
   };
   RecordPictures();
@@ -135,12 +106,9 @@ TEST_F(DriverTest, ASkipGoesOnAtOnceAndTheSongsCycleUnlessTheSkipCameDuringTheSe
   QStringList songs;
   for (const auto& s : host.sounds)
     if (s.mode == media::SoundMode::Loop) songs << s.file;
-  EXPECT_EQ(songs, (QStringList{QStringLiteral("s_song5.wav"), QStringLiteral("s_song5.wav"),
-                                QStringLiteral("s_song6.wav"), QStringLiteral("s_song1.wav"),
-                                QStringLiteral("s_song2.wav")}));
+  EXPECT_EQ(songs, (QStringList{"s_song5.wav", "s_song5.wav", "s_song6.wav", "s_song1.wav", "s_song2.wav"}));
   EXPECT_EQ(settings::SettingsRecord.CurrentSongIndex, 3);
-  EXPECT_EQ(begun, (QStringList{QStringLiteral("b.bmp"), QStringLiteral("c.bmp"), QStringLiteral("a.bmp"),
-                                QStringLiteral("b.bmp")}));
+  EXPECT_EQ(begun, (QStringList{"b.bmp", "c.bmp", "a.bmp", "b.bmp"})) << "after the last picture the first follows";
   EXPECT_EQ(session::PicturesCompleted, 0);
 }
 
@@ -149,8 +117,9 @@ TEST_F(DriverTest, AMissingPictureIsNamedAndEndsTheSessionPastIt) {
   settings::SettingsRecord.CurrentPictureIndex = 2;
   session::RunColoringSession(*window);
   ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_EQ(host.messages[0].text, QStringLiteral("The picture file not there.bmp\nwas not found.Click on the Picture "
-                                                  "List Button\nto make sure the name was spelled correctly"));
+  EXPECT_EQ(host.messages[0].text,
+            "The picture file not there.bmp\nwas not found.Click on the Picture List Button\nto make sure the name was "
+            "spelled correctly");
   EXPECT_EQ(host.messages[0].title, platform::AppTitle);
   EXPECT_EQ(settings::SettingsRecord.CurrentPictureIndex, 3);
   EXPECT_EQ(mainMenuShown, 1);
@@ -162,24 +131,22 @@ TEST_F(DriverTest, RostersAndImagesTheSessionCannotUseAreToldAndEndTheSession) {
   settings::SettingsRecord.ColorEnabled[4] = 1;
   session::RunColoringSession(*window);
   ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_TRUE(host.messages[0].text.contains(QStringLiteral("at least 2"))) << host.messages[0].text.toStdString();
+  EXPECT_TRUE(host.messages[0].text.contains(u"at least 2"_s)) << host.messages[0].text.toStdString();
 
   // A tube image taken out of the program folder.
   settings::SettingsRecord.ColorEnabled[3] = 1;
   pictures::ColorPickList = {0, 3, 4, 0, 0, 0, 0, 0, 0, 0, 0};
-  ASSERT_TRUE(QFile::remove(path(QStringLiteral("aobj_tube_blue.jpg"))));
+  ASSERT_TRUE(QFile::remove(path(u"aobj_tube_blue.jpg"_s)));
   NewWindow();
   session::RunColoringSession(*window);
   ASSERT_EQ(host.messages.size(), 2u);
-  EXPECT_TRUE(host.messages[1].text.contains(QStringLiteral("aobj_tube_blue.jpg"))) << host.messages[1].text.toStdString();
+  EXPECT_TRUE(host.messages[1].text.contains(u"aobj_tube_blue.jpg"_s)) << host.messages[1].text.toStdString();
   EXPECT_EQ(mainMenuShown, 2);
   EXPECT_EQ(session::SegmentsColored, 0);
 }
 
 TEST_F(DriverTest, AListLongerThanTheProgramHoldsIsToldOnce) {
-  QByteArray text;
-  for (int i = 0; i < 510; ++i) text += "a.bmp\n";
-  WriteList(4, text);
+  WriteList(4, QByteArray("a.bmp\n").repeated(510));
   settings::SettingsRecord.ActivePictureList = 4;
   for (int run = 0; run < 2; ++run) {
     NewWindow();
@@ -189,7 +156,7 @@ TEST_F(DriverTest, AListLongerThanTheProgramHoldsIsToldOnce) {
     session::RunColoringSession(*window);
   }
   ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_TRUE(host.messages[0].text.contains(QStringLiteral("510"))) << host.messages[0].text.toStdString();
+  EXPECT_TRUE(host.messages[0].text.contains(u"510"_s)) << host.messages[0].text.toStdString();
   EXPECT_EQ(settings::SettingsRecord.CurrentPictureIndex, 3);
 }
 

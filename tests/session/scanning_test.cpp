@@ -2,6 +2,8 @@
 // methods; where the scan of a section begins; clearing the last section.
 
 #include <QTest>
+#include <algorithm>
+#include <cstdint>
 #include <vector>
 
 #include "session_fixture.h"
@@ -10,14 +12,10 @@ using namespace session_tests;
 
 namespace {
 
-struct Arrival {
-  int tube;
-  double at;
-};
-
 class ScanningTest : public SessionTest {
 protected:
-  // Records each arrival of a tube in the Scan Position, then runs `then`.
+  // Records each arrival of a tube in the Scan Position and when the stripe
+  // first shows, then runs `then`.
   void RecordArrivals(std::function<void()> then = {}) {
     host.everyPass = [this, then] {
       const int t = TubeOut();
@@ -27,11 +25,16 @@ protected:
       if (then) then();
     };
   }
-  std::vector<int> ArrivedTubes() const {
+  // The first `n` tubes that arrived.
+  std::vector<int> ArrivedTubes(size_t n = SIZE_MAX) const {
     std::vector<int> out;
-    for (const auto& a : arrivals) out.push_back(a.tube);
+    for (size_t k = 0; k < std::min(n, arrivals.size()); ++k) out.push_back(arrivals[k].tube);
     return out;
   }
+  struct Arrival {
+    int tube;
+    double at;
+  };
   std::vector<Arrival> arrivals;
   int lastOut = 0;
   double stripeShownAt = 0;
@@ -47,15 +50,13 @@ TEST_F(ScanningTest, TimedScanningBringsEachTubeInTurnForScanSecondsEvenAcrossMi
   RunPicture();
 
   ASSERT_GE(arrivals.size(), 4u);
-  const std::vector<int> tubes = ArrivedTubes();
-  EXPECT_EQ(std::vector<int>(tubes.begin(), tubes.begin() + 4), (std::vector<int>{1, 2, 3, 1}));
-  EXPECT_EQ(Voices().mid(0, 4), (QStringList{QStringLiteral("red"), QStringLiteral("green"), QStringLiteral("tan"),
-                                            QStringLiteral("red")}));
+  EXPECT_EQ(ArrivedTubes(4), (std::vector<int>{1, 2, 3, 1}));
+  EXPECT_EQ(Played(u"aobj_voice_"_s).mid(0, 4),
+            (QStringList{"aobj_voice_red.wav", "aobj_voice_green.wav", "aobj_voice_tan.wav", "aobj_voice_red.wav"}));
   // Between arrivals: the dwell of 2 s, 110 steps back, one pass, 110 steps out.
   for (size_t k = 1; k < 4; ++k) {
-    const double gap = arrivals[k].at - arrivals[k - 1].at;
-    EXPECT_GT(gap, 2.0 + 0.220) << k;
-    EXPECT_LT(gap, 2.0 + 0.235) << k;
+    EXPECT_GT(arrivals[k].at - arrivals[k - 1].at, 2.0 + 0.220) << k;
+    EXPECT_LT(arrivals[k].at - arrivals[k - 1].at, 2.0 + 0.235) << k;
   }
   EXPECT_EQ(stripeShownAt, 0) << "no tube was chosen";
   EXPECT_EQ(window->ExitRequested, 1);
@@ -68,16 +69,14 @@ TEST_F(ScanningTest, StepScanningWithOneSwitchChoosesATubeLeftAloneAndMovesOnAtA
   settings::SettingsRecord.ScanSpeed = 3;
   RecordArrivals([&] {
     // Section 1: tube 1 is left alone. Section 2: presses at tubes 1 and 2.
-    const int out = TubeOut();
-    if (session::SegmentsColored == 1 && (out == 1 || out == 2)) input::SwitchPressed = 1;
+    if (session::SegmentsColored == 1 && (TubeOut() == 1 || TubeOut() == 2)) input::SwitchPressed = 1;
     if (session::SegmentsColored == 2) window->ExitRequested = 1;
   });
   RunPicture();
 
   ASSERT_GE(arrivals.size(), 1u);
-  const double chosenAfter = stripeShownAt - arrivals[0].at;
-  EXPECT_GT(chosenAfter, 3.0);
-  EXPECT_LT(chosenAfter, 3.01);
+  EXPECT_GT(stripeShownAt - arrivals[0].at, 3.0) << "chosen after ScanSpeed seconds";
+  EXPECT_LT(stripeShownAt - arrivals[0].at, 3.01);
   EXPECT_EQ(PixelAt(QuarterSeeds[1]), RedDone);
   // Section 2 begins with tube 1 again; two presses bring tube 3, which is chosen.
   EXPECT_EQ(ArrivedTubes(), (std::vector<int>{1, 1, 2, 3}));
@@ -99,111 +98,77 @@ TEST_F(ScanningTest, StepScanningWithTwoSwitchesWaitsWithoutLimitForTheSecondSwi
   EXPECT_EQ(PixelAt(QuarterSeeds[1]), GreenDone);
 }
 
-TEST_F(ScanningTest, WithoutScanningOnlyAClickOnATubeChooses) {
-  settings::SettingsRecord.ScanType = 4;
-  RecordArrivals();
-  host.at(start + 0.3, [this] { QTest::mouseClick(window->PB1, Qt::LeftButton); });
-  host.at(start + 0.4, [this] { QTest::mouseClick(window.get(), Qt::LeftButton, {}, QPoint(5, 500)); });
-  host.at(start + 0.5, [this] { QTest::mouseClick(window->lab_pic_name, Qt::RightButton); });
-  host.at(start + 1.0, [this] { QTest::mouseClick(window->pb_tube[3], Qt::LeftButton); });
-  host.at(start + 3.0, [this] { window->ExitRequested = 1; });
-  RunPicture();
-
-  EXPECT_EQ(ArrivedTubes(), (std::vector<int>{3}));
-  EXPECT_GT(stripeShownAt, start + 1.0);
-  EXPECT_EQ(PixelAt(QuarterSeeds[1]), TanDone);
-  // The clicked tube's name is spoken, and waited for, before the painting.
-  EXPECT_EQ(Voices(), QStringList{QStringLiteral("tan")});
-  EXPECT_EQ(host.sounds.front().mode, media::SoundMode::Wait);
-}
-
-TEST_F(ScanningTest, ClearPressedDuringAPaintingWithoutScanningUndoesItAtTheNextWait) {
+TEST_F(ScanningTest, WithoutScanningOnlyAClickOnATubeChoosesAndAClearPressedDuringAPaintingActsAtTheNextWait) {
   settings::SettingsRecord.ScanType = 4;
   bool cleared = false;
-  host.everyPass = [&] {
-    if (session::SegmentsColored == 0 && input::ClickedTubeIndex == 0 && window->pb_tube[1]->isVisible())
-      input::ClickedTubeIndex = 1;
+  RecordArrivals([&] {
+    // Section 2: tube 2, and the "c" key while it is painted.
     if (session::SegmentsColored == 1 && pictures::CurrentSection == 2 && !cleared && input::ClickedTubeIndex == 0)
       input::ClickedTubeIndex = 2;
     if (pictures::CurrentSection == 2 && window->pb3->isVisible() && !cleared) {
-      input::ClearLastPressed = 1;  // the "c" key while section 2 is painted
+      input::ClearLastPressed = 1;
       cleared = true;
     }
     if (cleared && session::SegmentsColored == 2 && pictures::CurrentSection == 2 && input::ClearLastPressed == 0)
       window->ExitRequested = 1;
-  };
+  });
+  // Section 1: clicks beside the tubes choose nothing; a click on tube 3 does.
+  host.at(start + 0.3, [this] { QTest::mouseClick(window->PB1, Qt::LeftButton); });
+  host.at(start + 0.4, [this] { QTest::mouseClick(window.get(), Qt::LeftButton, {}, QPoint(5, 500)); });
+  host.at(start + 0.5, [this] { QTest::mouseClick(window->lab_pic_name, Qt::RightButton); });
+  host.at(start + 1.0, [this] { QTest::mouseClick(window->pb_tube[3], Qt::LeftButton); });
   RunPicture();
 
+  EXPECT_EQ(ArrivedTubes(), (std::vector<int>{3, 2}));
+  EXPECT_GT(stripeShownAt, start + 1.0);
+  // The clicked tube's name is spoken, and waited for, before the painting.
+  EXPECT_EQ(Played(u"aobj_voice_"_s), (QStringList{"aobj_voice_tan.wav", "aobj_voice_green.wav"}));
+  EXPECT_EQ(host.sounds.front().mode, media::SoundMode::Wait);
   EXPECT_TRUE(cleared);
   EXPECT_EQ(session::SegmentsColored, 2) << "the cleared painting still counts";
-  EXPECT_EQ(PixelAt(QuarterSeeds[1]), RedDone);
+  EXPECT_EQ(PixelAt(QuarterSeeds[1]), TanDone);
   EXPECT_EQ(PixelAt(QuarterSeeds[2]), White);
   EXPECT_EQ(PixelAt(QuarterSeeds[2] + QPoint(40, 40)), White);
 }
 
-TEST_F(ScanningTest, EachSectionsScanBeginsWithTheTubeThatPaintedTheSectionBefore) {
+TEST_F(ScanningTest, EachScanBeginsWithTheTubeThatPaintedLastAndTheClearKeyWhitensTheSectionBeforeAndScansItAgain) {
+  settings::SettingsRecord.ScanType = 9;  // outside the four methods: scans as timed
+  bool firstSectionWhole = false;
+  size_t arrivalsAtLastClear = 0;
   RecordArrivals([&] {
     const int out = TubeOut();
-    // Section 1 with tube 3, section 2 with tube 1.
-    if (session::SegmentsColored == 0 && out == 3) input::SwitchPressed = 1;
-    if (session::SegmentsColored == 1 && out == 1) input::SwitchPressed = 1;
-    if (session::SegmentsColored == 2 && out != 0) window->ExitRequested = 1;
-  });
-  RunPicture();
-
-  EXPECT_EQ(ArrivedTubes(), (std::vector<int>{1, 2, 3, 3, 1, 1}));
-  EXPECT_EQ(PixelAt(QuarterSeeds[1]), TanDone);
-  EXPECT_EQ(PixelAt(QuarterSeeds[2]), RedDone);
-  EXPECT_EQ(session::SelectedTube, 0);
-}
-
-TEST_F(ScanningTest, ClearingInTheFirstSectionWhitensItAndScansFromTubeOneAgain) {
-  RecordArrivals([&] {
-    if (arrivals.size() == 2 && TubeOut() == 2) input::ClearLastPressed = 1;
-    if (arrivals.size() == 3 && TubeOut() != 0) window->ExitRequested = 1;
-  });
-  RunPicture();
-
-  EXPECT_EQ(ArrivedTubes(), (std::vector<int>{1, 2, 1}));
-  EXPECT_EQ(pictures::CurrentSection, 1);
-  EXPECT_EQ(PixelAt(QuarterSeeds[1]), White);
-  EXPECT_EQ(PixelAt(QuarterSeeds[1] - QPoint(0, 60)), White) << "the section is whole again";
-}
-
-TEST_F(ScanningTest, ClearingInSectionFourWhitensSectionThreeAndRestartsThere) {
-  size_t arrivalsAtClear = 0;
-  bool cleared = false;
-  RecordArrivals([&] {
-    const int out = TubeOut();
-    if (session::SegmentsColored < 3 && out == 1) input::SwitchPressed = 1;
-    // The clear key during the dwell of section 4 (a press while the tube
-    // slides is dropped).
-    if (session::SegmentsColored == 3 && out == 1 && !cleared && host.clock - arrivals.back().at > 0.1) {
+    const size_t n = arrivals.size();
+    // Section 1: the clear key at tube 2; with no section before, section 1
+    // stays white and is scanned again from tube 1.
+    if (n == 2 && out == 2) input::ClearLastPressed = 1;
+    if (n == 3 && out == 1)
+      firstSectionWhole = pictures::CurrentSection == 1 && PixelAt(QuarterSeeds[1]) == White &&
+                          PixelAt(QuarterSeeds[1] - QPoint(0, 60)) == White;
+    // Then tube 3 paints section 1, tube 1 sections 2 and 3.
+    if (n >= 3 && session::SegmentsColored < 3 && out == (session::SegmentsColored == 0 ? 3 : 1))
+      input::SwitchPressed = 1;
+    // Section 4: the clear key during the dwell (a press while the tube slides is dropped).
+    if (session::SegmentsColored == 3 && out == 1 && !arrivalsAtLastClear && host.clock - arrivals.back().at > 0.1) {
       input::ClearLastPressed = 1;
-      cleared = true;
-      arrivalsAtClear = arrivals.size();
+      arrivalsAtLastClear = n;
     }
-    if (cleared && arrivals.size() > arrivalsAtClear) window->ExitRequested = 1;
+    if (arrivalsAtLastClear && n > arrivalsAtLastClear) window->ExitRequested = 1;
   });
   RunPicture();
 
-  EXPECT_TRUE(cleared);
-  EXPECT_EQ(pictures::CurrentSection, 3);
-  EXPECT_EQ(PixelAt(QuarterSeeds[1]), RedDone);
+  EXPECT_TRUE(firstSectionWhole) << "the first section is whole again";
+  // Section 1: 1, 2 (clear), 1, 2, 3. Section 2 from tube 3: 3, 1. Section 3:
+  // 1. Section 4: 1 (clear). Section 3 again: 1.
+  EXPECT_EQ(ArrivedTubes(), (std::vector<int>{1, 2, 1, 2, 3, 3, 1, 1, 1, 1}));
+  EXPECT_EQ(PixelAt(QuarterSeeds[1]), TanDone);
   EXPECT_EQ(PixelAt(QuarterSeeds[2]), RedDone);
   EXPECT_EQ(PixelAt(QuarterSeeds[3]), White);
   EXPECT_EQ(PixelAt(QuarterSeeds[3] + QPoint(50, 50)), White);
+  EXPECT_EQ(pictures::CurrentSection, 3);
+  EXPECT_EQ(session::SegmentsColored, 3);
+  EXPECT_EQ(session::SelectedTube, 0);
   // The pointer stands on section 3 again (its bottom edge on the seed).
   EXPECT_EQ(session::PointerTop, QuarterSeeds[3].y() - window->pbwork2->height());
-  EXPECT_EQ(session::SegmentsColored, 3);
-}
-
-TEST_F(ScanningTest, AScanTypeOutsideTheFourMethodsScansAsTimed) {
-  settings::SettingsRecord.ScanType = 9;
-  RecordArrivals();
-  host.at(start + 2.5, [this] { window->ExitRequested = 1; });
-  RunPicture();
-  EXPECT_EQ(ArrivedTubes(), (std::vector<int>{1, 2}));
 }
 
 }  // namespace

@@ -7,23 +7,25 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QImage>
+#include <climits>
 #include <functional>
 #include <memory>
 
 #include "input/input_flags.h"
-#include "session/statistics.h"
 #include "pictures/mainform.h"
 #include "pictures/session_tables.h"
-#include "session/session_driver.h"
 #include "platform/raster.h"
 #include "session/color_picture.h"
+#include "session/session_driver.h"
 #include "session/session_state.h"
+#include "session/statistics.h"
 #include "settings/settings_record.h"
 #include "support/files.h"
 #include "support/scripted_host.h"
 
 namespace session_tests {
+
+using namespace Qt::StringLiterals;
 
 // The scripted host, plus a hook that runs at every pass of event
 // processing (to watch the screen or to press a key whenever a condition holds).
@@ -50,41 +52,36 @@ inline constexpr QRgb TanDone = qRgb(247, 201, 159);  // (247,200,157) lightened
 //   +----+----+
 //   | 2. | 4. |
 //   +----+----+
+inline const QPoint QuarterSeeds[5] = {{}, {100, 120}, {100, 320}, {300, 120}, {300, 320}};
 inline QImage QuarterPicture() {
   QImage img = platform::MakeSurface(400, 400);
   platform::DrawRectangleOutline(img, QRect(0, 0, 400, 400), Black);
   platform::DrawLine(img, 200, 0, 200, 400, Black);
   platform::DrawLine(img, 0, 200, 400, 200, Black);
-  for (QPoint p : {QPoint(100, 120), QPoint(100, 320), QPoint(300, 120), QPoint(300, 320)})
-    platform::SetPixel(img, p.x(), p.y(), Black);
+  for (int k = 1; k <= 4; ++k) platform::SetPixel(img, QuarterSeeds[k].x(), QuarterSeeds[k].y(), Black);
   return img;
 }
-inline const QPoint QuarterSeeds[5] = {{}, {100, 120}, {100, 320}, {300, 120}, {300, 320}};
 
 class SessionTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    ASSERT_TRUE(QuarterPicture().save(path(QStringLiteral("quarters.bmp")), "BMP"));
-
-    // Settings as first installed, but fast, quiet about praise, and with three tubes.
-    settings::SettingsRecord = settings::DefaultSettings();
-    auto& s = settings::SettingsRecord;
-    s.AnimationDelay = 1;
-    s.ScanSeconds = 1;
+    ASSERT_TRUE(QuarterPicture().save(path(u"quarters.bmp"_s), "BMP"));
+    // Settings as first installed, but fast, quiet about praise, and with
+    // three tubes: red, green, tan.
+    auto& s = settings::SettingsRecord = settings::DefaultSettings();
+    s.AnimationDelay = s.ScanSeconds = 1;
     s.FeedbackOption = 3;
     s.ColorEnabled.fill(0);
-    for (int c : {1, 3, 10}) s.ColorEnabled[c] = 1;  // red, green, tan
+    for (int c : {1, 3, 10}) s.ColorEnabled[c] = 1;
     pictures::ColorPickList = {0, 1, 3, 10, 0, 0, 0, 0, 0, 0, 0};
     pictures::FillSessionTables();
 
     input::SwitchPressed = input::EnterPressed = input::ClearLastPressed = input::SkipPicturePressed = 0;
     input::ClickedTubeIndex = 0;
     input::KeyReleased = input::MouseReleased = input::True;
-    session::PicturesCompleted = session::SegmentsColored = 0;
-    session::PictureFinished = 0;
-    session::SelectedTube = 0;
-    session::GoodJobIndex = 0;
-    pictures::PictureName = QStringLiteral("quarters.bmp");
+    session::PicturesCompleted = session::SegmentsColored = session::PictureFinished = 0;
+    session::SelectedTube = session::GoodJobIndex = 0;
+    pictures::PictureName = u"quarters.bmp"_s;
     pictures::ShowMainMenuHook = [this] { ++mainMenuShown; };
     NewWindow();
     start = host.clock;
@@ -93,6 +90,7 @@ protected:
   void TearDown() override {
     window.reset();
     pictures::ShowMainMenuHook = nullptr;
+    media::ShutdownSound();  // as the program does when it ends: no song plays on into the exit
   }
 
   void NewWindow() {
@@ -102,53 +100,48 @@ protected:
   }
 
   QString path(const QString& name) const { return folder.file(name); }
+  void WriteList(int n, const QByteArray& text) { testing_support::WriteFile(path(u"pictures_%1.pcf"_s.arg(n)), text); }
 
-  void WriteList(int n, const QByteArray& text) {
-    QFile f(path(QStringLiteral("pictures_%1.pcf").arg(n)));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(text);
-  }
-
-  // ------------------------------------------------------------ the screen
-  bool AtScanPosition(int t) const {
-    const auto* tube = window->pb_tube[t];
-    return tube->isVisible() && tube->x() == window->PB1->x() + window->PB1->width();
-  }
   // The tube in the Scan Position, 0 for none.
   int TubeOut() const {
-    for (int t = 1; t <= 10; ++t)
-      if (AtScanPosition(t)) return t;
+    for (int t = 1; t <= 10; ++t) {
+      const auto* tube = window->pb_tube[t];
+      if (tube->isVisible() && tube->x() == window->PB1->x() + window->PB1->width()) return t;
+    }
     return 0;
   }
   QRgb PixelAt(QPoint p) const { return *platform::GetPixel(window->PB1->image(), p.x(), p.y()); }
 
-  // Voices spoken, in order, as colour names.
-  QStringList Voices() const {
+  // The sound files played whose names begin with `prefix`, in order.
+  QStringList Played(const QString& prefix) const {
     QStringList out;
-    for (const auto& s : host.sounds)
-      if (s.file.startsWith(QStringLiteral("aobj_voice_")))
-        out << s.file.mid(11).chopped(4);
+    for (const QString& f : host.soundFiles())
+      if (f.startsWith(prefix)) out << f;
     return out;
   }
 
-  // Presses the main switch whenever a tube waits in the Scan Position.
-  void ChooseEveryTube() {
-    host.everyPass = [this] {
-      if (TubeOut() != 0) input::SwitchPressed = 1;
+  // Presses the switch whenever `tube` waits in the Scan Position and leaves
+  // once `sections` more are painted (0: colours the whole picture), then
+  // runs the picture. A hook set before still runs at every pass.
+  void PaintWith(int tube, int sections = 0) {
+    const int until = sections == 0 ? INT_MAX : session::SegmentsColored + sections;
+    window->ExitRequested = 0;
+    host.everyPass = [this, tube, until, extra = host.everyPass] {
+      if (TubeOut() == tube && !window->pb3->isVisible()) input::SwitchPressed = 1;
+      if (session::SegmentsColored >= until) window->ExitRequested = 1;
+      if (extra) extra();
     };
+    RunPicture();
   }
-
   void RunPicture() { session::ColorPicture(*window); }
 
   SessionHost host;
   // What a session needs of the program folder. The sounds that are waited
   // for (the squirt and the compliments) are left out on purpose: a missing
   // one plays nothing at once, and the host still records every call.
-  testing_support::TempProgramFolder folder{
-      {QStringLiteral("aobj_pb*.bmp"), QStringLiteral("aobj_tube_*.jpg"), QStringLiteral("aobj_small_tube_*.jpg"),
-       QStringLiteral("aobj_easel_bot.jpg"), QStringLiteral("aobj_voice_*.wav"), QStringLiteral("aobjflow.wav"),
-       QStringLiteral("aobj_prs.wav"), QStringLiteral("aobj_pnt.wav"), QStringLiteral("s_song*.wav"),
-       QStringLiteral("stop.wav")}};
+  testing_support::TempProgramFolder folder{{u"aobj_pb*.bmp"_s, u"aobj_tube_*.jpg"_s, u"aobj_small_tube_*.jpg"_s,
+                                             u"aobj_easel_bot.jpg"_s, u"aobj_voice_*.wav"_s, u"aobjflow.wav"_s,
+                                             u"aobj_prs.wav"_s, u"aobj_pnt.wav"_s, u"s_song*.wav"_s, u"stop.wav"_s}};
   std::unique_ptr<pictures::Mainform> window;
   int mainMenuShown = 0;
   double start = 0;
