@@ -137,10 +137,16 @@ void putLe32(QByteArray& b, qsizetype at, Uint32 v) {
 // Returns "" or why the file is not a usable WAV.
 QString checkWaveHeader(QByteArray& bytes) {
   const qsizetype size = bytes.size();
-  if (size < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE") return QStringLiteral("it is not a WAV file");
-  if (le32(bytes, 4) > static_cast<Uint32>(size - 8)) putLe32(bytes, 4, static_cast<Uint32>(size - 8));
+  // SDL also reads a file that lacks the RIFF header and begins with "WAVE".
+  qsizetype pos = 4;
+  if (size >= 12 && bytes.startsWith("RIFF") && bytes.mid(8, 4) == "WAVE") {
+    if (le32(bytes, 4) > static_cast<Uint32>(size - 8)) putLe32(bytes, 4, static_cast<Uint32>(size - 8));
+    pos = 12;
+  } else if (!bytes.startsWith("WAVE")) {
+    return QStringLiteral("it is not a WAV file");
+  }
   bool haveFormat = false;
-  for (qsizetype pos = 12; pos + 8 <= size;) {
+  while (pos + 8 <= size) {
     const QByteArray id = bytes.mid(pos, 4);
     const Uint32 length = le32(bytes, pos + 4);
     const qsizetype room = size - pos - 8;
