@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "media/sound.h"
+#include "support/files.h"
 #include "support/scripted_host.h"
 
 namespace {
@@ -137,11 +138,10 @@ TEST_F(SoundTest, AMissingFileEndsTheProgramWithItsMessage) {
   EXPECT_EQ(host.messages[0].icon, platform::MessageIcon::None);
 }
 
-TEST_F(SoundTest, AFileThatIsNoWavIsReportedOnceAndPassedOver) {
-  QFile f(QStringLiteral("bad.wav"));
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write("this is not a wave file");
-  f.close();
+// A file that is no WAV, or a damaged one, is reported once, passed over,
+// and still silences the sound that was playing.
+TEST_F(SoundTest, AFileThatCannotBePlayedIsReportedOnceAndSilencesTheOneBefore) {
+  testing_support::WriteFile(QStringLiteral("bad.wav"), "this is not a wave file");
   media::play_wave(QStringLiteral("bad"), QStringLiteral("DONT_LOOP"));
   media::play_wave(QStringLiteral("bad"), QStringLiteral("DONT_LOOP"));
   ASSERT_EQ(host.messages.size(), 1u);
@@ -149,13 +149,9 @@ TEST_F(SoundTest, AFileThatIsNoWavIsReportedOnceAndPassedOver) {
   media::play_wave(QStringLiteral("a"), QStringLiteral("DONT_LOOP"));  // still works afterwards
   waitSeconds(0.5);
   EXPECT_EQ(countValue(readOutput(output), 1000), static_cast<size_t>(0.2 * 22050));
-}
 
-TEST_F(SoundTest, ASoundThatCannotBePlayedStillEndsTheOneBefore) {
-  QFile f(QStringLiteral("stop.wav"));
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write("RIFF damaged");
-  f.close();
+  host.messages.clear();
+  testing_support::WriteFile(QStringLiteral("stop.wav"), "RIFF damaged");
   media::play_wave(QStringLiteral("a"), QStringLiteral("LOOP"));
   media::play_wave(QStringLiteral("stop"), QStringLiteral("DONT_LOOP"));
   EXPECT_FALSE(media::SoundPlaying());
