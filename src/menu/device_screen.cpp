@@ -146,12 +146,6 @@ void DeviceScreen::SelectInputDevice(int16_t device) {
   CheckOnly(device_group, device);
 }
 
-int16_t DeviceScreen::CheckedDevice() const {
-  for (int16_t n = 1; n <= 6; ++n)
-    if (device_option[n]->isChecked()) return n;
-  return 0;
-}
-
 void DeviceScreen::RefreshDeviceDescriptions() {
   for (int16_t n = 1; n <= 5; ++n) {
     const QString text = input::SwitchDeviceDescription(n);

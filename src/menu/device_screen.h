@@ -20,8 +20,6 @@ public:
   // Stores `device` as InputDevice and checks its option alone (a number
   // outside 1..6 is stored and checks none).
   void SelectInputDevice(int16_t device);
-  // The checked device option (1..6), or 0 when none is checked.
-  int16_t CheckedDevice() const;
   // Writes beside each port option what is connected to it now.
   void RefreshDeviceDescriptions();
 

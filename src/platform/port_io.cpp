@@ -33,7 +33,6 @@ struct Ports {
   SerialBackend* backend = &realBackend;
   std::array<ComPort, 5> com;  // [1..4]
   bool hookRegistered = false;
-  long long accesses = 0;
 };
 
 Ports& ports() {
@@ -43,7 +42,6 @@ Ports& ports() {
 
 void noteAccess() {
   Ports& p = ports();
-  ++p.accesses;
   if (!p.hookRegistered) {
     p.hookRegistered = true;
     addShutdownHook([] { ClosePorts(); });
@@ -204,7 +202,5 @@ void installSerialBackend(SerialBackend* backend) {
   for (ComPort& c : p.com) c = ComPort{};
   p.backend = backend ? backend : &p.realBackend;
 }
-
-long long PortAccessCount() { return ports().accesses; }
 
 }  // namespace platform

@@ -58,7 +58,4 @@ void ClosePorts();
 // register values. The caller keeps ownership.
 void installSerialBackend(SerialBackend* backend);
 
-// How many port reads and writes have been made, for diagnostics.
-long long PortAccessCount();
-
 }  // namespace platform

@@ -1,5 +1,5 @@
 // The picture scan (size check, marker dots, the two refusals and their exact
-// messages) and the section file (format, damaged files, file times).
+// messages) and the section file (format, damaged files).
 
 #include "pictures/section_scan.h"
 #include "platform/raster.h"
@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QDateTime>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -158,25 +157,4 @@ TEST(SectionFile, WrittenByteExactReadBackAndDamagedOnesGiveNothing) {
     EXPECT_TRUE(problem.contains(QString::fromLatin1(f.problem))) << problem.toStdString();
     EXPECT_EQ(problem.isEmpty(), f.seeds.has_value());
   }
-}
-
-// ---------------------------------------------------------------- file times
-
-// Equal, older and newer files and a folder are met on the colouring window.
-TEST(FileTimes, AnyDifferenceCountsAndMissingFilesAreUnreadable) {
-  QTemporaryDir dir;
-  const QString picture = dir.filePath(QStringLiteral("p.jpg"));
-  const QString sections = dir.filePath(QStringLiteral("p.jpg.dat"));
-  const QString gone = dir.filePath(QStringLiteral("gone.dat"));
-  const QDateTime base = QDateTime::currentDateTimeUtc().addDays(-1);
-  for (const auto& [path, when] : {std::pair{picture, base.addMSecs(10)}, std::pair{sections, base}}) {
-    WriteFile(path, "data");
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(f.setFileTime(when, QFileDevice::FileModificationTime));
-  }
-  EXPECT_EQ(CompareFileTimes(picture, sections), FileTimeOrder::Later);  // finer than a second
-  EXPECT_EQ(CompareFileTimes(sections, picture), FileTimeOrder::Earlier);
-  EXPECT_EQ(CompareFileTimes(picture, gone), FileTimeOrder::Unreadable);
-  EXPECT_EQ(CompareFileTimes(gone, sections), FileTimeOrder::Unreadable);
 }

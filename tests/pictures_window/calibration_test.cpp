@@ -70,29 +70,6 @@ TEST_F(CalibrationTest, TheKeyboardMovesTheSliderByOneOrFive) {
   EXPECT_EQ(settings::SettingsRecord.AnimationDelay, 2500 + 1 + 5 + 5 - 1);
 }
 
-TEST_F(CalibrationTest, TheScreenIsLaidOutAroundTheSliderAndTheSpeedTestBringsTheObjectBack) {
-  QRect slider, test, done, object;
-  QPoint afterTest;
-  Calibrate(1, [&] {
-    slider = window->Slider1->geometry();
-    test = window->Test->geometry();
-    done = window->done_calib->geometry();
-    object = window->PB1->geometry();
-    EXPECT_TRUE(window->PB1->isVisible() && window->slider1_label_slow->isVisible());
-    window->Test->click();
-    afterTest = window->PB1->pos();
-    window->done_calib->click();
-  });
-  EXPECT_EQ(slider.topLeft(),
-            QPoint((pictures::ScreenWidthPx - slider.width()) / 2, (pictures::ScreenHeightPx - slider.height()) / 2));
-  EXPECT_EQ(test.topLeft(), slider.topLeft() + QPoint(100, 100));
-  EXPECT_EQ(done.topLeft(), QPoint(slider.left() + 300, test.top()));
-  EXPECT_EQ(object.topLeft(), slider.topLeft() - QPoint(0, 150));
-  EXPECT_EQ(object.size(), QImage(ContentFolder + u"aobj_tube_calibrate.jpg"_s).size());
-  EXPECT_EQ(afterTest, object.topLeft());
-  EXPECT_EQ(pictures::TestDelay, 1.0);
-}
-
 TEST_F(CalibrationTest, EscapeLeavesWithoutStoringOrSaving) {
   Calibrate(0, [this] {
     window->Slider1->setValue(9000);

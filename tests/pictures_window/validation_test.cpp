@@ -49,46 +49,24 @@ protected:
   QRgb PixelAt(int x, int y) const { return *platform::GetPixel(window->PB1->image(), x, y); }
 };
 
-TEST_F(LookUpTest, WithoutASectionFileThePictureIsScannedAndTheFileWritten) {
-  UsePicture(u"pic.bmp"_s, PictureWithMarkers({{10, 300}, {11, 5}}));
-  EXPECT_EQ(window->LookUpSections(), SectionLookUp::Known);
-  EXPECT_EQ(Seeds(), (std::vector<QPoint>{{10, 300}, {11, 5}}));
-  EXPECT_EQ(pictures::CurrentSection, 1);
-  EXPECT_EQ(PixelAt(10, 300), White);
-  EXPECT_EQ(SectionFile(), " 10 \r\n 300 \r\n 11 \r\n 5 \r\n");
-  EXPECT_FALSE(window->lab_processing->isVisible());
-  EXPECT_TRUE(host.messages.empty());
-}
-
-TEST_F(LookUpTest, ASectionFileNotOlderThanThePictureIsTrustedWithoutAScan) {
-  // The file names a seed where the picture has none: only the file can
+TEST_F(LookUpTest, ASectionFileNotOlderThanThePictureIsTrustedAnOlderOrDamagedOneIsReplacedByAScan) {
+  // The file may name a seed where the picture has none: only the file can
   // have put it in the seed list.
-  UsePicture(u"pic.bmp"_s, PictureWithMarkers({{50, 60}, {200, 200}}));
-  for (int newer : {0, 30}) {
-    WriteSectionFile(u"pic.bmp"_s, " 200 \r\n 200 \r\n", newer);
-    ASSERT_TRUE(window->LoadSessionPicture());
-    EXPECT_EQ(window->LookUpSections(), SectionLookUp::Known) << newer;
-    EXPECT_EQ(Seeds(), (std::vector<QPoint>{{200, 200}})) << newer;
-    EXPECT_EQ(PixelAt(200, 200), White);
-    EXPECT_EQ(PixelAt(50, 60), Black) << "no scan was made";
-    EXPECT_EQ(SectionFile(), " 200 \r\n 200 \r\n");
-  }
-  EXPECT_TRUE(host.messages.empty());
-}
-
-TEST_F(LookUpTest, AnOlderOrDamagedSectionFileIsReplacedByAScan) {
   UsePicture(u"pic.bmp"_s, PictureWithMarkers({{120, 130}}));
   struct Case {
     const char* bytes;
-    int newer;
+    int newer;  // seconds; older: the picture changed since
+    bool trusted;
   };
-  // Older: the picture changed since.
-  for (const Case& c : {Case{" 200 \r\n 200 \r\n", -60}, {"twelve\r\n", 0}, {" 5 \r\n", 0}, {" 900 \r\n 3 \r\n", 0}}) {
+  for (const Case& c : {Case{" 200 \r\n 200 \r\n", 0, true}, {" 200 \r\n 200 \r\n", 30, true},
+                        {" 200 \r\n 200 \r\n", -60, false}, {"twelve\r\n", 0, false}, {" 5 \r\n", 0, false},
+                        {" 900 \r\n 3 \r\n", 0, false}}) {
     ASSERT_TRUE(window->LoadSessionPicture());
     WriteSectionFile(u"pic.bmp"_s, c.bytes, c.newer);
     EXPECT_EQ(window->LookUpSections(), SectionLookUp::Known) << c.bytes;
-    EXPECT_EQ(Seeds(), (std::vector<QPoint>{{120, 130}})) << c.bytes;
-    EXPECT_EQ(SectionFile(), " 120 \r\n 130 \r\n") << c.bytes;
+    EXPECT_EQ(Seeds(), std::vector<QPoint>{c.trusted ? QPoint(200, 200) : QPoint(120, 130)}) << c.bytes;
+    EXPECT_EQ(PixelAt(120, 130), c.trusted ? Black : White) << "scanned only when not trusted";
+    EXPECT_EQ(SectionFile(), c.trusted ? QByteArray(c.bytes) : QByteArray(" 120 \r\n 130 \r\n")) << c.bytes;
   }
   EXPECT_TRUE(host.messages.empty());
 }

@@ -62,30 +62,6 @@ TEST(BitBlt, RasterOpsCombineTheRgbBytes) {
   EXPECT_EQ(ToArt(img), "rr#b.\n");
 }
 
-TEST(BitBlt, ClipsAtEveryEdgeAndKeepsPlaces) {
-  // Source 4x4 whose pixel (u, v) has red level 10*u + v.
-  QImage src = MakeSurface(4, 4);
-  for (int v = 0; v < 4; ++v)
-    for (int u = 0; u < 4; ++u) SetPixel(src, u, v, qRgb(10 * u + v, 0, 0));
-  // A negative destination, past the right and bottom edges, a negative
-  // source position, entirely outside, and an empty block.
-  const struct { int size, dx, dy, w, sx, sy; bool any; } cases[] = {
-      {3, -1, -2, 4, 0, 0, true}, {3, 2, 2, 4, 0, 0, true}, {4, 0, 0, 4, -1, -1, true},
-      {3, -5, 0, 4, 0, 0, false}, {3, 0, 0, 0, 0, 0, false}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << "to " << c.dx << "," << c.dy << " from " << c.sx << "," << c.sy);
-    QImage dst = MakeSurface(c.size, c.size);
-    EXPECT_EQ(BitBlt(dst, c.dx, c.dy, c.w, 4, src, c.sx, c.sy, RasterOp::SRCCOPY), c.any);
-    // Every pixel the block covers shows its own source pixel; the rest stays white.
-    for (int y = 0; y < c.size; ++y)
-      for (int x = 0; x < c.size; ++x) {
-        const int u = x - c.dx + c.sx, v = y - c.dy + c.sy;
-        const bool covered = x - c.dx < c.w && y - c.dy < 4 && x >= c.dx && y >= c.dy && u >= 0 && v >= 0 && u < 4 && v < 4;
-        EXPECT_EQ(At(dst, x, y), covered ? qRgb(10 * u + v, 0, 0) : White) << x << "," << y;
-      }
-  }
-}
-
 // ---------------------------------------------------------------- pointer
 
 TEST(Pointer, DrawsThroughTheMaskAndErasesBackExactly) {
@@ -198,28 +174,6 @@ TEST(FloodFill, EachColouringStyleMatchesTheGdiPattern) {
       }
   }
   EXPECT_EQ(BrushStyleForColoringStyle(7), BrushStyle::Solid);  // a hand-edited setting
-}
-
-TEST(FloodFill, FadeRefillsTheWholeSectionEveryPass) {
-  // Two sections side by side; the fade runs fifty fills in the left one.
-  QImage img = FromArt("....#....\n....#....\n#########\n");
-  const std::vector<QRgb> colours = FadeColours(Red);
-  ASSERT_EQ(colours.size(), 50u);
-  for (const QRgb c : colours) ASSERT_TRUE(FloodFill(img, 1, 1, Black, {c, BrushStyle::Solid}));
-  for (int y = 0; y < 2; ++y)
-    for (int x = 0; x < 4; ++x) EXPECT_EQ(At(img, x, y), qRgb(255, 5, 5));
-  EXPECT_EQ(At(img, 6, 0), White);
-
-  // A hatch over the colour, then the clearing in the same hatch in white:
-  // the lines turn white, the gaps keep the colour, and a later fill still
-  // reaches the whole section.
-  FloodFill(img, 1, 1, Black, {Blue, BrushStyle::HS_FDIAGONAL});
-  EXPECT_EQ(At(img, 1, 1), Blue);
-  FloodFill(img, 2, 0, Black, {White, BrushStyle::HS_FDIAGONAL});
-  EXPECT_EQ(At(img, 0, 0), White);
-  EXPECT_EQ(At(img, 1, 1), White);
-  EXPECT_EQ(At(img, 1, 0), qRgb(255, 5, 5));
-  EXPECT_EQ(FindFillRegion(img, 3, 1, Black).pixelCount(), 8);
 }
 
 // ---------------------------------------------------------------- drawing
