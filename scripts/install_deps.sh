@@ -9,7 +9,7 @@ PACKAGES=(
   libsdl2-dev libx11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick poppler-utils sox espeak-ng fonts-dejavu-core
-  gcovr
+  gcovr desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QSessionManager>
 
+#include "app/program_folder.h"
 #include "app/startup.h"
 #include "app/termination.h"
 #include "menu/banner.h"

@@ -1,6 +1,5 @@
 #include "app/startup.h"
 
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <cmath>
@@ -42,12 +41,6 @@ void CheckTheDisplay() {
     platform::host().endProgram(1);
   }
   if (!verdict.message.isEmpty()) platform::message(verdict.message, platform::MessageIcon::None);
-}
-
-QString ProgramFolder() {
-  QString folder = QCoreApplication::applicationDirPath();
-  if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
-  return folder;
 }
 
 namespace {

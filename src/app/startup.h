@@ -22,10 +22,6 @@ DisplayVerdict CheckDisplay(double colorDepthCount);
 // its message and ends the program; one of few colours gets its advice.
 void CheckTheDisplay();
 
-// The program's own folder (where the executable and its data files are),
-// ending in "/".
-QString ProgramFolder();
-
 // Connects the windows, which know nothing of those above them: the main
 // menu shows the colouring window and the credits; the colouring window
 // runs the session and hands back to the main menu.

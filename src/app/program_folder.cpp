@@ -1,0 +1,99 @@
+#include "app/program_folder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <unistd.h>
+
+#include "platform/host.h"
+
+#ifndef BRUSHWELL_DATA_FROM_BIN
+#define BRUSHWELL_DATA_FROM_BIN "../share/brushwell"
+#endif
+
+namespace app {
+
+namespace {
+
+QString WithSlash(const QString& folder) {
+  QString f = QDir::cleanPath(folder);
+  if (!f.endsWith(QLatin1Char('/'))) f += QLatin1Char('/');
+  return f;
+}
+
+bool HoldsData(const QString& folder) { return QFileInfo::exists(folder + QStringLiteral("aobj_se1.cfg")); }
+
+// The files each user keeps a copy of, because the program writes them or
+// the carer edits them.
+bool IsUsersOwn(const QString& name) {
+  static const QRegularExpression own(QStringLiteral("^(aobj_se[12]\\.cfg|pictures_\\d+\\.pcf)$"));
+  return own.match(name).hasMatch();
+}
+
+bool Writable(const QString& folder) { return ::access(QFile::encodeName(folder).constData(), W_OK) == 0; }
+
+}  // namespace
+
+ProgramFolderPlan PlanProgramFolder(const QString& executableFolder, const QString& installedData,
+                                    const QString& userDataHome, bool (*writable)(const QString& folder)) {
+  const QString exe = WithSlash(executableFolder);
+  QString data = exe;
+  if (!HoldsData(exe) && !installedData.isEmpty() && HoldsData(WithSlash(installedData))) data = WithSlash(installedData);
+  if (data == exe && writable(exe)) return {data, exe, false};
+  return {data, WithSlash(userDataHome + QStringLiteral("/brushwell")), true};
+}
+
+QStringList PrepareUserFolder(const QString& userFolder, const QString& dataFolder) {
+  QStringList problems;
+  const QDir user(userFolder);
+  if (!QDir().mkpath(userFolder)) {
+    problems << QStringLiteral("The folder %1 for your own settings and lists could not be made.").arg(userFolder);
+    return problems;
+  }
+  const QDir data(dataFolder);
+  const QString dataPath = data.canonicalPath() + QLatin1Char('/');
+  // Links left by an earlier installation whose files have gone.
+  for (const QFileInfo& entry : user.entryInfoList(QDir::Files | QDir::System | QDir::Hidden)) {
+    if (entry.isSymLink() && !entry.exists() && entry.symLinkTarget().startsWith(dataPath))
+      QFile::remove(entry.absoluteFilePath());
+  }
+  for (const QFileInfo& shipped : data.entryInfoList(QDir::Files)) {
+    const QString name = shipped.fileName();
+    const QFileInfo mine(user.filePath(name));
+    if (mine.exists() || mine.isSymLink()) continue;
+    const QString source = dataPath + name;
+    if (IsUsersOwn(name)) {
+      QFile::copy(source, mine.filePath());
+      // An installed file is read-only; the user's copy must be writable.
+      if (!QFile::setPermissions(mine.filePath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                      QFileDevice::ReadGroup | QFileDevice::ReadOther))
+        problems << QStringLiteral("%1 could not be copied into %2.").arg(name, userFolder);
+    } else if (!QFile::link(source, mine.filePath())) {
+      problems << QStringLiteral("%1 could not be linked into %2.").arg(name, userFolder);
+    }
+  }
+  return problems;
+}
+
+QString ProgramFolder() {
+  const QString exe = QCoreApplication::applicationDirPath();
+  const QString installed = exe + QStringLiteral("/" BRUSHWELL_DATA_FROM_BIN);
+  const QString home = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+  const ProgramFolderPlan plan = PlanProgramFolder(exe, installed, home, Writable);
+  if (!plan.perUser) return plan.workFolder;
+
+  const QStringList problems = PrepareUserFolder(plan.workFolder, plan.dataFolder);
+  if (problems.isEmpty()) return plan.workFolder;
+  const bool usable = QFileInfo(plan.workFolder).isDir();
+  platform::message(problems.join(QLatin1Char('\n')) +
+                        (usable ? QString()
+                                : QStringLiteral("\nBrushwell runs from %1, where your settings cannot be saved.")
+                                      .arg(plan.dataFolder)),
+                    platform::MessageIcon::Exclamation);
+  return usable ? plan.workFolder : plan.dataFolder;
+}
+
+}  // namespace app
