@@ -16,7 +16,6 @@
 #include "session/statistics.h"
 #include "pictures/session_tables.h"
 #include "platform/host.h"
-#include "platform/qt_host.h"
 #include "settings/settings_file.h"
 #include "settings/settings_record.h"
 
@@ -355,21 +354,21 @@ void Banner::StartCalibration() {
   }
 }
 
-void Banner::reportNoEditor(const QString& file) {
-  platform::message(QStringLiteral("No graphical text editor was found on this computer (Brushwell tries %1).\n"
-                                   "Please open this file with any text editor:\n%2")
-                        .arg(platform::QtHost::editorCandidates().join(QStringLiteral(", ")), file),
-                    platform::MessageIcon::Information);
+void Banner::openOwnViewer(const QString& file, FileViewer::Mode mode) {
+  auto* viewer = new FileViewer(file, mode, this);
+  viewer->show();
+  viewer->raise();
+  viewer->activateWindow();
 }
 
 void Banner::OpenUserGuide() {
   const QString file = settings::SettingsRecord.TextFolder + QStringLiteral("aobj_gid.txt");
-  if (platform::host().startEditor(file).isEmpty()) reportNoEditor(file);
+  if (platform::host().startEditor(file).isEmpty()) openOwnViewer(file, FileViewer::Mode::Guide);
 }
 
 void Banner::EditPictureList(int n) {
   const QString file = QDir::current().absoluteFilePath(PictureListFileName(n));
-  if (platform::host().startEditor(file).isEmpty()) reportNoEditor(file);
+  if (platform::host().startEditor(file).isEmpty()) openOwnViewer(file, FileViewer::Mode::List);
 }
 
 void Banner::ShowMainMenu() {

@@ -12,6 +12,7 @@
 #include "menu/auditory_screen.h"
 #include "menu/coloring_options_screen.h"
 #include "menu/device_screen.h"
+#include "menu/file_viewer.h"
 #include "menu/picture_lists_screen.h"
 #include "menu/scan_screen.h"
 #include "menu/statistics_screen.h"
@@ -101,7 +102,8 @@ private:
   // Shows a frame again (centred, its first control focused).
   void showFrame(QGroupBox* frame);
   // Tells the carer that an editor could not be started on `file`.
-  void reportNoEditor(const QString& file);
+  // When nothing on the computer can open the file: the program's own window.
+  void openOwnViewer(const QString& file, FileViewer::Mode mode);
   // The colouring window is shown through ShowColoringWindow; without one
   // the carer is told and the main window stays.
   bool handOverToColoringWindow(const QString& what);

@@ -41,8 +41,9 @@ public:
   virtual void messageBox(const QString& text, MessageIcon icon, const QString& title) = 0;
   // Ends the program at once; never returns.
   [[noreturn]] virtual void endProgram(int exitCode) = 0;
-  // Starts the graphical text editor on a file, detached. Returns the name of
-  // the editor started, or an empty string when none could be started.
+  // Opens a file for the carer, detached: in one of the known graphical text
+  // editors, else in the desktop's default application for it. Returns the
+  // name of what opened it, or an empty string when nothing could.
   virtual QString startEditor(const QString& filePath) = 0;
   // Prints an image at the page's origin on the default printer.
   virtual PrintOutcome printImage(const QImage& image) = 0;

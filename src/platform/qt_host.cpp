@@ -1,7 +1,10 @@
 #include "platform/qt_host.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDir>
+#include <QMimeDatabase>
+#include <QUrl>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -75,7 +78,17 @@ QString QtHost::startEditor(const QString& filePath) {
     // An argument list, never a shell command line.
     if (QProcess::startDetached(exe, {filePath})) return name;
   }
-  return {};
+  // Then whatever the desktop opens such files with, if it names one: a
+  // desktop without a handler would accept the request and show nothing.
+  const QString mime = QMimeDatabase().mimeTypeForFile(filePath).name();
+  const QString query = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
+  if (query.isEmpty()) return {};
+  QProcess ask;
+  ask.start(query, {QStringLiteral("query"), QStringLiteral("default"), mime});
+  if (!ask.waitForFinished(3000) || ask.exitCode() != 0) return {};
+  const QString handler = QString::fromUtf8(ask.readAllStandardOutput()).trimmed();
+  if (handler.isEmpty() || !QDesktopServices::openUrl(QUrl::fromLocalFile(filePath))) return {};
+  return handler;
 }
 
 PrintOutcome QtHost::printImage(const QImage& image) {

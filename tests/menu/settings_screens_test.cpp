@@ -4,6 +4,10 @@
 #include "menu_fixture.h"
 #include "platform/port_io.h"
 
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTextBrowser>
+
 namespace {
 // The modem control registers of COM 2 and COM 3: bit 1 is RTS, the adapter's power.
 constexpr int kCom2ModemControl = 0x2FC, kCom3ModemControl = 0x1FC;
@@ -102,8 +106,25 @@ TEST_F(MenuTest, EditorsAreStartedOnFullPathsAndTheirAbsenceIsExplained) {
   EXPECT_TRUE(host.messages.empty());
 
   host.editorName.clear();
+  // Nothing opens it: the program's own window does, the list editable.
+  testing_support::WriteFile(folder() + QStringLiteral("pictures_4.pcf"), "cat.bmp\n- later\n");
+  ASSERT_TRUE(QFile::copy(QStringLiteral(BRUSHWELL_DIR "/aobj_gid.txt"), folder() + QStringLiteral("aobj_gid.txt")));
   banner->frame_MySongs->but_pic_list[4]->click();
-  ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_TRUE(host.messages[0].text.contains(folder() + QStringLiteral("pictures_4.pcf")));
-  EXPECT_TRUE(host.messages[0].text.contains(QStringLiteral("gedit")));
+  banner->but2_users_guide->click();
+  EXPECT_TRUE(host.messages.empty());
+  const auto viewers = banner->findChildren<menu::FileViewer*>();
+  ASSERT_EQ(viewers.size(), 2);
+  menu::FileViewer* list = viewers[0]->editor ? viewers[0] : viewers[1];
+  menu::FileViewer* guide = viewers[0]->editor ? viewers[1] : viewers[0];
+  EXPECT_TRUE(list->isVisible() && guide->isVisible());
+  EXPECT_EQ(list->editor->toPlainText(), QStringLiteral("cat.bmp\n- later\n"));
+  list->editor->appendPlainText(QStringLiteral("dog.bmp"));
+  list->saveButton->click();
+  EXPECT_EQ(testing_support::ReadFile(folder() + QStringLiteral("pictures_4.pcf")), "cat.bmp\n- later\n\ndog.bmp\n");
+  EXPECT_FALSE(list->Modified());
+  // The guide read-only, its chapters as the contents list.
+  EXPECT_EQ(guide->editor, nullptr);
+  ASSERT_GE(guide->contents->count(), 11);
+  EXPECT_EQ(guide->contents->item(0)->text(), QStringLiteral("1. First start and the speed calibration"));
+  EXPECT_TRUE(guide->guide->isReadOnly());
 }

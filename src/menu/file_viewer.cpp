@@ -1,0 +1,117 @@
+#include "menu/file_viewer.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include "menu/guide_document.h"
+#include "platform/host.h"
+#include "platform/safe_file.h"
+
+namespace menu {
+
+FileViewer::FileViewer(const QString& filePath, Mode mode, QWidget* parent) : QDialog(parent), path_(filePath) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  const QString name = QFileInfo(filePath).fileName();
+  setWindowTitle(platform::AppTitle + QStringLiteral(" - ") + name);
+  setAccessibleName(windowTitle());
+  resize(900, 640);
+
+  QString text;
+  QFile file(filePath);
+  const bool readable = file.open(QIODevice::ReadOnly);
+  if (readable) text = QString::fromUtf8(file.readAll());
+
+  auto* outer = new QVBoxLayout(this);
+  auto* note = new QLabel(this);
+  note->setWordWrap(true);
+  outer->addWidget(note);
+
+  if (mode == Mode::Guide) {
+    note->setText(readable ? QStringLiteral("No program to show %1 was found, so Brushwell shows it here. "
+                                            "Choose a chapter on the left.")
+                                 .arg(filePath)
+                           : QStringLiteral("%1 cannot be read: %2").arg(filePath, file.errorString()));
+    const GuideDocument document = ParseGuide(text);
+    auto* row = new QHBoxLayout;
+    contents = new QListWidget(this);
+    contents->setAccessibleName(QStringLiteral("Contents"));
+    contents->setMaximumWidth(300);
+    guide = new QTextBrowser(this);
+    guide->setAccessibleName(QStringLiteral("User Guide"));
+    guide->setHtml(GuideToHtml(document));
+    for (const GuideSection& s : document.sections) {
+      auto* item = new QListWidgetItem((s.chapter ? QString() : QStringLiteral("    ")) + ContentsTitle(s), contents);
+      item->setData(Qt::UserRole, s.anchor);
+    }
+    connect(contents, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
+      if (item) guide->scrollToAnchor(item->data(Qt::UserRole).toString());
+    });
+    row->addWidget(contents);
+    row->addWidget(guide, 1);
+    outer->addLayout(row, 1);
+  } else {
+    note->setText(readable ? QStringLiteral("No text editor was found, so Brushwell shows %1 here. One picture "
+                                            "name a line; lines starting with \"-\" are skipped.")
+                                 .arg(filePath)
+                           : QStringLiteral("%1 cannot be read (%2); what you type here is saved as a new list.")
+                                 .arg(filePath, file.errorString()));
+    editor = new QPlainTextEdit(this);
+    editor->setAccessibleName(QStringLiteral("Picture list ") + name);
+    editor->setPlainText(text);
+    editor->document()->setModified(false);
+    outer->addWidget(editor, 1);
+  }
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  if (mode == Mode::List) {
+    saveButton = new QPushButton(QStringLiteral("Save"), this);
+    saveButton->setAccessibleName(QStringLiteral("Save"));
+    connect(saveButton, &QPushButton::clicked, this, [this] { Save(); });
+    buttons->addWidget(saveButton);
+  }
+  closeButton = new QPushButton(QStringLiteral("Close"), this);
+  closeButton->setAccessibleName(QStringLiteral("Close"));
+  connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
+  buttons->addWidget(closeButton);
+  outer->addLayout(buttons);
+  (mode == Mode::Guide ? static_cast<QWidget*>(contents) : editor)->setFocus();
+}
+
+bool FileViewer::Modified() const { return editor && editor->document()->isModified(); }
+
+bool FileViewer::Save() {
+  if (!editor) return false;
+  QString text = editor->toPlainText();
+  if (!text.isEmpty() && !text.endsWith(QLatin1Char('\n'))) text += QLatin1Char('\n');
+  const QString problem = platform::WriteFileVerified(path_, text.toUtf8());
+  if (!problem.isEmpty()) {
+    platform::message(QStringLiteral("The picture list could not be saved to %1:\n%2\nNothing was changed; "
+                                     "the text stays here.")
+                          .arg(path_, problem),
+                      platform::MessageIcon::Exclamation);
+    return false;
+  }
+  editor->document()->setModified(false);
+  return true;
+}
+
+void FileViewer::done(int result) {
+  if (Modified()) {
+    const auto answer = QMessageBox::question(this, platform::AppTitle, QStringLiteral("Save the changes to the picture list?"),
+                                              QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                                              QMessageBox::Save);
+    if (answer == QMessageBox::Cancel || (answer == QMessageBox::Save && !Save())) return;
+  }
+  QDialog::done(result);
+}
+
+}  // namespace menu
