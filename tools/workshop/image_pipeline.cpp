@@ -7,7 +7,9 @@
 #include <QImageReader>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <deque>
 #include <map>
 #include <numeric>
 
@@ -116,14 +118,14 @@ void MajorityFilter(std::vector<int>& tone, int w, int h, int k) {
   tone.swap(out);
 }
 
-// Connected areas of equal tone (4-connected, like the fill). Returns the
-// number of areas.
+// Connected areas of equal tone (4-connected, like the fill); cells of tone
+// -1 belong to no area. Returns the number of areas.
 int LabelAreas(const std::vector<int>& tone, int w, int h, std::vector<int>& area) {
   area.assign(tone.size(), -1);
   int count = 0;
   std::vector<int> stack;
   for (int start = 0; start < w * h; ++start) {
-    if (area[start] >= 0) continue;
+    if (area[start] >= 0 || tone[start] < 0) continue;
     area[start] = count;
     stack.push_back(start);
     while (!stack.empty()) {
@@ -142,48 +144,146 @@ int LabelAreas(const std::vector<int>& tone, int w, int h, std::vector<int>& are
   return count;
 }
 
-// Joins areas smaller than `minArea`, and then the smallest ones while there
-// are more than `maxAreas`, each to the neighbour it shares the longest
-// border with. Returns, for every area, the area it became part of.
-std::vector<int> JoinSmallAreas(const std::vector<int>& area, int w, int h, int count, int minArea, int maxAreas) {
-  std::vector<int> size(count, 0);
+// How strongly the colour changes at each cell (Sobel, summed over the
+// three channels).
+std::vector<float> EdgeStrength(const std::vector<float>& r, const std::vector<float>& g, const std::vector<float>& b, int w, int h) {
+  std::vector<float> out(r.size(), 0.0f);
+  for (int y = 1; y + 1 < h; ++y)
+    for (int x = 1; x + 1 < w; ++x) {
+      float sum = 0;
+      for (const auto* p : {&r, &g, &b}) {
+        const auto& c = *p;
+        auto at = [&](int dx, int dy) { return c[static_cast<size_t>(y + dy) * w + x + dx]; };
+        const float gx = at(1, -1) + 2 * at(1, 0) + at(1, 1) - at(-1, -1) - 2 * at(-1, 0) - at(-1, 1);
+        const float gy = at(-1, 1) + 2 * at(0, 1) + at(1, 1) - at(-1, -1) - 2 * at(0, -1) - at(1, -1);
+        sum += std::abs(gx) + std::abs(gy);
+      }
+      out[static_cast<size_t>(y) * w + x] = sum / 8.0f;
+    }
+  return out;
+}
+
+// Gives every cell of no area to the nearest area (breadth first), so the
+// areas meet in the middle of the edge zones between them.
+void GrowIntoEdges(std::vector<int>& area, int w, int h) {
+  std::deque<int> queue;
+  for (int i = 0; i < w * h; ++i)
+    if (area[i] >= 0) queue.push_back(i);
+  while (!queue.empty()) {
+    const int i = queue.front();
+    queue.pop_front();
+    const int x = i % w, y = i / w;
+    const int next[4] = {x > 0 ? i - 1 : -1, x + 1 < w ? i + 1 : -1, y > 0 ? i - w : -1, y + 1 < h ? i + w : -1};
+    for (int j : next)
+      if (j >= 0 && area[j] < 0) {
+        area[j] = area[i];
+        queue.push_back(j);
+      }
+  }
+}
+
+struct AreaRules {
+  int minArea = 600;     // smaller areas are joined to a neighbour
+  int target = 20;       // at most this many areas stay
+  double similar = 30;   // neighbours closer in colour than this are joined
+};
+
+// Joins areas into larger ones: first thin strips (the halo of an in-between
+// tone that blurring leaves along an edge) and areas smaller than
+// `minArea`, each to the neighbour closest in colour; then, while there are
+// more than `target` areas or two neighbours look alike, the two neighbours
+// closest in colour. Returns, for every area, the area it became part of.
+std::vector<int> JoinAreas(const std::vector<int>& area, int w, int h, int count, const std::vector<float>& r,
+                           const std::vector<float>& g, const std::vector<float>& b, const AreaRules& rules) {
+  // How far inside each area reaches from its edge: a strip never gets far.
+  std::vector<uint8_t> edge(area.size(), 0);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      const size_t i = static_cast<size_t>(y) * w + x;
+      edge[i] = (x + 1 < w && area[i + 1] != area[i]) || (x > 0 && area[i - 1] != area[i]) ||
+                (y + 1 < h && area[i + w] != area[i]) || (y > 0 && area[i - w] != area[i]);
+    }
+  const std::vector<double> depth = pictures::DistanceSquared(edge, w, h);
+  std::vector<double> deepest(count, 0);
+  std::vector<double> size(count, 0);
+  std::vector<std::array<double, 3>> colour(count, {0, 0, 0});
+  for (size_t i = 0; i < area.size(); ++i) {
+    const int a = area[i];
+    deepest[a] = std::max(deepest[a], depth[i]);
+    size[a] += 1;
+    colour[a][0] += r[i];
+    colour[a][1] += g[i];
+    colour[a][2] += b[i];
+  }
+  for (int a = 0; a < count; ++a)
+    for (double& c : colour[a]) c /= std::max(1.0, size[a]);
+  constexpr double StripDepth = 4.0 * 4.0;
+  std::vector<uint8_t> thin(count);
+  for (int a = 0; a < count; ++a) thin[a] = deepest[a] < StripDepth;
+
   std::vector<std::map<int, int>> border(count);
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) {
       const int a = area[static_cast<size_t>(y) * w + x];
-      ++size[a];
       if (x + 1 < w) {
-        const int b = area[static_cast<size_t>(y) * w + x + 1];
-        if (b != a) ++border[a][b], ++border[b][a];
+        const int c = area[static_cast<size_t>(y) * w + x + 1];
+        if (c != a) ++border[a][c], ++border[c][a];
       }
       if (y + 1 < h) {
-        const int b = area[static_cast<size_t>(y + 1) * w + x];
-        if (b != a) ++border[a][b], ++border[b][a];
+        const int c = area[static_cast<size_t>(y + 1) * w + x];
+        if (c != a) ++border[a][c], ++border[c][a];
       }
     }
+  auto difference = [&](int a, int c) {
+    const double dr = colour[a][0] - colour[c][0], dg = colour[a][1] - colour[c][1], db = colour[a][2] - colour[c][2];
+    return std::sqrt(2 * dr * dr + 4 * dg * dg + 3 * db * db) / 3.0;
+  };
   std::vector<int> into(count);
   std::iota(into.begin(), into.end(), 0);
   std::vector<uint8_t> alive(count, 1);
   int living = count;
+  auto join = [&](int a, int c) {  // a goes into c
+    for (const auto& [d, n] : border[a]) {
+      border[d].erase(a);
+      if (d == c) continue;
+      border[c][d] += n;
+      border[d][c] += n;
+    }
+    border[a].clear();
+    for (int k = 0; k < 3; ++k) colour[c][k] = (colour[c][k] * size[c] + colour[a][k] * size[a]) / (size[c] + size[a]);
+    size[c] += size[a];
+    thin[c] = thin[c] && thin[a];
+    alive[a] = 0;
+    into[a] = c;
+    --living;
+  };
+  // Strips and crumbs first, the smallest first.
   while (true) {
     int smallest = -1;
     for (int a = 0; a < count; ++a)
-      if (alive[a] && !border[a].empty() && (smallest < 0 || size[a] < size[smallest])) smallest = a;
-    if (smallest < 0 || (size[smallest] >= minArea && living <= maxAreas)) break;
-    const int a = smallest;
-    const int b = std::max_element(border[a].begin(), border[a].end(),
-                                   [](const auto& p, const auto& q) { return p.second < q.second; })->first;
-    for (const auto& [c, n] : border[a]) {
-      border[c].erase(a);
-      if (c == b) continue;
-      border[b][c] += n;
-      border[c][b] += n;
+      if (alive[a] && !border[a].empty() && (thin[a] || size[a] < rules.minArea) && (smallest < 0 || size[a] < size[smallest]))
+        smallest = a;
+    if (smallest < 0) break;
+    int best = -1;
+    for (const auto& [c, n] : border[smallest])
+      if (best < 0 || difference(smallest, c) < difference(smallest, best)) best = c;
+    join(smallest, best);
+  }
+  // Then the neighbours most alike.
+  while (living > 1) {
+    int bestA = -1, bestC = -1;
+    double bestD = 1e30;
+    for (int a = 0; a < count; ++a) {
+      if (!alive[a]) continue;
+      for (const auto& [c, n] : border[a]) {
+        if (c < a) continue;
+        const double d = difference(a, c);
+        if (d < bestD) bestD = d, bestA = a, bestC = c;
+      }
     }
-    border[a].clear();
-    size[b] += size[a];
-    alive[a] = 0;
-    into[a] = b;
-    --living;
+    if (bestA < 0 || (living <= rules.target && bestD >= rules.similar)) break;
+    if (size[bestA] > size[bestC]) std::swap(bestA, bestC);
+    join(bestA, bestC);
   }
   for (int a = 0; a < count; ++a) {
     int root = a;
@@ -363,14 +463,31 @@ QImage TracePhoto(const QImage& photo, int detail) {
   const int blur = std::max(1, 6 - detail / 2);
   for (auto* plane : {&r, &g, &b}) BoxBlur(*plane, w, h, blur, 3);
 
-  const int tones = 2 + (detail + 1) / 2;
-  std::vector<int> tone = GroupTones(r, g, b, tones);
-  for (int pass = 0; pass < 3; ++pass) MajorityFilter(tone, w, h, tones);
+  // Plenty of tones; the joining below decides what stays apart.
+  // Many tones; the joining below decides which areas stay apart.
+  constexpr int Tones = 12;
+  std::vector<int> tone = GroupTones(r, g, b, Tones);
+  for (int pass = 0; pass < 2; ++pass) MajorityFilter(tone, w, h, Tones);
+  // The edges: where the colour changes fast, the tones are mixed colours of
+  // both sides (a halo along every edge). Those cells are left out of the
+  // areas at first and shared out between the areas on either side.
+  const std::vector<float> edge = EdgeStrength(r, g, b, w, h);
+  std::vector<float> sorted = edge;
+  std::nth_element(sorted.begin(), sorted.begin() + sorted.size() / 2, sorted.end());
+  const float strong = std::max(6.0f, 3.0f * sorted[sorted.size() / 2]);
+  std::vector<int> calm = tone;
+  for (size_t i = 0; i < calm.size(); ++i)
+    if (edge[i] > strong) calm[i] = -1;
 
   std::vector<int> area;
-  const int count = LabelAreas(tone, w, h, area);
-  const int minArea = std::max(600, 2600 - 200 * detail);
-  const std::vector<int> into = JoinSmallAreas(area, w, h, count, minArea, 20);
+  int count = LabelAreas(calm, w, h, area);
+  if (count == 0) count = LabelAreas(tone, w, h, area);
+  GrowIntoEdges(area, w, h);
+  AreaRules rules;
+  rules.minArea = 600 + std::max(0, 5 - detail) * 80;
+  rules.target = std::min(22, 2 + 2 * detail);
+  rules.similar = 34.0 - 2.5 * detail;
+  const std::vector<int> into = JoinAreas(area, w, h, count, r, g, b, rules);
 
   // Outlines where the area changes, two pixels wide, and the frame.
   Mask page{Side, Side, std::vector<uint8_t>(Side * Side, 0)};

@@ -109,7 +109,7 @@ NewPicturePage::NewPicturePage(const QString& programFolder, QWidget* parent) : 
   dl->addWidget(gaps_, 1, 1);
   photoControls_ = new QGroupBox(QStringLiteral("Photo"), this);
   auto* pl = new QGridLayout(photoControls_);
-  detail_ = MakeSlider(1, 10, 4, QStringLiteral("Detail"), photoControls_);
+  detail_ = MakeSlider(1, 10, 5, QStringLiteral("Detail"), photoControls_);
   pl->addWidget(new QLabel(QStringLiteral("Detail:"), photoControls_), 0, 0);
   pl->addWidget(detail_, 0, 1);
   photoControls_->hide();
