@@ -25,6 +25,14 @@ QString Decode(const QByteArray& bytes) {
 
 }  // namespace
 
+QString ListEntry::caption() const {
+  if (!heading()) return text;
+  QString c = text;
+  while (!c.isEmpty() && (c.front() == QLatin1Char('-') || c.front().isSpace())) c.remove(0, 1);
+  while (!c.isEmpty() && (c.back() == QLatin1Char('-') || c.back().isSpace())) c.chop(1);
+  return c;
+}
+
 ListEntries ParseListEntries(const QByteArray& bytes) {
   ListEntries out;
   for (const QString& field : pictures::SplitListFields(Decode(bytes)))

@@ -17,8 +17,8 @@ constexpr int ListCount = 15;
 struct ListEntry {
   QString text;  // a picture's file name, or a heading with its leading "-"
   bool heading() const { return text.startsWith(QLatin1Char('-')); }
-  // What a carer sees: a heading without its dash.
-  QString caption() const { return heading() ? text.mid(1).trimmed() : text; }
+  // What a carer sees: a heading without the dashes around it.
+  QString caption() const;
   bool operator==(const ListEntry&) const = default;
 };
 

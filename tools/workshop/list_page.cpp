@@ -62,6 +62,7 @@ ListPage::ListPage(const QString& programFolder, QWidget* parent) : QWidget(pare
   entriesView_ = Named(new QListWidget(this), QStringLiteral("Pictures in colouring order"));
   entriesLabel->setBuddy(entriesView_);
   entriesView_->setIconSize(QSize(Thumb, Thumb));
+  entriesView_->setUniformItemSizes(true);  // headings are rows as tall as the pictures
   entriesView_->setDragDropMode(QAbstractItemView::InternalMove);
   entriesView_->setDefaultDropAction(Qt::MoveAction);
   entriesView_->setSelectionMode(QAbstractItemView::SingleSelection);

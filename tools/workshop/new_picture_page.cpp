@@ -152,7 +152,7 @@ NewPicturePage::NewPicturePage(const QString& programFolder, QWidget* parent) : 
   outer->addWidget(remarks_);
 
   auto* saveRow = new QHBoxLayout();
-  auto* nameLabel = new QLabel(QStringLiteral("Picture &name:"), this);
+  auto* nameLabel = new QLabel(QStringLiteral("Pi&cture name:"), this);
   name_ = Named(new QLineEdit(this), QStringLiteral("Picture name"));
   name_->setPlaceholderText(QStringLiteral("for example: our_dog"));
   nameLabel->setBuddy(name_);

@@ -4,6 +4,8 @@
 #include "new_picture_page.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QMessageBox>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -24,7 +26,13 @@ WorkshopWindow::WorkshopWindow(const QString& programFolder, QWidget* parent) : 
   connect(newPicture_, &NewPicturePage::status, this, [this](const QString& text) { statusBar()->showMessage(text); });
   connect(lists_, &ListPage::status, this, [this](const QString& text) { statusBar()->showMessage(text); });
   connect(newPicture_, &NewPicturePage::pictureSaved, lists_, [this] { lists_->RefreshFolder(); });
-  resize(1260, 740);
+  // As large as the layout likes, within the screen.
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect room = screen->availableGeometry();
+    resize(std::min(1260, room.width()), std::min(740, room.height()));
+  } else {
+    resize(1260, 740);
+  }
 }
 
 void WorkshopWindow::closeEvent(QCloseEvent* event) {
