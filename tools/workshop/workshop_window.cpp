@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QScrollArea>
 #include <QMessageBox>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -18,7 +19,12 @@ WorkshopWindow::WorkshopWindow(const QString& programFolder, QWidget* parent) : 
   tabs_->setAccessibleName(QStringLiteral("Workshop pages"));
   newPicture_ = new NewPicturePage(programFolder, tabs_);
   lists_ = new ListPage(programFolder, tabs_);
-  tabs_->addTab(newPicture_, QStringLiteral("&New Picture"));
+  // On a small screen the picture page scrolls rather than hiding its controls.
+  auto* scroll = new QScrollArea(tabs_);
+  scroll->setWidget(newPicture_);
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  tabs_->addTab(scroll, QStringLiteral("&New Picture"));
   tabs_->addTab(lists_, QStringLiteral("&Picture Lists"));
   setCentralWidget(tabs_);
   statusBar()->setAccessibleName(QStringLiteral("Status"));
