@@ -70,6 +70,16 @@ TEST(WorkshopPipeline, AWideDrawingIsLetterboxedNotStretched) {
   EXPECT_NEAR(b.center().x(), 200, 3);
   EXPECT_NEAR(b.center().y(), 200, 3);
   EXPECT_NEAR(b.width(), 150 * 392 / 800 * 2, 8);
+
+  // An SVG drawing is drawn at a working size, not at its nominal one.
+  testing_support::TempProgramFolder folder;
+  testing_support::WriteFile(folder.file(QStringLiteral("ring.svg")),
+                             "<svg xmlns='http://www.w3.org/2000/svg' width='40' height='20'>"
+                             "<ellipse cx='20' cy='10' rx='15' ry='8' fill='none' stroke='black'/></svg>");
+  const SourceImage svg = LoadSourceImage(folder.file(QStringLiteral("ring.svg")));
+  ASSERT_EQ(svg.problem, QString());
+  EXPECT_EQ(svg.image.size(), QSize(1600, 800));
+  EXPECT_EQ(Analysed(svg.image).Order().size(), 1u);
 }
 
 TEST(WorkshopPipeline, ATinyRegionIsFoundAndMergedOrDropped) {
