@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QMessageBox>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -39,6 +40,8 @@ WorkshopWindow::WorkshopWindow(const QString& programFolder, QWidget* parent) : 
   } else {
     resize(1260, 740);
   }
+  auto* quit = new QShortcut(QKeySequence::Quit, this);  // Ctrl+Q: close, asking about unsaved work
+  connect(quit, &QShortcut::activated, this, &QWidget::close);
 }
 
 void WorkshopWindow::closeEvent(QCloseEvent* event) {
