@@ -191,7 +191,6 @@ void ListPage::showList(int n) {
 }
 
 void ListPage::fillEntries(int current) {
-  const QSignalBlocker block(entriesView_->model());
   entriesView_->clear();
   const std::vector<int> missing = MissingPictures(folder_, entries_);
   QStringList missingNames;
