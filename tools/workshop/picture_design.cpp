@@ -268,6 +268,33 @@ std::optional<Design> MergeRegion(const Design& design, int region) {
       }
     if (!third) lines.setPixel(x, y, White);
   }
+  // Bits of the old outline left standing alone in the joined area (the
+  // corners of a small box) go too.
+  const QRect joined = design.regions[region].bounds.united(design.regions[into].bounds);
+  std::vector<uint8_t> crumbs = BlackCells(lines);
+  std::vector<int> piece;
+  std::vector<uint8_t> seen(Side * Side, 0);
+  for (int start = 0; start < Side * Side; ++start) {
+    if (!crumbs[start] || seen[start] || !joined.contains(start % Side, start / Side)) continue;
+    piece.assign(1, start);
+    seen[start] = 1;
+    bool inside = true;
+    for (size_t k = 0; k < piece.size() && piece.size() <= 40; ++k) {
+      const int x = piece[k] % Side, y = piece[k] / Side;
+      for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx) {
+          const int nx = x + dx, ny = y + dy;
+          if (nx < 0 || ny < 0 || nx >= Side || ny >= Side) continue;
+          const int j = static_cast<int>(Index(nx, ny));
+          if (!crumbs[j] || seen[j]) continue;
+          seen[j] = 1;
+          if (!joined.contains(nx, ny)) inside = false;
+          piece.push_back(j);
+        }
+    }
+    if (inside && piece.size() <= 40)
+      for (int i : piece) lines.setPixel(i % Side, i / Side, White);
+  }
   return AnalyseLines(lines, Markers(design, into));
 }
 
