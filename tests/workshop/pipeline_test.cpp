@@ -109,6 +109,29 @@ TEST(WorkshopPipeline, ATinyRegionIsFoundAndMergedOrDropped) {
   EXPECT_EQ(dropped.Order().size(), 1u);
 }
 
+TEST(WorkshopPipeline, MergingNeverOpensTheOutlineOfAThirdRegion) {
+  // A small box against the line where two large boxes meet:
+  // +--------+--------+
+  // |     +--+        |
+  // |     |s |        |   s touches both; merged into one of them, the
+  // |     +--+        |   two large boxes must stay apart.
+  // +--------+--------+
+  const QImage drawing = Page(400, 400, [](QPainter& p) {
+    p.drawRect(40, 100, 320, 200);
+    p.drawLine(200, 100, 200, 300);
+    p.drawRect(182, 190, 18, 20);
+  });
+  const Design d = Analysed(drawing, {160, 0});
+  ASSERT_EQ(d.Order().size(), 2u);
+  const int small = d.RegionAt(195, 200);
+  ASSERT_TRUE(small >= 0 && d.regions[small].small);
+  const auto merged = MergeRegion(d, small);
+  ASSERT_TRUE(merged);
+  EXPECT_EQ(merged->Order().size(), 2u);
+  EXPECT_NE(merged->RegionAt(100, 200), merged->RegionAt(300, 200));
+  EXPECT_EQ(merged->SmallCount(), 0);
+}
+
 TEST(WorkshopPipeline, TheMarkerLeavesRoomForThePointerAboveIt) {
   // A band along the top: its most interior point would be at y = 40.
   const QImage drawing = Page(400, 400, [](QPainter& p) { p.drawRect(20, 10, 360, 60); });
@@ -201,6 +224,14 @@ TEST(WorkshopPipeline, FilesThatCannotBeUsedAreRefusedWithAReason) {
     EXPECT_TRUE(s.problem.contains(QString::fromLatin1(name))) << name << ": " << s.problem.toStdString();
   }
   EXPECT_TRUE(LoadSourceImage(folder.file(QStringLiteral("whole.bmp"))).problem.isEmpty());
+  // Larger than a picture may be, as photos are: opened at a working size.
+  QImage wide(4800, 60, QImage::Format_RGB32);
+  wide.fill(Qt::gray);
+  ASSERT_TRUE(wide.save(folder.file(QStringLiteral("wide.png"))));
+  const SourceImage photo = LoadSourceImage(folder.file(QStringLiteral("wide.png")));
+  EXPECT_EQ(photo.problem, QString());
+  EXPECT_EQ(photo.original, QSize(4800, 60));
+  EXPECT_EQ(photo.image.size(), QSize(1600, 20));
   // An empty page gives no section, and nothing that would crash later.
   const Design blank = AnalyseLines(CleanDrawing(small, {}).lines);
   EXPECT_TRUE(blank.Order().empty());
