@@ -103,6 +103,14 @@ TEST(WorkshopPipeline, ATinyRegionIsFoundAndMergedOrDropped) {
   EXPECT_EQ(merged.RegionAt(198, 198), merged.Order()[0]);  // part of the big section now
   EXPECT_EQ(merged.regions[merged.Order()[0]].marker, d.regions[d.Order()[0]].marker);
 
+  // A shipped picture with a row of small waves: merging them all leaves
+  // every section whole (no outline elsewhere is taken away).
+  const Design boat = Analysed(QImage(QStringLiteral(BRUSHWELL_DIR "/boat.bmp")));
+  ASSERT_GT(boat.SmallCount(), 3);
+  const Design calm = MergeSmallRegions(boat);
+  EXPECT_EQ(calm.SmallCount(), 0);
+  EXPECT_EQ(calm.Order().size(), boat.Order().size());
+
   const Design dropped = DropSmallRegions(d);
   EXPECT_EQ(dropped.SmallCount(), 0);
   EXPECT_EQ(dropped.RegionAt(198, 198), -1);  // outline now

@@ -1,5 +1,7 @@
 #include "list_page.h"
 
+#include "platform/picture_box.h"
+
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QDir>
@@ -157,9 +159,11 @@ void ListPage::loadDescriptions() {
 
 QIcon ListPage::thumbnail(const QString& name) {
   if (auto it = thumbnails_.find(name); it != thumbnails_.end()) return *it;
-  QImageReader reader(QDir(folder_).filePath(name));
+  const QString path = QDir(folder_).filePath(name);
+  QImageReader reader(path);
   QIcon icon;
-  if (reader.canRead() && reader.size().isValid() && reader.size().width() <= 4000 && reader.size().height() <= 4000) {
+  // The program's own checks first: a damaged file gets the warning sign.
+  if (platform::CheckPictureFile(path) && reader.size().isValid()) {
     reader.setScaledSize(reader.size().scaled(Thumb, Thumb, Qt::KeepAspectRatio));
     const QImage image = reader.read();
     if (!image.isNull()) icon = QIcon(QPixmap::fromImage(image));

@@ -4,6 +4,7 @@
 #include "pictures/section_scan.h"
 #include "platform/safe_file.h"
 
+#include <QApplication>
 #include <QBuffer>
 #include <QButtonGroup>
 #include <QDir>
@@ -183,9 +184,15 @@ NewPicturePage::NewPicturePage(const QString& programFolder, QWidget* parent) : 
   });
   connect(earlier_, &QPushButton::clicked, this, [this] { moveInOrder(-1); });
   connect(later_, &QPushButton::clicked, this, [this] { moveInOrder(1); });
-  connect(mergeSmall_, &QPushButton::clicked, this, [this] { setDesign(MergeSmallRegions(design_)); });
-  connect(dropSmall_, &QPushButton::clicked, this, [this] { setDesign(DropSmallRegions(design_)); });
-  connect(mergeDown_, &QPushButton::clicked, this, [this] { setDesign(MergeSmallestSection(design_)); });
+  // Joining many regions takes a moment: the pointer says so.
+  auto busy = [this](Design (*step)(const Design&)) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    setDesign(step(design_));
+    QApplication::restoreOverrideCursor();
+  };
+  connect(mergeSmall_, &QPushButton::clicked, this, [busy] { busy(&MergeSmallRegions); });
+  connect(dropSmall_, &QPushButton::clicked, this, [busy] { busy(&DropSmallRegions); });
+  connect(mergeDown_, &QPushButton::clicked, this, [busy] { busy(&MergeSmallestSection); });
   connect(undoButton_, &QPushButton::clicked, this, [this] { undo(); });
   auto* undoKey = new QShortcut(QKeySequence::Undo, this);
   connect(undoKey, &QShortcut::activated, this, [this] { undo(); });

@@ -279,7 +279,7 @@ std::optional<Design> MergeRegion(const Design& design, int region) {
     piece.assign(1, start);
     seen[start] = 1;
     bool inside = true;
-    for (size_t k = 0; k < piece.size() && piece.size() <= 40; ++k) {
+    for (size_t k = 0; k < piece.size(); ++k) {  // the whole piece, so no part of it is judged alone
       const int x = piece[k] % Side, y = piece[k] / Side;
       for (int dy = -1; dy <= 1; ++dy)
         for (int dx = -1; dx <= 1; ++dx) {
