@@ -149,6 +149,10 @@ TEST(WorkshopPipeline, TheMarkerLeavesRoomForThePointerAboveIt) {
   EXPECT_GE(r.marker->y, 48);
   EXPECT_FALSE(r.pointerClipped);
   EXPECT_TRUE(MarkerFits(d, d.Order()[0], r.marker->x, r.marker->y));
+
+  // A section may cover most of the picture: that is no leak.
+  const Design big = Analysed(Page(400, 400, [](QPainter& p) { p.drawRect(10, 60, 380, 330); }));
+  EXPECT_EQ(CheckWithProgram(ComposePicture(big), big, QStringLiteral("big.bmp")), QString());
 }
 
 TEST(WorkshopPipeline, TheColouringOrderFollowsTheMarkersAndCanBeChangedWhereGeometryAllows) {

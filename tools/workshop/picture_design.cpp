@@ -367,8 +367,11 @@ QString CheckWithProgram(const QImage& picture, const Design& design, const QStr
         .arg(pictureName)
         .arg(design.Order().size());
   }
+  // Each fill must cover exactly its section: a large section may well
+  // cover most of the picture, but never a pixel more than the preview shows.
+  const std::vector<int> order = design.Order();
   for (size_t k = 0; k < check.sections.size(); ++k) {
-    if (!check.sections[k].reaches.empty() || check.sections[k].coversMost) {
+    if (!check.sections[k].reaches.empty() || check.sections[k].area != design.regions[order[k]].area) {
       return QStringLiteral("The paint of section %1 would spread beyond it. Close the gap in its outline.").arg(k + 1);
     }
   }

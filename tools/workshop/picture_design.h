@@ -95,7 +95,7 @@ QImage RenderPreview(const Design& design, int selectedRegion = -1);
 
 // The colouring window's own scan and fill run on the picture: empty when
 // it accepts the picture with exactly the design's sections in the design's
-// order and no fill spreads beyond its section; otherwise what is wrong.
+// order and each fill covers exactly its section; otherwise what is wrong.
 QString CheckWithProgram(const QImage& picture, const Design& design, const QString& pictureName);
 
 // What a carer should know about the design, one sentence each.
