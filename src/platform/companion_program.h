@@ -1,13 +1,15 @@
 #pragma once
 // A helper program of the program folder (the carers' Picture Workshop),
-// started as a separate process with an argument list (never through a
-// shell). The program keeps running while it runs and hears when it ends.
+// started as a process of its own with an argument list (never through a
+// shell). It outlives this program, so leaving Brushwell never closes the
+// workshop with unsaved work in it; while both run, this program hears
+// when it ends (its process is looked at once a second).
 
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
-class QProcess;
+class QTimer;
 
 namespace platform {
 
@@ -29,8 +31,11 @@ Q_SIGNALS:
   void finished();
 
 private:
+  void look();
+
   QString fileName_;
-  QProcess* process_ = nullptr;
+  qint64 pid_ = 0;
+  QTimer* timer_ = nullptr;
 };
 
 }  // namespace platform
