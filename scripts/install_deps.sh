@@ -8,6 +8,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-qpa-plugins libgl-dev
   libsdl2-dev libx11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  libqt6svg6   # SVG drawings in the Picture Workshop
   xvfb xauth xdotool imagemagick poppler-utils sox espeak-ng fonts-dejavu-core
   gcovr desktop-file-utils appstream dpkg-dev file
 )

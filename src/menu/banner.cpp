@@ -66,6 +66,9 @@ void Banner::buildScreens() {
   connect(stats_frame->stat_frame_quit, &QPushButton::clicked, this, [this] { LeaveStatisticsScreen(); });
   for (int n = 1; n <= 15; ++n)
     connect(frame_MySongs->but_pic_list[n], &QPushButton::clicked, this, [this, n] { EditPictureList(n); });
+  workshop_ = new platform::CompanionProgram(QStringLiteral("brushwell-workshop"), this);
+  connect(frame_MySongs->but_workshop, &QPushButton::clicked, this, [this] { StartWorkshop(); });
+  connect(workshop_, &platform::CompanionProgram::finished, this, [this] { TakeWorkshopDescriptions(); });
 }
 
 void Banner::buildMenu() {
@@ -270,7 +273,10 @@ void Banner::showFrame(QGroupBox* frame) {
 void Banner::OpenScreen(QGroupBox* frame) {
   openedBy_ = qobject_cast<QPushButton*>(sender());
   HideMainMenu();
-  if (frame == frame_MySongs) frame_MySongs->FillDescriptions();
+  if (frame == frame_MySongs) {
+    settings::TakeOutsideDescriptionChanges();  // the workshop may have run meanwhile
+    frame_MySongs->FillDescriptions();
+  }
   if (frame == device_frame) device_frame->RefreshDeviceDescriptions();
   showFrame(frame);
 }
@@ -369,6 +375,28 @@ void Banner::OpenUserGuide() {
 void Banner::EditPictureList(int n) {
   const QString file = QDir::current().absoluteFilePath(PictureListFileName(n));
   if (platform::host().startEditor(file).isEmpty()) openOwnViewer(file, FileViewer::Mode::List);
+}
+
+void Banner::StartWorkshop() {
+  if (workshop_->running()) {
+    platform::message(QStringLiteral("The Picture Workshop is already open."), platform::MessageIcon::Information);
+    return;
+  }
+  const QString why = workshop_->Start({QStringLiteral("--folder"), QDir::currentPath()});
+  if (!why.isEmpty()) {
+    platform::message(QStringLiteral("The Picture Workshop cannot be opened: %1.\nPlease install the complete program.").arg(why),
+                      platform::MessageIcon::Exclamation);
+  }
+}
+
+void Banner::TakeWorkshopDescriptions() {
+  const bool shown = frame_MySongs->isVisible();
+  auto& record = settings::SettingsRecord;
+  // What the carer typed here stays: it counts as changed in the record.
+  if (shown)
+    for (int n = 1; n <= 15; ++n) record.PictureListDescription[n] = settings::SingleLine(frame_MySongs->inpbox_list_desc[n]->text());
+  for (int n : settings::TakeOutsideDescriptionChanges())
+    if (shown) frame_MySongs->inpbox_list_desc[n]->setText(record.PictureListDescription[n]);
 }
 
 void Banner::ShowMainMenu() {

@@ -16,6 +16,7 @@
 #include "menu/picture_lists_screen.h"
 #include "menu/scan_screen.h"
 #include "menu/statistics_screen.h"
+#include "platform/companion_program.h"
 
 namespace menu {
 
@@ -46,6 +47,11 @@ public:
   void OpenUserGuide();
   // "Edit Picture List #n": list n in the text editor.
   void EditPictureList(int n);
+  // "Picture Workshop": the carers' workshop program, beside this one.
+  void StartWorkshop();
+  // The workshop may have changed list descriptions in the settings file:
+  // they are taken into the record and onto the Picture List screen.
+  void TakeWorkshopDescriptions();
 
   // The statistics of the session just ended (after every activation but
   // the first); nothing is shown after the speed calibration.
@@ -109,6 +115,7 @@ private:
   bool handOverToColoringWindow(const QString& what);
 
   QSizeF screen_;
+  platform::CompanionProgram* workshop_ = nullptr;
   QPushButton* openedBy_ = nullptr;  // the menu button that opened the screen shown
 };
 

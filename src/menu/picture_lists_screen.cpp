@@ -45,6 +45,12 @@ PictureListsScreen::PictureListsScreen(QWidget* parent) : QGroupBox(QStringLiter
     label->setFixedWidth(380);
     help->addWidget(label);
   }
+  // Making pictures from drawings and photos, and editing the lists with
+  // thumbnails, in the carers' Picture Workshop (a program of its own).
+  but_workshop = new QPushButton(QStringLiteral("Picture Workshop"), this);
+  but_workshop->setAccessibleName(but_workshop->text());
+  but_workshop->setToolTip(QStringLiteral("Make pictures from drawings and photos, and edit the picture lists"));
+  help->addWidget(but_workshop, 0, Qt::AlignLeft);
   help->addStretch(1);
   columns->addLayout(help);
 

@@ -27,6 +27,8 @@ public:
   std::array<QLineEdit*, 16> inpbox_list_desc{};      // [1..15]
   std::array<QPushButton*, 16> but_pic_list{};        // [1..15]
   QPushButton* but_mysong_done = nullptr;
+  // Opens the carers' Picture Workshop (an addition to the screen).
+  QPushButton* but_workshop = nullptr;
 };
 
 // The file of picture list n: "pictures_" + n + ".pcf".

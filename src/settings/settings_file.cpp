@@ -2,6 +2,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <array>
+#include <optional>
 #include <cmath>
 #include <cstdio>
 #include <functional>
@@ -295,18 +298,56 @@ QString SettingsProblemMessage(const QStringList& problems) {
   return text;
 }
 
+namespace {
+
+// The descriptions as this process last read or wrote them, and the file.
+struct DescriptionsOnFile {
+  QString file;
+  std::array<QString, 16> text;
+};
+std::optional<DescriptionsOnFile> LastSeen;
+
+QString SettingsFilePath() { return QDir::current().absoluteFilePath(SettingsFileName); }
+
+void RememberDescriptions() { LastSeen = DescriptionsOnFile{SettingsFilePath(), SettingsRecord.PictureListDescription}; }
+
+}  // namespace
+
+std::vector<int> TakeOutsideDescriptionChanges() {
+  std::vector<int> taken;
+  if (!LastSeen || LastSeen->file != SettingsFilePath() || !QFileInfo::exists(LastSeen->file)) return taken;
+  SettingsData onDisk;
+  QStringList problems;
+  const QString here = QDir::currentPath();
+  ReadSettingsFiles(here, here, onDisk, problems);
+  if (!problems.isEmpty()) return taken;
+  for (int n = 1; n <= 15; ++n) {
+    QString& seen = LastSeen->text[n];
+    if (onDisk.PictureListDescription[n] == seen) continue;
+    if (SettingsRecord.PictureListDescription[n] == seen) {
+      SettingsRecord.PictureListDescription[n] = onDisk.PictureListDescription[n];
+      taken.push_back(n);
+    }
+    seen = onDisk.PictureListDescription[n];
+  }
+  return taken;
+}
+
 void LoadSettings() {
   QStringList problems;
   const QString here = QDir::currentPath();
   // A save cut short by a crash or a kill left its temporary file.
   platform::RemoveStaleSavingFiles(here);
   ReadSettingsFiles(here, here, SettingsRecord, problems);
+  RememberDescriptions();
   const QString text = SettingsProblemMessage(problems);
   if (!text.isEmpty()) platform::message(text, platform::MessageIcon::Exclamation);
 }
 
 void SaveSettings() {
+  TakeOutsideDescriptionChanges();
   const QString why = WriteSettingsFile(QDir::currentPath(), SettingsRecord);
+  if (why.isEmpty()) RememberDescriptions();
   if (!why.isEmpty()) {
     platform::message(QStringLiteral("The settings could not be saved to %1 (%2).\nThe file on disk was left as it was.")
                           .arg(QDir::current().filePath(SettingsFileName), why),

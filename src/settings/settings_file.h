@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 #include "settings/settings_record.h"
 
@@ -43,7 +44,16 @@ QString SettingsProblemMessage(const QStringList& problems);
 // folder) and tells the carer once about any damage.
 void LoadSettings();
 // Writes SettingsRecord to aobj_se1.cfg in the current folder; tells the
-// carer when that fails.
+// carer when that fails. Descriptions that the Picture Workshop changed in
+// the file meanwhile are taken in first (see below), so saving keeps them.
 void SaveSettings();
+
+// The carers' Picture Workshop writes list descriptions into aobj_se1.cfg
+// while the program may be running. This takes into SettingsRecord every
+// description that differs in the file from what this process last read
+// from or wrote to it, unless the record's own description changed since
+// then too (the carer's latest word here wins). Nothing is taken from a
+// file that is missing or damaged. Returns the list numbers taken.
+std::vector<int> TakeOutsideDescriptionChanges();
 
 }  // namespace settings

@@ -128,3 +128,41 @@ TEST_F(MenuTest, EditorsAreStartedOnFullPathsAndTheirAbsenceIsExplained) {
   EXPECT_EQ(guide->contents->item(0)->text(), QStringLiteral("1. First start and the speed calibration"));
   EXPECT_TRUE(guide->guide->isReadOnly());
 }
+
+TEST_F(MenuTest, DescriptionsTheWorkshopSavesReachTheScreenAndSurviveExit) {
+  load();
+  auto* screen = banner->frame_MySongs;
+  banner->but_MySongs->click();
+  screen->inpbox_list_desc[3]->setText(QStringLiteral("Typed here"));
+  // The workshop saves descriptions 2 and 3 while the screen is open.
+  settings::SettingsData outside = describedRecord();
+  outside.PictureListDescription[2] = QStringLiteral("From the workshop");
+  outside.PictureListDescription[3] = QStringLiteral("Also the workshop");
+  ASSERT_TRUE(settings::WriteSettingsFile(folder(), outside).isEmpty());
+  banner->TakeWorkshopDescriptions();  // run when the workshop process ends
+  EXPECT_EQ(screen->inpbox_list_desc[2]->text(), QStringLiteral("From the workshop"));
+  EXPECT_EQ(screen->inpbox_list_desc[3]->text(), QStringLiteral("Typed here"));  // the carer's latest word
+  screen->but_mysong_done->click();
+
+  // Changed again in the file after that, while the menu is shown: Exit keeps it.
+  outside.PictureListDescription[5] = QStringLiteral("Later, from the workshop");
+  ASSERT_TRUE(settings::WriteSettingsFile(folder(), outside).isEmpty());
+  banner->but2_quit->click();
+  settings::SettingsData saved;
+  QStringList problems;
+  settings::ReadSettingsFiles(folder(), folder(), saved, problems);
+  EXPECT_EQ(saved.PictureListDescription[2], QStringLiteral("From the workshop"));
+  EXPECT_EQ(saved.PictureListDescription[3], QStringLiteral("Typed here"));
+  EXPECT_EQ(saved.PictureListDescription[5], QStringLiteral("Later, from the workshop"));
+  EXPECT_EQ(saved.PictureListDescription[1], QStringLiteral("List 1"));
+}
+
+TEST_F(MenuTest, AMissingWorkshopProgramIsExplained) {
+  load();
+  banner->but_MySongs->click();
+  EXPECT_EQ(banner->frame_MySongs->but_workshop->accessibleName(), QStringLiteral("Picture Workshop"));
+  banner->frame_MySongs->but_workshop->click();  // the tests' folder has no workshop program
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_TRUE(host.messages[0].text.contains(QStringLiteral("brushwell-workshop is missing"))) << host.messages[0].text.toStdString();
+  EXPECT_TRUE(banner->frame_MySongs->isVisible());
+}

@@ -20,85 +20,10 @@ constexpr int N = 400;  // pictures are N x N
 constexpr QRgb kBlack = 0xFF000000u;
 constexpr QRgb kWhite = 0xFFFFFFFFu;
 constexpr int kMaxSections = 25;
-// The session's pointer is about this big and stands with its bottom edge on
-// the seed, centred on it.
-constexpr int kPointerWidth = 40;
-constexpr int kPointerHeight = 48;
+constexpr int kPointerWidth = PointerWidth;
+constexpr int kPointerHeight = PointerHeight;
 
 int Index(int x, int y) { return y * N + x; }
-
-// Labels the 4-connected components of the cells where `inside` is true.
-// Returns the label of every cell (-1 outside) and the number of labels.
-int LabelComponents(const std::vector<uint8_t>& inside, int w, int h, std::vector<int>& label) {
-  label.assign(static_cast<size_t>(w) * h, -1);
-  int count = 0;
-  std::vector<int> stack;
-  for (int start = 0; start < w * h; ++start) {
-    if (!inside[start] || label[start] >= 0) continue;
-    label[start] = count;
-    stack.push_back(start);
-    while (!stack.empty()) {
-      const int i = stack.back();
-      stack.pop_back();
-      const int x = i % w, y = i / w;
-      const int next[4] = {x > 0 ? i - 1 : -1, x + 1 < w ? i + 1 : -1, y > 0 ? i - w : -1, y + 1 < h ? i + w : -1};
-      for (int j : next) {
-        if (j >= 0 && inside[j] && label[j] < 0) {
-          label[j] = count;
-          stack.push_back(j);
-        }
-      }
-    }
-    ++count;
-  }
-  return count;
-}
-
-// Squared Euclidean distance of every cell to the nearest feature cell
-// (exact, two passes of the lower envelope of parabolas). Cells beyond the
-// grid are no features.
-std::vector<double> DistanceSquared(const std::vector<uint8_t>& feature, int w, int h) {
-  const double inf = 1e20;
-  std::vector<double> d(static_cast<size_t>(w) * h);
-  for (int i = 0; i < w * h; ++i) d[i] = feature[i] ? 0.0 : inf;
-  const int n = std::max(w, h);
-  std::vector<double> f(n), out(n), z(n + 1);
-  std::vector<int> v(n);
-  auto pass = [&](int len) {
-    int k = 0;
-    v[0] = 0;
-    z[0] = -inf;
-    z[1] = inf;
-    for (int q = 1; q < len; ++q) {
-      auto cross = [&](int p) { return ((f[q] + q * q) - (f[p] + p * p)) / (2.0 * q - 2.0 * p); };
-      double s = cross(v[k]);
-      while (s <= z[k]) {
-        --k;
-        s = cross(v[k]);
-      }
-      ++k;
-      v[k] = q;
-      z[k] = s;
-      z[k + 1] = inf;
-    }
-    k = 0;
-    for (int q = 0; q < len; ++q) {
-      while (z[k + 1] < q) ++k;
-      out[q] = (q - v[k]) * (q - v[k]) + f[v[k]];
-    }
-  };
-  for (int x = 0; x < w; ++x) {
-    for (int y = 0; y < h; ++y) f[y] = d[static_cast<size_t>(y) * w + x];
-    pass(h);
-    for (int y = 0; y < h; ++y) d[static_cast<size_t>(y) * w + x] = out[y];
-  }
-  for (int y = 0; y < h; ++y) {
-    for (int x = 0; x < w; ++x) f[x] = d[static_cast<size_t>(y) * w + x];
-    pass(w);
-    for (int x = 0; x < w; ++x) d[static_cast<size_t>(y) * w + x] = std::min(out[x], inf);
-  }
-  return d;
-}
 
 bool IsBlack(QRgb c) { return (c & 0x00FFFFFFu) == 0; }
 
@@ -117,43 +42,6 @@ bool HasWhiteNeighbours(const std::vector<uint8_t>& black, int x, int y) {
     for (int dx = -1; dx <= 1; ++dx)
       if ((dx || dy) && black[Index(x + dx, y + dy)]) return false;
   return true;
-}
-
-// Where in the region the marker goes: well inside (large distance to the
-// outline) and with as much of the pointer above it as possible over the
-// region itself.
-std::optional<Seed> BestMarker(const std::vector<int>& label, int region, const QRect& bounds, const std::vector<double>& dist2) {
-  // Summed-area table of the region.
-  std::vector<int> sat((N + 1) * (N + 1), 0);
-  for (int y = 0; y < N; ++y) {
-    int rowSum = 0;
-    for (int x = 0; x < N; ++x) {
-      rowSum += label[Index(x, y)] == region ? 1 : 0;
-      sat[(y + 1) * (N + 1) + x + 1] = sat[y * (N + 1) + x + 1] + rowSum;
-    }
-  }
-  auto count = [&](int x0, int y0, int x1, int y1) {  // [x0,x1) x [y0,y1), clipped
-    x0 = std::clamp(x0, 0, N), x1 = std::clamp(x1, 0, N), y0 = std::clamp(y0, 0, N), y1 = std::clamp(y1, 0, N);
-    if (x1 <= x0 || y1 <= y0) return 0;
-    return sat[y1 * (N + 1) + x1] - sat[y0 * (N + 1) + x1] - sat[y1 * (N + 1) + x0] + sat[y0 * (N + 1) + x0];
-  };
-  std::optional<Seed> best;
-  double bestScore = -1;
-  for (int y = std::max(2, bounds.top()); y <= std::min(N - 2, bounds.bottom()); ++y) {
-    for (int x = std::max(2, bounds.left()); x <= std::min(N - 2, bounds.right()); ++x) {
-      const int i = Index(x, y);
-      if (label[i] != region || dist2[i] < 4.0) continue;
-      const int left = std::max(1, x - kPointerWidth / 2);
-      const double cover = static_cast<double>(count(left, y - kPointerHeight, left + kPointerWidth, y)) / (kPointerWidth * kPointerHeight);
-      const double d = std::sqrt(dist2[i]);
-      const double score = std::min(d, 20.0) + 20.0 * cover + d * 1e-3;
-      if (score > bestScore) {
-        bestScore = score;
-        best = Seed{x, y};
-      }
-    }
-  }
-  return best;
 }
 
 QString At(const Seed& s) { return QStringLiteral("(%1, %2)").arg(s.x).arg(s.y); }
@@ -286,6 +174,117 @@ QRgb Tint(int k) {
 }
 
 }  // namespace
+
+// Labels the 4-connected components of the cells where `inside` is true.
+// Returns the label of every cell (-1 outside) and the number of labels.
+int LabelComponents(const std::vector<uint8_t>& inside, int w, int h, std::vector<int>& label) {
+  label.assign(static_cast<size_t>(w) * h, -1);
+  int count = 0;
+  std::vector<int> stack;
+  for (int start = 0; start < w * h; ++start) {
+    if (!inside[start] || label[start] >= 0) continue;
+    label[start] = count;
+    stack.push_back(start);
+    while (!stack.empty()) {
+      const int i = stack.back();
+      stack.pop_back();
+      const int x = i % w, y = i / w;
+      const int next[4] = {x > 0 ? i - 1 : -1, x + 1 < w ? i + 1 : -1, y > 0 ? i - w : -1, y + 1 < h ? i + w : -1};
+      for (int j : next) {
+        if (j >= 0 && inside[j] && label[j] < 0) {
+          label[j] = count;
+          stack.push_back(j);
+        }
+      }
+    }
+    ++count;
+  }
+  return count;
+}
+
+// Squared Euclidean distance of every cell to the nearest feature cell
+// (exact, two passes of the lower envelope of parabolas). Cells beyond the
+// grid are no features.
+std::vector<double> DistanceSquared(const std::vector<uint8_t>& feature, int w, int h) {
+  const double inf = 1e20;
+  std::vector<double> d(static_cast<size_t>(w) * h);
+  for (int i = 0; i < w * h; ++i) d[i] = feature[i] ? 0.0 : inf;
+  const int n = std::max(w, h);
+  std::vector<double> f(n), out(n), z(n + 1);
+  std::vector<int> v(n);
+  auto pass = [&](int len) {
+    int k = 0;
+    v[0] = 0;
+    z[0] = -inf;
+    z[1] = inf;
+    for (int q = 1; q < len; ++q) {
+      auto cross = [&](int p) { return ((f[q] + q * q) - (f[p] + p * p)) / (2.0 * q - 2.0 * p); };
+      double s = cross(v[k]);
+      while (s <= z[k]) {
+        --k;
+        s = cross(v[k]);
+      }
+      ++k;
+      v[k] = q;
+      z[k] = s;
+      z[k + 1] = inf;
+    }
+    k = 0;
+    for (int q = 0; q < len; ++q) {
+      while (z[k + 1] < q) ++k;
+      out[q] = (q - v[k]) * (q - v[k]) + f[v[k]];
+    }
+  };
+  for (int x = 0; x < w; ++x) {
+    for (int y = 0; y < h; ++y) f[y] = d[static_cast<size_t>(y) * w + x];
+    pass(h);
+    for (int y = 0; y < h; ++y) d[static_cast<size_t>(y) * w + x] = out[y];
+  }
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) f[x] = d[static_cast<size_t>(y) * w + x];
+    pass(w);
+    for (int x = 0; x < w; ++x) d[static_cast<size_t>(y) * w + x] = std::min(out[x], inf);
+  }
+  return d;
+}
+
+// Where in the region the marker goes: well inside (large distance to the
+// outline) and with as much of the pointer above it as possible over the
+// region itself.
+std::optional<Seed> BestMarker(const std::vector<int>& label, int region, const QRect& bounds, const std::vector<double>& dist2,
+                               const MarkerLimits& limits) {
+  // Summed-area table of the region.
+  std::vector<int> sat((N + 1) * (N + 1), 0);
+  for (int y = 0; y < N; ++y) {
+    int rowSum = 0;
+    for (int x = 0; x < N; ++x) {
+      rowSum += label[Index(x, y)] == region ? 1 : 0;
+      sat[(y + 1) * (N + 1) + x + 1] = sat[y * (N + 1) + x + 1] + rowSum;
+    }
+  }
+  auto count = [&](int x0, int y0, int x1, int y1) {  // [x0,x1) x [y0,y1), clipped
+    x0 = std::clamp(x0, 0, N), x1 = std::clamp(x1, 0, N), y0 = std::clamp(y0, 0, N), y1 = std::clamp(y1, 0, N);
+    if (x1 <= x0 || y1 <= y0) return 0;
+    return sat[y1 * (N + 1) + x1] - sat[y0 * (N + 1) + x1] - sat[y1 * (N + 1) + x0] + sat[y0 * (N + 1) + x0];
+  };
+  std::optional<Seed> best;
+  double bestScore = -1;
+  for (int y = std::max({2, bounds.top(), limits.minY}); y <= std::min(N - 2, bounds.bottom()); ++y) {
+    for (int x = std::max({2, bounds.left(), limits.minX}); x <= std::min({N - 2, bounds.right(), limits.maxX}); ++x) {
+      const int i = Index(x, y);
+      if (label[i] != region || dist2[i] < 4.0) continue;
+      const int left = std::max(1, x - kPointerWidth / 2);
+      const double cover = static_cast<double>(count(left, y - kPointerHeight, left + kPointerWidth, y)) / (kPointerWidth * kPointerHeight);
+      const double d = std::sqrt(dist2[i]);
+      const double score = std::min(d, 20.0) + 20.0 * cover + d * 1e-3;
+      if (score > bestScore) {
+        bestScore = score;
+        best = Seed{x, y};
+      }
+    }
+  }
+  return best;
+}
 
 QImage CleanDrawing(const QImage& drawing, std::vector<Seed>* markers, bool* scaled, int* thickened) {
   if (markers) markers->clear();

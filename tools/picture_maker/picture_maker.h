@@ -10,6 +10,8 @@
 #include <QRect>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace pictures {
@@ -57,6 +59,34 @@ struct MadePicture {
   // Whether the colouring window will refuse the picture (no or too many sections).
   bool Refused() const;
 };
+
+// The building blocks, for the carers' Picture Workshop as well.
+
+// The session's pointer: it stands with its bottom edge on the seed, centred
+// on it; a seed at least this far from the top shows the whole pointer.
+constexpr int PointerWidth = 40;
+constexpr int PointerHeight = 48;
+
+// Labels the 4-connected components (the way the fill spreads) of the cells
+// where `inside` is true. Returns the number of labels; `label` gets each
+// cell's label, -1 outside.
+int LabelComponents(const std::vector<uint8_t>& inside, int w, int h, std::vector<int>& label);
+
+// Squared Euclidean distance of every cell to the nearest feature cell.
+std::vector<double> DistanceSquared(const std::vector<uint8_t>& feature, int w, int h);
+
+// Where a marker may go, besides the region itself.
+struct MarkerLimits {
+  int minX = 0;
+  int maxX = 399;
+  int minY = 0;
+};
+
+// The marker of one region of a 400 x 400 label map: well inside (far from
+// the outline) with as much of the pointer above it as possible over the
+// region itself. Nothing when no point of the region within `limits` will do.
+std::optional<Seed> BestMarker(const std::vector<int>& label, int region, const QRect& bounds,
+                               const std::vector<double>& dist2, const MarkerLimits& limits = {});
 
 // Pure black and white, 400 x 400, outlines at least two pixels thick.
 // Marker dots of a 400 x 400 drawing (isolated dark pixels) are taken out

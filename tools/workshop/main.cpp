@@ -1,0 +1,39 @@
+// brushwell-workshop: the carers' Picture Workshop. Makes colouring pictures
+// from drawings and photos and edits the picture lists, in the program folder
+// Brushwell works in (or the one given with --folder): its own folder when
+// that is a portable program folder, else the per-user one.
+
+#include "app/program_folder.h"
+#include "workshop_window.h"
+#include "new_picture_page.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("brushwell-workshop"));
+  QApplication::setApplicationDisplayName(QStringLiteral("Brushwell Picture Workshop"));
+
+  QCommandLineParser parser;
+  parser.setApplicationDescription(QStringLiteral("Makes colouring pictures from drawings and photos, and edits picture lists."));
+  parser.addHelpOption();
+  const QCommandLineOption folderOpt(QStringLiteral("folder"), QStringLiteral("the program folder (default: the one Brushwell uses)"),
+                                     QStringLiteral("folder"));
+  parser.addOption(folderOpt);
+  parser.addPositionalArgument(QStringLiteral("picture"), QStringLiteral("a drawing or photo to open"), QStringLiteral("[picture]"));
+  parser.process(app);
+
+  const QString folder = QDir(parser.isSet(folderOpt) ? parser.value(folderOpt) : app::ProgramFolder()).absolutePath();
+  if (!QFileInfo(folder).isDir()) {
+    QMessageBox::critical(nullptr, QStringLiteral("Brushwell Picture Workshop"), QStringLiteral("The folder %1 does not exist.").arg(folder));
+    return 1;
+  }
+  workshop::WorkshopWindow window(folder);
+  window.show();
+  if (!parser.positionalArguments().isEmpty()) window.newPicture()->OpenSource(parser.positionalArguments().first());
+  return app.exec();
+}

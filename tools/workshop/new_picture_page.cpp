@@ -1,0 +1,422 @@
+#include "new_picture_page.h"
+
+#include "preview_label.h"
+#include "pictures/section_scan.h"
+#include "platform/safe_file.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QButtonGroup>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QImageReader>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QShortcut>
+#include <QSlider>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace workshop {
+namespace {
+
+constexpr const char* Title = "Brushwell Picture Workshop";
+
+template <typename W>
+W* Named(W* widget, const QString& name) {
+  widget->setAccessibleName(name);
+  return widget;
+}
+
+QSlider* MakeSlider(int min, int max, int value, const QString& name, QWidget* parent) {
+  auto* s = Named(new QSlider(Qt::Horizontal, parent), name);
+  s->setRange(min, max);
+  s->setValue(value);
+  s->setPageStep(std::max(1, (max - min) / 10));
+  s->setMinimumWidth(180);
+  return s;
+}
+
+QImage Framed(const QImage& image) {
+  // A picture on a 400 x 400 grey mat, so its letterbox can be seen.
+  QImage mat(Side, Side, QImage::Format_RGB32);
+  mat.fill(qRgb(225, 225, 225));
+  if (image.isNull()) return mat;
+  const QImage fitted = image.scaled(Side, Side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+  for (int y = 0; y < fitted.height(); ++y)
+    for (int x = 0; x < fitted.width(); ++x)
+      mat.setPixel((Side - fitted.width()) / 2 + x, (Side - fitted.height()) / 2 + y, fitted.pixel(x, y));
+  return mat;
+}
+
+}  // namespace
+
+NewPicturePage::NewPicturePage(const QString& programFolder, QWidget* parent) : QWidget(parent), folder_(programFolder) {
+  auto* outer = new QVBoxLayout(this);
+
+  auto* top = new QHBoxLayout();
+  openButton_ = Named(new QPushButton(QStringLiteral("&Open Drawing or Photo..."), this), QStringLiteral("Open Drawing or Photo"));
+  drawingKind_ = Named(new QRadioButton(QStringLiteral("It is a &drawing"), this), QStringLiteral("It is a drawing"));
+  photoKind_ = Named(new QRadioButton(QStringLiteral("It is a p&hoto"), this), QStringLiteral("It is a photo"));
+  auto* kinds = new QButtonGroup(this);
+  kinds->addButton(drawingKind_);
+  kinds->addButton(photoKind_);
+  drawingKind_->setChecked(true);
+  top->addWidget(openButton_);
+  top->addSpacing(16);
+  top->addWidget(drawingKind_);
+  top->addWidget(photoKind_);
+  top->addStretch(1);
+  outer->addLayout(top);
+
+  auto* pictures = new QHBoxLayout();
+  auto* originalBox = new QVBoxLayout();
+  originalBox->addWidget(new QLabel(QStringLiteral("Original"), this));
+  original_ = Named(new QLabel(this), QStringLiteral("Original picture"));
+  original_->setFixedSize(Side, Side);
+  original_->setPixmap(QPixmap::fromImage(Framed({})));
+  originalBox->addWidget(original_);
+  originalBox->addStretch(1);
+  pictures->addLayout(originalBox);
+  auto* previewBox = new QVBoxLayout();
+  previewBox->addWidget(new QLabel(QStringLiteral("Colouring picture (numbers: the colouring order)"), this));
+  preview_ = Named(new PreviewLabel(this), QStringLiteral("Colouring picture preview"));
+  preview_->setAccessibleDescription(QStringLiteral("Click a section to choose it; arrow keys move its marker"));
+  preview_->setFixedSize(Side, Side);
+  preview_->setPixmap(QPixmap::fromImage(Framed({})));
+  previewBox->addWidget(preview_);
+  previewBox->addStretch(1);
+  pictures->addLayout(previewBox);
+
+  // The controls beside the two pictures.
+  auto* side = new QVBoxLayout();
+  drawingControls_ = new QGroupBox(QStringLiteral("Drawing"), this);
+  auto* dl = new QGridLayout(drawingControls_);
+  threshold_ = MakeSlider(20, 240, 160, QStringLiteral("Line darkness"), drawingControls_);
+  gaps_ = MakeSlider(0, 5, 2, QStringLiteral("Close gaps"), drawingControls_);
+  dl->addWidget(new QLabel(QStringLiteral("Line darkness:"), drawingControls_), 0, 0);
+  dl->addWidget(threshold_, 0, 1);
+  dl->addWidget(new QLabel(QStringLiteral("Close gaps:"), drawingControls_), 1, 0);
+  dl->addWidget(gaps_, 1, 1);
+  photoControls_ = new QGroupBox(QStringLiteral("Photo"), this);
+  auto* pl = new QGridLayout(photoControls_);
+  detail_ = MakeSlider(1, 10, 5, QStringLiteral("Detail"), photoControls_);
+  pl->addWidget(new QLabel(QStringLiteral("Detail:"), photoControls_), 0, 0);
+  pl->addWidget(detail_, 0, 1);
+  photoControls_->hide();
+  side->addWidget(drawingControls_);
+  side->addWidget(photoControls_);
+
+  auto* sectionsBox = new QGroupBox(QStringLiteral("Sections"), this);
+  auto* sl = new QVBoxLayout(sectionsBox);
+  sections_ = Named(new QListWidget(sectionsBox), QStringLiteral("Sections in colouring order"));
+  sections_->setMinimumHeight(130);
+  sl->addWidget(sections_);
+  auto* orderRow = new QHBoxLayout();
+  earlier_ = Named(new QPushButton(QStringLiteral("Colour &Earlier"), sectionsBox), QStringLiteral("Colour Earlier"));
+  later_ = Named(new QPushButton(QStringLiteral("Colour &Later"), sectionsBox), QStringLiteral("Colour Later"));
+  orderRow->addWidget(earlier_);
+  orderRow->addWidget(later_);
+  sl->addLayout(orderRow);
+  clickChooses_ = Named(new QRadioButton(QStringLiteral("A click chooses a section"), sectionsBox), QStringLiteral("A click chooses a section"));
+  clickMoves_ = Named(new QRadioButton(QStringLiteral("A click moves the section's marker"), sectionsBox),
+                      QStringLiteral("A click moves the section's marker"));
+  clickChooses_->setChecked(true);
+  sl->addWidget(clickChooses_);
+  sl->addWidget(clickMoves_);
+  mergeSmall_ = Named(new QPushButton(QStringLiteral("&Merge Small Regions"), sectionsBox), QStringLiteral("Merge Small Regions"));
+  dropSmall_ = Named(new QPushButton(QStringLiteral("D&rop Small Regions"), sectionsBox), QStringLiteral("Drop Small Regions"));
+  mergeDown_ = Named(new QPushButton(QStringLiteral("Merge Down to &25 Sections"), sectionsBox), QStringLiteral("Merge Down to 25 Sections"));
+  undoButton_ = Named(new QPushButton(QStringLiteral("&Undo"), sectionsBox), QStringLiteral("Undo"));
+  sl->addWidget(mergeSmall_);
+  sl->addWidget(dropSmall_);
+  sl->addWidget(mergeDown_);
+  sl->addWidget(undoButton_);
+  side->addWidget(sectionsBox);
+  side->addStretch(1);
+  pictures->addLayout(side, 1);
+  outer->addLayout(pictures);
+
+  remarks_ = Named(new QLabel(QStringLiteral("Open a drawing or a photo to begin."), this), QStringLiteral("Remarks"));
+  remarks_->setWordWrap(true);
+  remarks_->setMinimumHeight(48);
+  outer->addWidget(remarks_);
+
+  auto* saveRow = new QHBoxLayout();
+  auto* nameLabel = new QLabel(QStringLiteral("Pi&cture name:"), this);
+  name_ = Named(new QLineEdit(this), QStringLiteral("Picture name"));
+  name_->setPlaceholderText(QStringLiteral("for example: our_dog"));
+  nameLabel->setBuddy(name_);
+  saveButton_ = Named(new QPushButton(QStringLiteral("&Save Picture"), this), QStringLiteral("Save Picture"));
+  saveRow->addWidget(nameLabel);
+  saveRow->addWidget(name_, 1);
+  saveRow->addWidget(saveButton_);
+  outer->addLayout(saveRow);
+
+  rebuildTimer_ = new QTimer(this);
+  rebuildTimer_->setSingleShot(true);
+  rebuildTimer_->setInterval(120);
+  connect(rebuildTimer_, &QTimer::timeout, this, [this] { rebuild(); });
+  for (QSlider* s : {threshold_, gaps_, detail_}) connect(s, &QSlider::valueChanged, rebuildTimer_, qOverload<>(&QTimer::start));
+  connect(openButton_, &QPushButton::clicked, this, [this] { chooseSource(); });
+  connect(photoKind_, &QRadioButton::toggled, this, [this] {
+    drawingControls_->setVisible(!isPhoto());
+    photoControls_->setVisible(isPhoto());
+    if (!source_.image.isNull()) rebuild();
+  });
+  connect(preview_, &PreviewLabel::clicked, this, [this](QPoint p) { regionClicked(p); });
+  connect(preview_, &PreviewLabel::nudged, this, [this](int dx, int dy) { nudgeMarker(dx, dy); });
+  connect(sections_, &QListWidget::currentRowChanged, this, [this](int row) {
+    const std::vector<int> order = design_.Order();
+    if (row < 0 || row >= static_cast<int>(order.size()) || order[row] == selected_) return;
+    selected_ = order[row];
+    showDesign();
+  });
+  connect(earlier_, &QPushButton::clicked, this, [this] { moveInOrder(-1); });
+  connect(later_, &QPushButton::clicked, this, [this] { moveInOrder(1); });
+  // Joining many regions takes a moment: the pointer says so.
+  auto busy = [this](Design (*step)(const Design&)) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    setDesign(step(design_));
+    QApplication::restoreOverrideCursor();
+  };
+  connect(mergeSmall_, &QPushButton::clicked, this, [busy] { busy(&MergeSmallRegions); });
+  connect(dropSmall_, &QPushButton::clicked, this, [busy] { busy(&DropSmallRegions); });
+  connect(mergeDown_, &QPushButton::clicked, this, [busy] { busy(&MergeSmallestSection); });
+  connect(undoButton_, &QPushButton::clicked, this, [this] { undo(); });
+  auto* undoKey = new QShortcut(QKeySequence::Undo, this);
+  connect(undoKey, &QShortcut::activated, this, [this] { undo(); });
+  connect(saveButton_, &QPushButton::clicked, this, [this] { save(); });
+  connect(name_, &QLineEdit::returnPressed, this, [this] { save(); });
+  showDesign();
+}
+
+bool NewPicturePage::isPhoto() const { return photoKind_->isChecked(); }
+
+void NewPicturePage::chooseSource() {
+  QFileDialog dialog(this, QStringLiteral("Open a Drawing or a Photo"));
+  dialog.setOption(QFileDialog::DontUseNativeDialog);  // the same dialog everywhere, and keyboard-friendly
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setNameFilters({QStringLiteral("Drawings and photos (*.png *.jpg *.jpeg *.bmp *.gif *.svg *.PNG *.JPG *.JPEG *.BMP *.GIF *.SVG)"),
+                         QStringLiteral("All files (*)")});
+  dialog.setDirectory(QDir::homePath());
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  OpenSource(dialog.selectedFiles().first());
+}
+
+bool NewPicturePage::OpenSource(const QString& path) {
+  sinceOpen_.start();
+  SourceImage opened = LoadSourceImage(path);
+  if (!opened.problem.isEmpty()) {
+    QMessageBox::warning(this, QString::fromLatin1(Title), opened.problem);
+    return false;
+  }
+  source_ = std::move(opened);
+  sourceName_ = QFileInfo(path).completeBaseName();
+  original_->setPixmap(QPixmap::fromImage(Framed(source_.image)));
+  undo_.clear();
+  design_ = Design{};
+  selected_ = -1;
+  firstPreviewPending_ = true;
+  const bool photo = LooksLikePhoto(source_.image);
+  {
+    const QSignalBlocker block(photoKind_);
+    (photo ? photoKind_ : drawingKind_)->setChecked(true);
+  }
+  drawingControls_->setVisible(!photo);
+  photoControls_->setVisible(photo);
+  if (name_->text().isEmpty() || name_->isModified() == false) {
+    QString suggested = sourceName_.toLower();
+    suggested.replace(QRegularExpression(QStringLiteral("[^a-z0-9_-]+")), QStringLiteral("_"));
+    name_->setText(suggested);
+    name_->setModified(false);
+  }
+  rebuild();
+  return true;
+}
+
+void NewPicturePage::rebuild() {
+  if (source_.image.isNull()) return;
+  QElapsedTimer timer;
+  timer.start();
+  QImage lines;
+  if (isPhoto()) {
+    lines = TracePhoto(source_.image, detail_->value());
+  } else {
+    lines = CleanDrawing(source_.image, {threshold_->value(), gaps_->value()}).lines;
+  }
+  if (lines.isNull()) {
+    QMessageBox::warning(this, QString::fromLatin1(Title), QStringLiteral("Nothing could be made of this picture."));
+    return;
+  }
+  setDesign(AnalyseLines(lines), !design_.lines.isNull());
+  QString note = QStringLiteral("Preview made in %1 ms.").arg(timer.elapsed());
+  if (firstPreviewPending_) {
+    firstPreviewPending_ = false;
+    note = QStringLiteral("Opened %1 (%2 x %3) and made the first preview in %4 ms.")
+               .arg(sourceName_)
+               .arg(source_.original.width())
+               .arg(source_.original.height())
+               .arg(sinceOpen_.elapsed());
+  }
+  Q_EMIT status(note);
+}
+
+void NewPicturePage::setDesign(const Design& next, bool keepUndo) {
+  if (keepUndo && !design_.lines.isNull()) {
+    undo_.push_back(design_);
+    if (undo_.size() > 30) undo_.erase(undo_.begin());
+  }
+  design_ = next;
+  if (selected_ >= static_cast<int>(design_.regions.size()) || (selected_ >= 0 && !design_.regions[selected_].marker)) selected_ = -1;
+  unsaved_ = true;
+  showDesign();
+}
+
+void NewPicturePage::showDesign() {
+  const bool has = !design_.lines.isNull();
+  const std::vector<int> order = has ? design_.Order() : std::vector<int>{};
+  preview_->setPixmap(QPixmap::fromImage(has ? RenderPreview(design_, selected_) : Framed({})));
+  {
+    const QSignalBlocker block(sections_);
+    sections_->clear();
+    for (size_t k = 0; k < order.size(); ++k) {
+      const Region& r = design_.regions[order[k]];
+      sections_->addItem(QStringLiteral("%1: %2 pixels, marker at (%3, %4)").arg(k + 1).arg(r.area).arg(r.marker->x).arg(r.marker->y));
+      if (order[k] == selected_) sections_->setCurrentRow(static_cast<int>(k));
+    }
+  }
+  remarks_->setText(has ? Remarks(design_).join(QLatin1Char(' ')) : QStringLiteral("Open a drawing or a photo to begin."));
+  const bool chosen = selected_ >= 0;
+  earlier_->setEnabled(chosen);
+  later_->setEnabled(chosen);
+  mergeSmall_->setEnabled(has && design_.SmallCount() > 0);
+  dropSmall_->setEnabled(has && design_.SmallCount() > 0);
+  mergeDown_->setEnabled(has && order.size() > static_cast<size_t>(MaxSections));
+  undoButton_->setEnabled(!undo_.empty());
+  saveButton_->setEnabled(has && !order.empty() && order.size() <= static_cast<size_t>(MaxSections));
+}
+
+void NewPicturePage::regionClicked(QPoint pixel) {
+  if (design_.lines.isNull()) return;
+  const int r = design_.RegionAt(pixel.x(), pixel.y());
+  if (clickMoves_->isChecked()) {
+    if (r >= 0 && design_.regions[r].small) {
+      Q_EMIT status(QStringLiteral("That region is too small for a marker; merge or drop it."));
+      return;
+    }
+    if (auto moved = MoveMarker(design_, pixel.x(), pixel.y())) {
+      selected_ = r;
+      setDesign(*moved);
+    } else {
+      Q_EMIT status(QStringLiteral("A marker cannot stand there: it needs white all round it, inside a section."));
+    }
+    return;
+  }
+  selected_ = (r >= 0 && design_.regions[r].marker) ? r : -1;
+  showDesign();
+}
+
+void NewPicturePage::nudgeMarker(int dx, int dy) {
+  if (selected_ < 0 || !design_.regions[selected_].marker) return;
+  const pictures::Seed m = *design_.regions[selected_].marker;
+  if (auto moved = MoveMarker(design_, m.x + dx, m.y + dy); moved && moved->RegionAt(m.x + dx, m.y + dy) == selected_) {
+    setDesign(*moved);
+  }
+}
+
+void NewPicturePage::moveInOrder(int step) {
+  std::vector<int> order = design_.Order();
+  const auto at = std::find(order.begin(), order.end(), selected_);
+  if (at == order.end()) return;
+  const auto k = at - order.begin();
+  if (k + step < 0 || k + step >= static_cast<long>(order.size())) return;
+  std::swap(order[k], order[k + step]);
+  QString problem;
+  if (auto arranged = ArrangeOrder(design_, order, &problem)) {
+    setDesign(*arranged);
+  } else {
+    QMessageBox::information(this, QString::fromLatin1(Title), problem);
+  }
+}
+
+void NewPicturePage::undo() {
+  if (undo_.empty()) return;
+  design_ = undo_.back();
+  undo_.pop_back();
+  if (selected_ >= static_cast<int>(design_.regions.size())) selected_ = -1;
+  showDesign();
+  Q_EMIT status(QStringLiteral("Undone."));
+}
+
+void NewPicturePage::save() {
+  QElapsedTimer timer;
+  timer.start();
+  auto tell = [this](const QString& text) { QMessageBox::warning(this, QString::fromLatin1(Title), text); };
+  if (design_.lines.isNull()) return tell(QStringLiteral("Open a drawing or a photo first."));
+  QString base = name_->text().trimmed();
+  if (base.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive)) base.chop(4);
+  if (!QRegularExpression(QStringLiteral("^[A-Za-z0-9][A-Za-z0-9_ -]{0,59}$")).match(base).hasMatch()) {
+    name_->setFocus();
+    return tell(QStringLiteral("Give the picture a name of letters, digits, spaces, \"_\" or \"-\", beginning with a letter or digit."));
+  }
+  if (base.startsWith(QStringLiteral("aobj_"), Qt::CaseInsensitive)) {
+    return tell(QStringLiteral("Names beginning with \"aobj_\" belong to Brushwell's own files. Choose another name."));
+  }
+  const QString fileName = base + QStringLiteral(".bmp");
+  const QString path = QDir(folder_).filePath(fileName);
+  const std::vector<int> order = design_.Order();
+  if (order.empty() || order.size() > static_cast<size_t>(MaxSections)) {
+    return tell(QStringLiteral("A picture needs 1 to 25 sections; this one has %1.").arg(order.size()));
+  }
+  const QImage picture = ComposePicture(design_);
+  // Brushwell's own scan and fill, before anything is written.
+  if (const QString wrong = CheckWithProgram(picture, design_, fileName); !wrong.isEmpty()) {
+    return tell(QStringLiteral("The picture was not saved, because Brushwell would not colour it as shown:\n\n") + wrong);
+  }
+  if (QFileInfo::exists(path) &&
+      QMessageBox::question(this, QString::fromLatin1(Title),
+                            QStringLiteral("%1 is already in the program folder. Replace it?").arg(fileName)) != QMessageBox::Yes) {
+    return;
+  }
+  QByteArray bytes;
+  {
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!picture.convertToFormat(QImage::Format_RGB888).save(&buffer, "BMP")) return tell(QStringLiteral("The picture could not be encoded."));
+  }
+  if (const QString why = platform::WriteFileVerified(path, bytes); !why.isEmpty()) {
+    return tell(QStringLiteral("%1 could not be saved (%2). Nothing was changed in the program folder.").arg(path, why));
+  }
+  // Read back what was written, as the colouring window will.
+  QImage written(path);
+  const pictures::ScanResult scan = [&] {
+    QImage shown = written;
+    return pictures::ScanPicture(shown, fileName);
+  }();
+  QString problem;
+  if (!scan.message.isEmpty() || !pictures::WriteSectionFile(pictures::SectionFileName(path), scan.seeds, &problem)) {
+    return tell(QStringLiteral("%1 was saved, but its section file could not be written (%2). Brushwell will find "
+                               "the sections itself the first time it shows the picture.")
+                    .arg(fileName, scan.message.isEmpty() ? problem : scan.message));
+  }
+  unsaved_ = false;
+  Q_EMIT pictureSaved(fileName);
+  Q_EMIT status(QStringLiteral("Saved %1 with %2 sections (checked and written in %3 ms). Add it to a list on the Picture "
+                               "Lists page.")
+                    .arg(fileName)
+                    .arg(order.size())
+                    .arg(timer.elapsed()));
+}
+
+}  // namespace workshop

@@ -1,0 +1,404 @@
+#include "picture_design.h"
+
+#include "picture_maker.h"
+
+#include <algorithm>
+#include <deque>
+#include <map>
+
+namespace workshop {
+namespace {
+
+using pictures::Seed;
+
+constexpr QRgb Black = 0xFF000000u;
+constexpr QRgb White = 0xFFFFFFFFu;
+
+size_t Index(int x, int y) { return static_cast<size_t>(y) * Side + x; }
+
+std::vector<uint8_t> BlackCells(const QImage& lines) {
+  std::vector<uint8_t> black(Side * Side);
+  for (int y = 0; y < Side; ++y) {
+    const auto* row = reinterpret_cast<const QRgb*>(lines.constScanLine(y));
+    for (int x = 0; x < Side; ++x) black[Index(x, y)] = (row[x] & 0x00FFFFFFu) == 0 ? 1 : 0;
+  }
+  return black;
+}
+
+// The markers of a design's sections, those of `first` (a region) first.
+std::vector<Seed> Markers(const Design& design, int first = -1) {
+  std::vector<Seed> out;
+  if (first >= 0 && design.regions[first].marker) out.push_back(*design.regions[first].marker);
+  for (int r : design.Order())
+    if (r != first) out.push_back(*design.regions[r].marker);
+  return out;
+}
+
+QImage Recoloured(const Design& design, const std::vector<std::pair<int, QRgb>>& paint) {
+  QImage lines = design.lines;
+  for (int y = 0; y < Side; ++y)
+    for (int x = 0; x < Side; ++x)
+      for (const auto& [region, colour] : paint)
+        if (design.label[Index(x, y)] == region) lines.setPixel(x, y, colour);
+  return lines;
+}
+
+// Distance through the outline from region `region`: for every black cell,
+// the number of 4-steps over black cells from the nearest cell of the
+// region (1 for a cell touching it), 0 where not reached within `limit`.
+std::vector<int> DepthFrom(const Design& design, const std::vector<uint8_t>& black, int region, int limit) {
+  std::vector<int> depth(Side * Side, 0);
+  std::deque<int> queue;
+  for (int i = 0; i < Side * Side; ++i)
+    if (design.label[i] == region) queue.push_back(i);
+  std::vector<uint8_t> seen(Side * Side, 0);
+  for (int i : queue) seen[i] = 1;
+  while (!queue.empty()) {
+    const int i = queue.front();
+    queue.pop_front();
+    const int x = i % Side, y = i / Side;
+    const int next[4] = {x > 0 ? i - 1 : -1, x + 1 < Side ? i + 1 : -1, y > 0 ? i - Side : -1, y + 1 < Side ? i + Side : -1};
+    for (int j : next) {
+      if (j < 0 || seen[j] || !black[j]) continue;
+      seen[j] = 1;
+      depth[j] = depth[i] + 1;
+      if (depth[j] < limit) queue.push_back(j);
+    }
+  }
+  return depth;
+}
+
+}  // namespace
+
+std::vector<int> Design::Order() const {
+  std::vector<int> out;
+  for (size_t r = 0; r < regions.size(); ++r)
+    if (regions[r].marker) out.push_back(static_cast<int>(r));
+  std::sort(out.begin(), out.end(), [this](int a, int b) {
+    const Seed &p = *regions[a].marker, &q = *regions[b].marker;
+    return p.x != q.x ? p.x < q.x : p.y < q.y;
+  });
+  return out;
+}
+
+int Design::RegionAt(int x, int y) const {
+  if (x < 0 || y < 0 || x >= Side || y >= Side || label.empty()) return -1;
+  return label[Index(x, y)];
+}
+
+int Design::SmallCount() const {
+  return static_cast<int>(std::count_if(regions.begin(), regions.end(), [](const Region& r) { return r.small; }));
+}
+
+Design AnalyseLines(const QImage& lines, const std::vector<Seed>& keep) {
+  Design d;
+  d.lines = lines.convertToFormat(QImage::Format_RGB32);
+  if (d.lines.width() != Side || d.lines.height() != Side) d.lines = d.lines.copy(0, 0, Side, Side);
+  std::vector<uint8_t> black = BlackCells(d.lines);
+  auto relabel = [&] {
+    std::vector<uint8_t> white(Side * Side);
+    for (int i = 0; i < Side * Side; ++i) white[i] = !black[i];
+    const int count = pictures::LabelComponents(white, Side, Side, d.label);
+    d.regions.assign(count, Region{});
+    for (int y = 0; y < Side; ++y)
+      for (int x = 0; x < Side; ++x) {
+        const int l = d.label[Index(x, y)];
+        if (l < 0) continue;
+        Region& r = d.regions[l];
+        ++r.area;
+        r.bounds = r.bounds.isNull() ? QRect(x, y, 1, 1) : r.bounds.united(QRect(x, y, 1, 1));
+        if (x == 0 || y == 0 || x == Side - 1 || y == Side - 1) r.background = true;
+      }
+  };
+  relabel();
+  // Specks of white where lines meet become outline.
+  bool specks = false;
+  for (int i = 0; i < Side * Side; ++i) {
+    const int l = d.label[i];
+    if (l >= 0 && !d.regions[l].background && d.regions[l].area <= SpeckArea) {
+      black[i] = 1;
+      d.lines.setPixel(i % Side, i / Side, Black);
+      ++d.specksFilled;
+      specks = true;
+    }
+  }
+  if (specks) relabel();
+
+  const std::vector<double> dist2 = pictures::DistanceSquared(black, Side, Side);
+  for (size_t l = 0; l < d.regions.size(); ++l) {
+    Region& r = d.regions[l];
+    if (r.background) continue;
+    r.small = r.area < SmallArea;
+    if (r.small) continue;
+    for (const Seed& s : keep) {
+      if (d.RegionAt(s.x, s.y) == static_cast<int>(l) && MarkerFits(d, static_cast<int>(l), s.x, s.y)) {
+        r.marker = s;
+        r.pointerClipped = s.y < pictures::PointerHeight;
+        break;
+      }
+    }
+    if (r.marker) continue;
+    r.marker = pictures::BestMarker(d.label, static_cast<int>(l), r.bounds, dist2, {0, Side - 1, pictures::PointerHeight});
+    if (!r.marker) {
+      r.marker = pictures::BestMarker(d.label, static_cast<int>(l), r.bounds, dist2);
+      r.pointerClipped = r.marker.has_value();
+    }
+    // A strip too thin to hold a marker cannot be pointed at either.
+    if (!r.marker) r.small = true;
+  }
+  return d;
+}
+
+bool MarkerFits(const Design& design, int region, int x, int y) {
+  if (region < 0 || x < 2 || y < 2 || x > Side - 2 || y > Side - 2) return false;
+  for (int dy = -1; dy <= 1; ++dy)
+    for (int dx = -1; dx <= 1; ++dx)
+      if (design.label[Index(x + dx, y + dy)] != region) return false;
+  return true;
+}
+
+std::optional<Design> MoveMarker(const Design& design, int x, int y) {
+  const int r = design.RegionAt(x, y);
+  if (r < 0 || !design.regions[r].marker || !MarkerFits(design, r, x, y)) return std::nullopt;
+  Design out = design;
+  out.regions[r].marker = Seed{x, y};
+  out.regions[r].pointerClipped = y < pictures::PointerHeight;
+  return out;
+}
+
+std::optional<Design> ArrangeOrder(const Design& design, const std::vector<int>& order, QString* problem) {
+  auto fail = [problem](const QString& why) -> std::optional<Design> {
+    if (problem) *problem = why;
+    return std::nullopt;
+  };
+  std::vector<int> sections = design.Order();
+  {
+    std::vector<int> a = sections, b = order;
+    std::sort(a.begin(), a.end());
+    std::sort(b.begin(), b.end());
+    if (a != b) return fail(QStringLiteral("The new order must hold every section once."));
+  }
+  std::vector<uint8_t> black = BlackCells(design.lines);
+  const std::vector<double> dist2 = pictures::DistanceSquared(black, Side, Side);
+  // Columns in which each section has a place for its marker.
+  const int k = static_cast<int>(order.size());
+  std::vector<std::vector<uint8_t>> column(k, std::vector<uint8_t>(Side, 0));
+  for (int i = 0; i < k; ++i) {
+    const int r = order[i];
+    const int minY = design.regions[r].pointerClipped ? 2 : pictures::PointerHeight;
+    const QRect& b = design.regions[r].bounds;
+    for (int y = std::max(minY, b.top()); y <= std::min(Side - 2, b.bottom()); ++y)
+      for (int x = std::max(2, b.left()); x <= std::min(Side - 2, b.right()); ++x)
+        if (design.label[Index(x, y)] == r && dist2[Index(x, y)] >= 4.0) column[i][x] = 1;
+  }
+  auto number = [&](int r) {  // the section's number in the current order, as the preview shows it
+    return static_cast<int>(std::find(sections.begin(), sections.end(), r) - sections.begin()) + 1;
+  };
+  // Leftmost and rightmost columns each marker can take with the order kept.
+  std::vector<int> lo(k), hi(k);
+  for (int i = 0; i < k; ++i) {
+    int x = i == 0 ? 0 : lo[i - 1] + 1;
+    while (x < Side && !column[i][x]) ++x;
+    if (x >= Side) {
+      return fail(QStringLiteral("Section %1 cannot be coloured after section %2: Brushwell colours from left to "
+                                 "right, and all of section %1 lies too far to the left.")
+                      .arg(number(order[i]))
+                      .arg(number(order[i - 1])));
+    }
+    lo[i] = x;
+  }
+  for (int i = k - 1; i >= 0; --i) {
+    int x = i == k - 1 ? Side - 1 : hi[i + 1] - 1;
+    while (x >= 0 && !column[i][x]) --x;
+    hi[i] = x;  // at least lo[i], since the forward pass found a placing
+  }
+  Design out = design;
+  int previous = -1;
+  for (int i = 0; i < k; ++i) {
+    Region& r = out.regions[order[i]];
+    const int from = previous + 1, to = hi[i];
+    if (r.marker && r.marker->x >= from && r.marker->x <= to) {
+      previous = r.marker->x;
+      continue;
+    }
+    const int minY = r.pointerClipped ? 0 : pictures::PointerHeight;
+    r.marker = pictures::BestMarker(out.label, order[i], r.bounds, dist2, {from, to, minY});
+    if (!r.marker) return fail(QStringLiteral("No place was found for the marker of section %1.").arg(number(order[i])));
+    previous = r.marker->x;
+  }
+  return out;
+}
+
+std::optional<Design> MergeRegion(const Design& design, int region) {
+  if (region < 0 || region >= static_cast<int>(design.regions.size())) return std::nullopt;
+  const std::vector<uint8_t> black = BlackCells(design.lines);
+  constexpr int Reach = 16;  // outlines up to this thick are crossed
+  const std::vector<int> fromRegion = DepthFrom(design, black, region, Reach);
+  // The neighbours: paper of other regions next to the outline around this one.
+  std::map<int, int> contact;
+  for (int i = 0; i < Side * Side; ++i) {
+    if (!fromRegion[i]) continue;
+    const int x = i % Side, y = i / Side;
+    const int next[4] = {x > 0 ? i - 1 : -1, x + 1 < Side ? i + 1 : -1, y > 0 ? i - Side : -1, y + 1 < Side ? i + Side : -1};
+    for (int j : next)
+      if (j >= 0 && design.label[j] >= 0 && design.label[j] != region) ++contact[design.label[j]];
+  }
+  int into = -1;
+  for (const auto& [r, n] : contact) {
+    const bool better = into < 0 || (design.regions[into].background && !design.regions[r].background) ||
+                        (design.regions[into].background == design.regions[r].background && n > contact[into]);
+    if (better) into = r;
+  }
+  if (into < 0) return std::nullopt;
+  const std::vector<int> fromInto = DepthFrom(design, black, into, Reach);
+  int thinnest = 1 << 30;
+  for (int i = 0; i < Side * Side; ++i)
+    if (fromRegion[i] && fromInto[i]) thinnest = std::min(thinnest, fromRegion[i] + fromInto[i]);
+  if (thinnest == 1 << 30) return std::nullopt;
+  QImage lines = design.lines;
+  for (int i = 0; i < Side * Side; ++i) {
+    if (!fromRegion[i] || !fromInto[i] || fromRegion[i] + fromInto[i] > thinnest + 2) continue;
+    // Never open the outline of a third region.
+    const int x = i % Side, y = i / Side;
+    bool third = false;
+    for (int dy = -1; dy <= 1 && !third; ++dy)
+      for (int dx = -1; dx <= 1 && !third; ++dx) {
+        const int l = design.RegionAt(x + dx, y + dy);
+        third = l >= 0 && l != region && l != into;
+      }
+    if (!third) lines.setPixel(x, y, White);
+  }
+  // Bits of the old outline left standing alone in the joined area (the
+  // corners of a small box) go too.
+  const QRect joined = design.regions[region].bounds.united(design.regions[into].bounds);
+  std::vector<uint8_t> crumbs = BlackCells(lines);
+  std::vector<int> piece;
+  std::vector<uint8_t> seen(Side * Side, 0);
+  for (int start = 0; start < Side * Side; ++start) {
+    if (!crumbs[start] || seen[start] || !joined.contains(start % Side, start / Side)) continue;
+    piece.assign(1, start);
+    seen[start] = 1;
+    bool inside = true;
+    for (size_t k = 0; k < piece.size(); ++k) {  // the whole piece, so no part of it is judged alone
+      const int x = piece[k] % Side, y = piece[k] / Side;
+      for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx) {
+          const int nx = x + dx, ny = y + dy;
+          if (nx < 0 || ny < 0 || nx >= Side || ny >= Side) continue;
+          const int j = static_cast<int>(Index(nx, ny));
+          if (!crumbs[j] || seen[j]) continue;
+          seen[j] = 1;
+          if (!joined.contains(nx, ny)) inside = false;
+          piece.push_back(j);
+        }
+    }
+    if (inside && piece.size() <= 40)
+      for (int i : piece) lines.setPixel(i % Side, i / Side, White);
+  }
+  return AnalyseLines(lines, Markers(design, into));
+}
+
+Design DropRegion(const Design& design, int region) {
+  return AnalyseLines(Recoloured(design, {{region, Black}}), Markers(design));
+}
+
+Design MergeSmallRegions(const Design& design) {
+  Design d = design;
+  for (int guard = 0; guard < 500; ++guard) {
+    int smallest = -1;
+    for (size_t r = 0; r < d.regions.size(); ++r)
+      if (d.regions[r].small && (smallest < 0 || d.regions[r].area < d.regions[smallest].area)) smallest = static_cast<int>(r);
+    if (smallest < 0) break;
+    auto merged = MergeRegion(d, smallest);
+    d = merged && merged->SmallCount() < d.SmallCount() ? *merged : DropRegion(d, smallest);
+  }
+  return d;
+}
+
+Design DropSmallRegions(const Design& design) {
+  std::vector<std::pair<int, QRgb>> paint;
+  for (size_t r = 0; r < design.regions.size(); ++r)
+    if (design.regions[r].small) paint.emplace_back(static_cast<int>(r), Black);
+  return AnalyseLines(Recoloured(design, paint), Markers(design));
+}
+
+Design MergeSmallestSection(const Design& design) {
+  Design d = design;
+  for (int guard = 0; guard < 300 && d.Order().size() > static_cast<size_t>(MaxSections); ++guard) {
+    int smallest = -1;
+    for (int r : d.Order())
+      if (smallest < 0 || d.regions[r].area < d.regions[smallest].area) smallest = r;
+    auto merged = MergeRegion(d, smallest);
+    d = merged && merged->Order().size() < d.Order().size() ? *merged : DropRegion(d, smallest);
+  }
+  return d;
+}
+
+QImage ComposePicture(const Design& design) {
+  QImage out = design.lines;
+  for (int r : design.Order()) out.setPixel(design.regions[r].marker->x, design.regions[r].marker->y, Black);
+  return out;
+}
+
+QImage RenderPreview(const Design& design, int selectedRegion) {
+  QImage out = pictures::MakePreview(design.lines, Markers(design));
+  for (int y = 0; y < Side; ++y) {
+    auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
+    for (int x = 0; x < Side; ++x) {
+      const int l = design.label[Index(x, y)];
+      if (l < 0) continue;
+      if (design.regions[l].small) {
+        row[x] = qRgb(235, 40, 40);
+      } else if (l == selectedRegion) {
+        const QRgb c = row[x];
+        row[x] = qRgb((qRed(c) + 255) / 2, (qGreen(c) + 200) / 2, qBlue(c) / 3);
+      }
+    }
+  }
+  return out;
+}
+
+QString CheckWithProgram(const QImage& picture, const Design& design, const QString& pictureName) {
+  const pictures::PictureCheck check = pictures::CheckPicture(picture, pictureName);
+  if (!check.scan.message.isEmpty()) return check.scan.message;
+  if (check.scan.seeds != Markers(design)) {
+    return QStringLiteral("Brushwell would find %1 section(s) in %2, not the %3 shown here.")
+        .arg(check.scan.sectionCount)
+        .arg(pictureName)
+        .arg(design.Order().size());
+  }
+  // Each fill must cover exactly its section: a large section may well
+  // cover most of the picture, but never a pixel more than the preview shows.
+  const std::vector<int> order = design.Order();
+  for (size_t k = 0; k < check.sections.size(); ++k) {
+    if (!check.sections[k].reaches.empty() || check.sections[k].area != design.regions[order[k]].area) {
+      return QStringLiteral("The paint of section %1 would spread beyond it. Close the gap in its outline.").arg(k + 1);
+    }
+  }
+  return QString();
+}
+
+QStringList Remarks(const Design& design) {
+  QStringList out;
+  const int sections = static_cast<int>(design.Order().size());
+  if (sections == 0) {
+    out << QStringLiteral("No closed area to colour was found. Are the outlines closed? Try closing larger gaps.");
+  } else if (sections > MaxSections) {
+    out << QStringLiteral("%1 sections: Brushwell colours at most %2. Use \"Merge Down to 25 Sections\", or lower the detail.")
+               .arg(sections)
+               .arg(MaxSections);
+  } else {
+    out << QStringLiteral("%1 section(s), coloured in the numbered order.").arg(sections);
+  }
+  if (const int small = design.SmallCount()) {
+    out << QStringLiteral("%1 region(s) in red are too small to see or to point at; they stay white unless you merge "
+                          "or drop them.")
+               .arg(small);
+  }
+  const auto clipped = std::count_if(design.regions.begin(), design.regions.end(),
+                                     [](const Region& r) { return r.marker && r.pointerClipped; });
+  if (clipped) out << QStringLiteral("%1 section(s) lie so near the top that the pointer is partly hidden.").arg(clipped);
+  return out;
+}
+
+}  // namespace workshop

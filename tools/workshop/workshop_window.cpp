@@ -1,0 +1,61 @@
+#include "workshop_window.h"
+
+#include "list_page.h"
+#include "new_picture_page.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QScrollArea>
+#include <QShortcut>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QTabWidget>
+
+namespace workshop {
+
+WorkshopWindow::WorkshopWindow(const QString& programFolder, QWidget* parent) : QMainWindow(parent) {
+  setWindowTitle(QStringLiteral("Brushwell Picture Workshop"));
+  tabs_ = new QTabWidget(this);
+  tabs_->setAccessibleName(QStringLiteral("Workshop pages"));
+  newPicture_ = new NewPicturePage(programFolder, tabs_);
+  lists_ = new ListPage(programFolder, tabs_);
+  // On a small screen the picture page scrolls rather than hiding its controls.
+  auto* scroll = new QScrollArea(tabs_);
+  scroll->setWidget(newPicture_);
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  tabs_->addTab(scroll, QStringLiteral("&New Picture"));
+  tabs_->addTab(lists_, QStringLiteral("&Picture Lists"));
+  setCentralWidget(tabs_);
+  statusBar()->setAccessibleName(QStringLiteral("Status"));
+  statusBar()->showMessage(QStringLiteral("Pictures and lists are saved in %1").arg(programFolder));
+  connect(newPicture_, &NewPicturePage::status, this, [this](const QString& text) { statusBar()->showMessage(text); });
+  connect(lists_, &ListPage::status, this, [this](const QString& text) { statusBar()->showMessage(text); });
+  connect(newPicture_, &NewPicturePage::pictureSaved, lists_, [this] { lists_->RefreshFolder(); });
+  // As large as the layout likes, within the screen.
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect room = screen->availableGeometry();
+    resize(std::min(1260, room.width()), std::min(740, room.height()));
+  } else {
+    resize(1260, 740);
+  }
+  auto* quit = new QShortcut(QKeySequence::Quit, this);  // Ctrl+Q: close, asking about unsaved work
+  connect(quit, &QShortcut::activated, this, &QWidget::close);
+}
+
+void WorkshopWindow::closeEvent(QCloseEvent* event) {
+  if (!lists_->MayLeaveList()) {
+    event->ignore();
+    return;
+  }
+  if (newPicture_->HasUnsavedPicture() &&
+      QMessageBox::question(this, windowTitle(), QStringLiteral("The new picture is not saved. Close the workshop anyway?")) !=
+          QMessageBox::Yes) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+}
+
+}  // namespace workshop
