@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "input/switch_adapter.h"
+#include "input/switch_inputs.h"
 #include "media/sound.h"
 #include "menu/placement.h"
 #include "menu/screen_widgets.h"
@@ -17,6 +18,7 @@
 #include "pictures/session_tables.h"
 #include "platform/host.h"
 #include "platform/qt_host.h"
+#include "settings/options_file.h"
 #include "settings/settings_file.h"
 #include "settings/settings_record.h"
 
@@ -131,8 +133,9 @@ void Banner::Load(const QString& programFolder) {
   QScreen* screen = QGuiApplication::primaryScreen();
   session::SessionStartTime = 0;
 
-  // 3. Settings.
+  // 3. Settings, and the options beyond them (brushwell.ini).
   settings::LoadSettings();
+  LoadOptions();
 
   // 4. Screen size in pixels (the whole screen, not the work area).
   screen_ = screen->geometry().size();
@@ -162,6 +165,14 @@ void Banner::Load(const QString& programFolder) {
 
   // 9. to 11.
   applySettingsToControls();
+}
+
+void Banner::LoadOptions() {
+  QStringList problems;
+  settings::LoadSwitchOptions(problems);
+  problems << input::ApplySwitchOptions();
+  const QString text = settings::OptionsProblemMessage(problems);
+  if (!text.isEmpty()) platform::message(text, platform::MessageIcon::Exclamation);
 }
 
 void Banner::applySettingsToControls() {

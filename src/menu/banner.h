@@ -26,6 +26,9 @@ public:
   // The load step: program folder, settings, layout, switch
   // power-up, controls from the record. Runs before the window is first shown.
   void Load(const QString& programFolder);
+  // Reads brushwell.ini and puts its switch options to use; tells the carer
+  // once about anything wrong in it.
+  void LoadOptions();
   // Shows the window over the whole screen and runs its activation logic
   // (there may be no window manager to send activation events).
   void ShowAndActivate();
