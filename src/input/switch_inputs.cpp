@@ -191,7 +191,6 @@ QStringList ApplySwitchOptions() {
     }
   }
   ResetPresses();
-  s.filter.ResetCounts();
   return problems;
 }
 

@@ -15,6 +15,8 @@
 #include "menu/picture_lists_screen.h"
 #include "menu/scan_screen.h"
 #include "menu/statistics_screen.h"
+#include "menu/switch_timing_screen.h"
+#include "menu/test_switches_screen.h"
 
 namespace menu {
 
@@ -61,6 +63,11 @@ public:
   void LeaveDeviceScreen();
   void LeavePictureListsScreen();
   void LeaveStatisticsScreen();
+  // The two switch screens, opened from "Keyboard / Switch Information"
+  // and left back to it.
+  void OpenSwitchScreen(QGroupBox* frame);
+  void LeaveSwitchTimingScreen();
+  void LeaveTestSwitchesScreen();
 
   // The colouring window, set by whoever provides it: show it (its own
   // activation starts the session or the calibration), and discard it.
@@ -89,6 +96,8 @@ public:
   ColoringOptionsScreen* frame_coloring_option = nullptr;
   ScanScreen* frame_scan = nullptr;
   StatisticsScreen* stats_frame = nullptr;
+  SwitchTimingScreen* switch_timing_frame = nullptr;
+  TestSwitchesScreen* test_switches_frame = nullptr;
 
 protected:
   void keyPressEvent(QKeyEvent* event) override;

@@ -17,6 +17,7 @@ protected:
   void Options(const settings::SwitchOptions& o) {
     settings::SwitchOptionsRecord = o;
     problems = input::ApplySwitchOptions();
+    input::Presses().ResetCounts();
   }
   // Records each arrival of a tube in the Scan Position and when the stripe
   // first shows, then runs `then`.
