@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
+#include "input/input_flags.h"
 #include "input/keys.h"
 #include "input/switch_adapter.h"
 #include "input/switch_inputs.h"
@@ -132,6 +133,8 @@ bool TestSwitchesScreen::Stop() {
   qApp->removeEventFilter(this);
   learning_ = 0;
   input::ResetPresses();
+  // The flags the test raised mean nothing to the next session.
+  input::SwitchPressed = input::EnterPressed = 0;
   if (!learnt_) return true;
   learnt_ = false;
   return settings::SaveSwitchOptions();
