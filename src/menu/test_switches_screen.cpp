@@ -88,6 +88,10 @@ TestSwitchesScreen::TestSwitchesScreen(QWidget* parent) : QGroupBox(QStringLiter
     learn_button[k]->setFixedWidth(300);
     lamps->addWidget(learn_button[k], 2, k, Qt::AlignHCenter);
     connect(learn_button[k], &QPushButton::clicked, this, [this, k] { Learn(k + 1); });
+    forget_button[k] = captionedButton(QStringLiteral("Forget Learnt Inputs of Switch %1").arg(k + 1), lampPanel_);
+    forget_button[k]->setFixedWidth(300);
+    lamps->addWidget(forget_button[k], 3, k, Qt::AlignHCenter);
+    connect(forget_button[k], &QPushButton::clicked, this, [this, k] { Forget(k + 1); });
   }
   outer->addWidget(lampPanel_);
 
@@ -146,6 +150,16 @@ void TestSwitchesScreen::Learn(int sw) {
                                        "be switch %1. Escape cancels.")
                             .arg(sw));
   learn_status->setAccessibleName(learn_status->text());
+}
+
+void TestSwitchesScreen::Forget(int sw) {
+  learning_ = 0;
+  (sw == 1 ? settings::SwitchOptionsRecord.Switch1 : settings::SwitchOptionsRecord.Switch2).clear();
+  input::ApplySwitchOptions();
+  learnt_ = true;
+  learn_status->setText(QStringLiteral("Switch %1 has only its standard keys now.").arg(sw));
+  learn_status->setAccessibleName(learn_status->text());
+  showInputs();
 }
 
 void TestSwitchesScreen::takeLearnt(const QString& entry) {

@@ -30,12 +30,15 @@ public:
   bool Stop();
   // Waits for the next input to become switch `sw` (1 or 2).
   void Learn(int sw);
+  // Switch `sw` keeps only the keys of the key table (and the device).
+  void Forget(int sw);
   // Brings the lamps and figures up to date (the timer calls it).
   void Poll();
 
   QPushButton* test_back = nullptr;
   std::array<QLabel*, 2> lamp{};
   std::array<QPushButton*, 2> learn_button{};
+  std::array<QPushButton*, 2> forget_button{};  // drops the inputs learnt for that switch
   std::array<QLabel*, 2> inputs_label{};
   QLabel* counts_label = nullptr;
   QLabel* device_label = nullptr;

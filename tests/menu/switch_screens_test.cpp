@@ -71,4 +71,9 @@ TEST_F(MenuTest, TestSwitchesCountsAndIgnoresPressesByTheTimingAndLearnsASwitch)
   QTest::keyClick(at, Qt::Key_Escape);
   EXPECT_TRUE(banner->device_frame->isVisible());
   EXPECT_TRUE(ReadFile(dir.file(settings::OptionsFileName)).contains("Switch2=Key:F7"));
+  banner->device_frame->but_test_switches->click();
+  test->forget_button[1]->click();
+  test->test_back->click();
+  EXPECT_EQ(input::ExtraSwitchForKey(Qt::Key_F7), 0);
+  EXPECT_TRUE(ReadFile(dir.file(settings::OptionsFileName)).contains("Switch2=\n"));
 }
