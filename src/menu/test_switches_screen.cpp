@@ -88,7 +88,8 @@ TestSwitchesScreen::TestSwitchesScreen(QWidget* parent) : QGroupBox(QStringLiter
     learn_button[k]->setFixedWidth(300);
     lamps->addWidget(learn_button[k], 2, k, Qt::AlignHCenter);
     connect(learn_button[k], &QPushButton::clicked, this, [this, k] { Learn(k + 1); });
-    forget_button[k] = captionedButton(QStringLiteral("Forget Learnt Inputs of Switch %1").arg(k + 1), lampPanel_);
+    forget_button[k] = captionedButton(QStringLiteral("Forget Learnt Inputs of Switch &%1").arg(k + 1), lampPanel_);
+    forget_button[k]->setAccessibleName(QStringLiteral("Forget Learnt Inputs of Switch %1").arg(k + 1));
     forget_button[k]->setFixedWidth(300);
     lamps->addWidget(forget_button[k], 3, k, Qt::AlignHCenter);
     connect(forget_button[k], &QPushButton::clicked, this, [this, k] { Forget(k + 1); });
