@@ -29,7 +29,7 @@ bool HoldsData(const QString& folder) { return QFileInfo::exists(folder + QStrin
 // The files each user keeps a copy of, because the program writes them or
 // the carer edits them.
 bool IsUsersOwn(const QString& name) {
-  static const QRegularExpression own(QStringLiteral("^(aobj_se[12]\\.cfg|pictures_\\d+\\.pcf)$"));
+  static const QRegularExpression own(QStringLiteral("^(aobj_se[12]\\.cfg|brushwell\\.ini|pictures_\\d+\\.pcf)$"));
   return own.match(name).hasMatch();
 }
 

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 
 #include "input/input_flags.h"
+#include "input/switch_inputs.h"
 
 namespace input {
 
@@ -51,26 +52,42 @@ int TableKey(const QKeyEvent& event) {
   return event.key();
 }
 
-KeyOutcome KeyDown(int key, Qt::KeyboardModifiers modifiers, int16_t coloringPhase, int16_t& exitRequested) {
+namespace {
+// The key a press and its release are known by in the press filter: the
+// table's key where it is one (Shift may change the typed key between
+// press and release), else the typed key.
+int SourceKey(int key, int qtKey) { return key != Qt::Key_unknown || qtKey == Qt::Key_unknown ? key : qtKey; }
+}  // namespace
+
+int SwitchOfKey(int key, Qt::KeyboardModifiers modifiers, int qtKey) {
+  // Both Enter keys count; the keypad's digits have codes of their own on
+  // the original keyboard and are no switch.
+  if (key == Qt::Key_Return || key == Qt::Key_Enter) return 2;
+  const bool keypad = modifiers.testFlag(Qt::KeypadModifier);
+  if (!keypad && (key == Qt::Key_0 || key == Qt::Key_Space)) return 1;
+  if (!keypad && key == Qt::Key_1) return 2;
+  // Keys the carer added: by the key the layout types, since the table's
+  // own mapping knows only the table's keys.
+  return ExtraSwitchForKey(qtKey == Qt::Key_unknown ? key : qtKey);
+}
+
+KeyOutcome KeyDown(int key, Qt::KeyboardModifiers modifiers, int16_t coloringPhase, int16_t& exitRequested,
+                   int qtKey) {
   if (IsModifierKey(key) || KeyReleased == False) return KeyOutcome::Ignored;
   KeyReleased = False;
   exitRequested = 0;
   if (key == Qt::Key_Escape) return KeyOutcome::Escape;
 
-  const bool keypad = modifiers.testFlag(Qt::KeypadModifier);
-  // Both Enter keys count; the keypad's digits have codes of their own on
-  // the original keyboard and do nothing here.
-  if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-    EnterPressed = 1;
+  // The two switches go through the press filter, which raises
+  // SwitchPressed or EnterPressed when the press counts.
+  if (const int sw = SwitchOfKey(key, modifiers, qtKey)) {
+    SwitchDown(sw, KeySource(SourceKey(key, qtKey)));
     return KeyOutcome::Acted;
   }
-  if (keypad) return KeyOutcome::Acted;
+  if (modifiers.testFlag(Qt::KeypadModifier)) return KeyOutcome::Acted;
   switch (key) {
-    case Qt::Key_0: SwitchPressed = 1; break;
-    case Qt::Key_1: EnterPressed = 1; break;
     case Qt::Key_2: ClearLastPressed = 1; break;
     case Qt::Key_3: SkipPicturePressed = 1; break;
-    case Qt::Key_Space: SwitchPressed = 1; break;
     case Qt::Key_A:
       if (coloringPhase == 1) SkipPicturePressed = 1;
       break;
@@ -80,8 +97,12 @@ KeyOutcome KeyDown(int key, Qt::KeyboardModifiers modifiers, int16_t coloringPha
   return KeyOutcome::Acted;
 }
 
-void KeyUp(int key, bool autoRepeat) {
-  if (!autoRepeat && !IsModifierKey(key)) KeyReleased = True;
+void KeyUp(int key, bool autoRepeat, int qtKey) {
+  if (autoRepeat || IsModifierKey(key)) return;
+  KeyReleased = True;
+  const int source = KeySource(SourceKey(key, qtKey));
+  SwitchUp(1, source);
+  SwitchUp(2, source);
 }
 
 }  // namespace input

@@ -31,11 +31,17 @@ int TableKey(const QKeyEvent& event);
 // Ctrl, Alt and Caps Lock are no keys of their own: they neither act nor
 // close the latch, so Shift+0 is the 0 key. "A" counts only once
 // `coloringPhase` is 1.
-KeyOutcome KeyDown(int key, Qt::KeyboardModifiers modifiers, int16_t coloringPhase, int16_t& exitRequested);
+// `qtKey` is the event's own key code (QKeyEvent::key), by which the keys
+// the carer assigned to a switch are known; Qt::Key_unknown: as `key`.
+KeyOutcome KeyDown(int key, Qt::KeyboardModifiers modifiers, int16_t coloringPhase, int16_t& exitRequested,
+                   int qtKey = Qt::Key_unknown);
+// The switch (1 or 2) a key stands for, 0 for none: the key table's switch
+// keys and the keys the carer assigned.
+int SwitchOfKey(int key, Qt::KeyboardModifiers modifiers, int qtKey = Qt::Key_unknown);
 
 // Key-up on the colouring window. An auto-repeat release is not a release:
 // X11 sends a held key as release/press pairs, which must count as one press.
 // Releasing a modifier key (Shift, ...) is no release either.
-void KeyUp(int key, bool autoRepeat);
+void KeyUp(int key, bool autoRepeat, int qtKey = Qt::Key_unknown);
 
 }  // namespace input

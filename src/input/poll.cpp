@@ -2,6 +2,7 @@
 
 #include "input/input_flags.h"
 #include "input/switch_adapter.h"
+#include "input/switch_inputs.h"
 #include "platform/host.h"
 #include "settings/settings_record.h"
 
@@ -12,7 +13,13 @@ void PollSwitch() {
   platform::host().idleWait();
   platform::DoEvents();
   const int16_t device = settings::SettingsRecord.InputDevice;
-  if (device >= 1 && device <= 5) ReadSwitch();
+  const bool adapter = device >= 1 && device <= 5;
+  // With an adapter its reading replaces whatever a key or click set.
+  if (adapter) SwitchPressed = 0;
+  const int closed = ReadPolledSwitches(adapter ? device : 0);
+  // At the standard timing a closed adapter reads as pressed at every poll,
+  // as it always has; with a hold or release time a press counts once.
+  if (adapter && closed == 1 && Presses().Immediate()) SwitchPressed = 1;
 }
 
 void ClearAndPollInputs(int16_t& exitRequested) {

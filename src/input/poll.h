@@ -9,7 +9,10 @@ namespace input {
 // SwitchPressed := 0; lets pending window events run once (so queued keys,
 // clicks and double clicks raise their flags now); then, with a switch
 // adapter (InputDevice 1..5), SwitchPressed := the adapter's reading, which
-// replaces whatever a key or click set during those events.
+// replaces whatever a key or click set during those events. The polled
+// contacts (adapter, assigned joystick buttons) go through the press
+// filter, and a press that has just counted (a switch held until the
+// acceptance time) raises its flag here.
 void PollSwitch();
 
 // Clears the window's exit request and the four command flags

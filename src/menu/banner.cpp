@@ -10,12 +10,14 @@
 #include <cmath>
 
 #include "input/switch_adapter.h"
+#include "input/switch_inputs.h"
 #include "media/sound.h"
 #include "menu/placement.h"
 #include "menu/screen_widgets.h"
 #include "session/statistics.h"
 #include "pictures/session_tables.h"
 #include "platform/host.h"
+#include "settings/options_file.h"
 #include "settings/settings_file.h"
 #include "settings/settings_record.h"
 
@@ -42,8 +44,11 @@ void Banner::buildScreens() {
   frame_coloring_option = new ColoringOptionsScreen(this);
   frame_scan = new ScanScreen(this);
   stats_frame = new StatisticsScreen(this);
-  for (QGroupBox* frame : std::initializer_list<QGroupBox*>{device_frame, auditory_frame, frame_MySongs,
-                                                            frame_coloring_option, frame_scan, stats_frame}) {
+  switch_timing_frame = new SwitchTimingScreen(this);
+  test_switches_frame = new TestSwitchesScreen(this);
+  for (QGroupBox* frame :
+       std::initializer_list<QGroupBox*>{device_frame, auditory_frame, frame_MySongs, frame_coloring_option,
+                                         frame_scan, stats_frame, switch_timing_frame, test_switches_frame}) {
     frame->setAutoFillBackground(true);
     frame->hide();
   }
@@ -64,6 +69,13 @@ void Banner::buildScreens() {
   connect(device_frame->device_button_done, &QPushButton::clicked, this, [this] { LeaveDeviceScreen(); });
   connect(frame_MySongs->but_mysong_done, &QPushButton::clicked, this, [this] { LeavePictureListsScreen(); });
   connect(stats_frame->stat_frame_quit, &QPushButton::clicked, this, [this] { LeaveStatisticsScreen(); });
+  connect(device_frame->but_switch_timing, &QPushButton::clicked, this,
+          [this] { OpenSwitchScreen(switch_timing_frame); });
+  connect(device_frame->but_test_switches, &QPushButton::clicked, this,
+          [this] { OpenSwitchScreen(test_switches_frame); });
+  connect(switch_timing_frame->timing_back, &QPushButton::clicked, this, [this] { LeaveSwitchTimingScreen(); });
+  connect(test_switches_frame->test_back, &QPushButton::clicked, this, [this] { LeaveTestSwitchesScreen(); });
+  connect(test_switches_frame, &TestSwitchesScreen::leaveRequested, this, [this] { LeaveTestSwitchesScreen(); });
   for (int n = 1; n <= 15; ++n)
     connect(frame_MySongs->but_pic_list[n], &QPushButton::clicked, this, [this, n] { EditPictureList(n); });
   workshop_ = new platform::CompanionProgram(QStringLiteral("brushwell-workshop"), this);
@@ -133,8 +145,9 @@ void Banner::Load(const QString& programFolder) {
   QScreen* screen = QGuiApplication::primaryScreen();
   session::SessionStartTime = 0;
 
-  // 3. Settings.
+  // 3. Settings, and the options beyond them (brushwell.ini).
   settings::LoadSettings();
+  LoadOptions();
 
   // 4. Screen size in pixels (the whole screen, not the work area).
   screen_ = screen->geometry().size();
@@ -164,6 +177,14 @@ void Banner::Load(const QString& programFolder) {
 
   // 9. to 11.
   applySettingsToControls();
+}
+
+void Banner::LoadOptions() {
+  QStringList problems;
+  settings::LoadSwitchOptions(problems);
+  problems << input::ApplySwitchOptions();
+  const QString text = settings::OptionsProblemMessage(problems);
+  if (!text.isEmpty()) platform::message(text, platform::MessageIcon::Exclamation);
 }
 
 void Banner::applySettingsToControls() {
@@ -198,8 +219,9 @@ void Banner::applySettingsToControls() {
 }
 
 void Banner::placeFrames() {
-  for (QGroupBox* frame : std::initializer_list<QGroupBox*>{device_frame, auditory_frame, frame_MySongs,
-                                                            frame_coloring_option, frame_scan, stats_frame}) {
+  for (QGroupBox* frame :
+       std::initializer_list<QGroupBox*>{device_frame, auditory_frame, frame_MySongs, frame_coloring_option,
+                                         frame_scan, stats_frame, switch_timing_frame, test_switches_frame}) {
     frame->adjustSize();
     frame->move(CenteredFramePosition(screen_, frame->size()).toPoint());
   }
@@ -265,6 +287,10 @@ void Banner::showFrame(QGroupBox* frame) {
                    : frame_MySongs->inpbox_list_desc[1];
   } else if (frame == stats_frame) {
     first = stats_frame->stat_frame_quit;
+  } else if (frame == switch_timing_frame) {
+    first = switch_timing_frame->acceptance_slider;
+  } else if (frame == test_switches_frame) {
+    first = test_switches_frame->test_back;
   }
   if (!first) first = frame->findChild<QPushButton*>();
   if (first) first->setFocus(Qt::OtherFocusReason);
@@ -312,6 +338,27 @@ void Banner::LeaveDeviceScreen() {
   input::ReportSwitchProblem(settings::SettingsRecord.InputDevice);
   device_frame->hide();
   ShowMainMenu();
+}
+
+void Banner::OpenSwitchScreen(QGroupBox* frame) {
+  device_frame->hide();
+  if (frame == switch_timing_frame) switch_timing_frame->LoadFromOptions();
+  showFrame(frame);
+  if (frame == test_switches_frame) test_switches_frame->Start();
+}
+
+void Banner::LeaveSwitchTimingScreen() {
+  switch_timing_frame->hide();
+  switch_timing_frame->StoreOptions();
+  showFrame(device_frame);
+  device_frame->but_switch_timing->setFocus(Qt::OtherFocusReason);
+}
+
+void Banner::LeaveTestSwitchesScreen() {
+  test_switches_frame->hide();
+  test_switches_frame->Stop();
+  showFrame(device_frame);
+  device_frame->but_test_switches->setFocus(Qt::OtherFocusReason);
 }
 
 void Banner::LeavePictureListsScreen() {
@@ -425,6 +472,11 @@ void Banner::closeEvent(QCloseEvent* event) {
 }
 
 void Banner::keyPressEvent(QKeyEvent* event) {
+  // Escape on "Switch Timing" goes back to the screen it came from.
+  if (event->key() == Qt::Key_Escape && switch_timing_frame->isVisible()) {
+    LeaveSwitchTimingScreen();
+    return;
+  }
   if (event->key() == Qt::Key_Escape) {
     LeaveProgram();
     return;

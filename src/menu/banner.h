@@ -17,6 +17,8 @@
 #include "menu/scan_screen.h"
 #include "menu/statistics_screen.h"
 #include "platform/companion_program.h"
+#include "menu/switch_timing_screen.h"
+#include "menu/test_switches_screen.h"
 
 namespace menu {
 
@@ -28,6 +30,9 @@ public:
   // The load step: program folder, settings, layout, switch
   // power-up, controls from the record. Runs before the window is first shown.
   void Load(const QString& programFolder);
+  // Reads brushwell.ini and puts its switch options to use; tells the carer
+  // once about anything wrong in it.
+  void LoadOptions();
   // Shows the window over the whole screen and runs its activation logic
   // (there may be no window manager to send activation events).
   void ShowAndActivate();
@@ -65,6 +70,11 @@ public:
   void LeaveDeviceScreen();
   void LeavePictureListsScreen();
   void LeaveStatisticsScreen();
+  // The two switch screens, opened from "Keyboard / Switch Information"
+  // and left back to it.
+  void OpenSwitchScreen(QGroupBox* frame);
+  void LeaveSwitchTimingScreen();
+  void LeaveTestSwitchesScreen();
 
   // The colouring window, set by whoever provides it: show it (its own
   // activation starts the session or the calibration), and discard it.
@@ -93,6 +103,8 @@ public:
   ColoringOptionsScreen* frame_coloring_option = nullptr;
   ScanScreen* frame_scan = nullptr;
   StatisticsScreen* stats_frame = nullptr;
+  SwitchTimingScreen* switch_timing_frame = nullptr;
+  TestSwitchesScreen* test_switches_frame = nullptr;
 
 protected:
   void keyPressEvent(QKeyEvent* event) override;

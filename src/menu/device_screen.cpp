@@ -132,6 +132,20 @@ DeviceScreen::DeviceScreen(QWidget* parent) : QGroupBox(QStringLiteral("Keyboard
   devices->setColumnStretch(3, 1);
   devices->setColumnMinimumWidth(1, 180);
   outer->addLayout(devices);
+
+  auto* more = new QHBoxLayout();
+  more->setSpacing(12);
+  but_switch_timing = captionedButton(QStringLiteral("Switch Timing"), this);
+  but_test_switches = captionedButton(QStringLiteral("Test Switches"), this);
+  for (QPushButton* b : {but_switch_timing, but_test_switches}) {
+    b->setMinimumWidth(200);
+    more->addWidget(b);
+  }
+  more->addWidget(wrappedLabel(QStringLiteral("Hold and release times, dwell selection and more switches; and a "
+                                              "test of what each switch does."),
+                               this),
+                  1);
+  outer->addLayout(more);
   Option1 = device_option[1];
   Option2 = device_option[2];
   Option3 = device_option[3];

@@ -34,6 +34,9 @@ public:
   std::array<QLabel*, 6> device_description{};         // [1..5]
   QButtonGroup* device_group = nullptr;
   QWidget* key_table = nullptr;
+  // The screens for the switch options of brushwell.ini.
+  QPushButton* but_switch_timing = nullptr;   // "Switch Timing"
+  QPushButton* but_test_switches = nullptr;   // "Test Switches"
 };
 
 }  // namespace menu

@@ -6,8 +6,12 @@
 #include <QPainter>
 #include <QScreen>
 
+#include <algorithm>
+#include <cmath>
+
 #include "input/input_flags.h"
 #include "input/keys.h"
+#include "input/switch_inputs.h"
 #include "media/sound.h"
 #include "pictures/session_tables.h"
 #include "platform/host.h"
@@ -165,6 +169,13 @@ void Mainform::buildControls() {
   slider1_label_slow->setFont(calibFont);
   slider1_label_slow->SetCaption(QStringLiteral("Slower"));
 
+  dwell_ring = new DwellRing(this);
+  dwell_ring->setObjectName(QStringLiteral("dwell_ring"));
+  dwell_ring->hide();
+  // Moves over the tubes reach mouseMoveEvent through their parent.
+  setMouseTracking(true);
+  for (int i = 1; i <= 10; ++i) pb_tube[i]->setMouseTracking(true);
+
   LabelExitLink = label(QStringLiteral("LabelExitLink"), Yellow, DarkBlue);
   QFont linkFont(QStringLiteral("Sans Serif"));
   linkFont.setStyleHint(QFont::SansSerif);
@@ -175,14 +186,14 @@ void Mainform::buildControls() {
   // The six mouse areas: the window itself (mousePressEvent), the picture,
   // the picture's name, the easel, Picture1 and the tubes.
   for (platform::PictureBox* area : {PB1, pb_easel_bot, Picture1}) {
-    connect(area, &platform::PictureBox::pressed, this, [this] { AreaPressed(0); });
-    connect(area, &platform::PictureBox::released, this, [this] { AreaReleased(); });
+    connect(area, &platform::PictureBox::pressed, this, [this](Qt::MouseButton b) { AreaPressed(0, b); });
+    connect(area, &platform::PictureBox::released, this, [this](Qt::MouseButton b) { AreaReleased(b); });
   }
-  connect(lab_pic_name, &ClickLabel::pressed, this, [this] { AreaPressed(0); });
-  connect(lab_pic_name, &ClickLabel::released, this, [this] { AreaReleased(); });
+  connect(lab_pic_name, &ClickLabel::pressed, this, [this](Qt::MouseButton b) { AreaPressed(0, b); });
+  connect(lab_pic_name, &ClickLabel::released, this, [this](Qt::MouseButton b) { AreaReleased(b); });
   for (int i = 1; i <= 10; ++i) {
-    connect(pb_tube[i], &platform::PictureBox::pressed, this, [this, i] { AreaPressed(i); });
-    connect(pb_tube[i], &platform::PictureBox::released, this, [this] { AreaReleased(); });
+    connect(pb_tube[i], &platform::PictureBox::pressed, this, [this, i](Qt::MouseButton b) { AreaPressed(i, b); });
+    connect(pb_tube[i], &platform::PictureBox::released, this, [this](Qt::MouseButton b) { AreaReleased(b); });
   }
   connect(LabelExitLink, &ClickLabel::doubleClicked, this, [this] { ExitLinkDoubleClicked(); });
 
@@ -193,34 +204,90 @@ void Mainform::buildControls() {
 
 // ---------------------------------------------------------------- mouse
 
-void Mainform::AreaPressed(int tube) {
+void Mainform::AreaPressed(int tube, Qt::MouseButton button) {
   if (input::MouseReleased == input::True) {
     input::MouseReleased = input::False;
     input::SwitchPressed = 0;
-    if (settings::SettingsRecord.InputDevice == 6) input::SwitchPressed = 1;
+    // A button the carer assigned is that switch, with any device; with the
+    // mouse as the device every other button is switch 1.
+    const int assigned = input::ExtraSwitchForButton(button);
+    if (assigned != 0)
+      input::SwitchDown(assigned, input::MouseSource(button));
+    else if (settings::SettingsRecord.InputDevice == 6)
+      input::SwitchDown(1, input::MouseSource(button));
   }
   // A tube click names the tube whatever the latch says: "No Scanning" takes
   // it as the choice even while another button is still held.
   if (tube >= 1 && tube <= 10) input::ClickedTubeIndex = static_cast<int16_t>(tube);
 }
 
-void Mainform::AreaReleased() { input::MouseReleased = input::True; }
+void Mainform::AreaReleased(Qt::MouseButton button) {
+  input::MouseReleased = input::True;
+  input::SwitchUp(1, input::MouseSource(button));
+  input::SwitchUp(2, input::MouseSource(button));
+}
 
 void Mainform::ExitLinkDoubleClicked() { ExitRequested = 1; }
 
 void Mainform::mousePressEvent(QMouseEvent* event) {
   event->accept();
-  AreaPressed(0);
+  AreaPressed(0, event->button());
 }
 
 void Mainform::mouseDoubleClickEvent(QMouseEvent* event) {
   event->accept();
-  AreaPressed(0);
+  AreaPressed(0, event->button());
+}
+
+void Mainform::mouseMoveEvent(QMouseEvent* event) {
+  event->accept();
+  mouseAt_ = event->position().toPoint();
+}
+
+int Mainform::TubeUnderPointer(int tubeCount) const {
+  for (int t = 1; t <= std::min(tubeCount, 10); ++t)
+    if (pb_tube[t]->isVisible() && pb_tube[t]->geometry().contains(mouseAt_)) return t;
+  return 0;
+}
+
+void Mainform::ShowDwellRing(int t, double part) {
+  if (t < 1 || t > 10) {
+    if (dwell_ring->isVisible()) dwell_ring->hide();
+    return;
+  }
+  const QRect tube = pb_tube[t]->geometry();
+  const int side = std::max(24, std::min({tube.width(), tube.height(), 48}));
+  dwell_ring->setGeometry(QRect(0, 0, side, side).translated(tube.center() - QPoint(side / 2, side / 2)));
+  dwell_ring->SetProgress(part);
+  dwell_ring->show();
+  dwell_ring->raise();
+  dwell_ring->repaint();
+}
+
+// ---------------------------------------------------------------- DwellRing
+
+DwellRing::DwellRing(QWidget* parent) : QWidget(parent) {
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+  setAttribute(Qt::WA_TranslucentBackground);
+  setAccessibleName(QStringLiteral("Dwell progress"));
+}
+
+void DwellRing::SetProgress(double part) { part_ = std::clamp(part, 0.0, 1.0); }
+
+void DwellRing::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QRectF r = QRectF(rect()).adjusted(5, 5, -5, -5);
+  p.setPen(QPen(QColor(0, 0, 0), 8));
+  p.drawEllipse(r);
+  p.setPen(QPen(QColor(255, 255, 0), 5, Qt::SolidLine, Qt::FlatCap));
+  // Clockwise from twelve o'clock; Qt counts sixteenths of a degree.
+  p.drawArc(r, 90 * 16, -static_cast<int>(std::lround(part_ * 360 * 16)));
 }
 
 void Mainform::mouseReleaseEvent(QMouseEvent* event) {
   event->accept();
-  AreaReleased();
+  AreaReleased(event->button());
 }
 
 // ---------------------------------------------------------------- keys
@@ -241,7 +308,7 @@ void Mainform::keyPressEvent(QKeyEvent* event) {
         break;
     }
   }
-  if (input::KeyDown(input::TableKey(*event), event->modifiers(), ColoringPhase, ExitRequested) ==
+  if (input::KeyDown(input::TableKey(*event), event->modifiers(), ColoringPhase, ExitRequested, event->key()) ==
       input::KeyOutcome::Escape)
     LeaveSession();
 }
@@ -259,7 +326,7 @@ void Mainform::LeaveSession() {
 
 void Mainform::keyReleaseEvent(QKeyEvent* event) {
   event->accept();
-  input::KeyUp(input::TableKey(*event), event->isAutoRepeat());
+  input::KeyUp(input::TableKey(*event), event->isAutoRepeat(), event->key());
 }
 
 // ---------------------------------------------------------------- activation
@@ -278,6 +345,7 @@ void Mainform::Activate() {
 
   input::KeyReleased = input::True;
   input::MouseReleased = input::True;
+  input::ResetPresses();
   FillSessionTables();
   if (settings::SettingsRecord.CurrentSongIndex > 6) settings::SettingsRecord.CurrentSongIndex = 1;
   init_pictureboxes();

@@ -43,6 +43,23 @@ protected:
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 };
 
+// The ring that fills on a tube while the pointer rests on it (dwell
+// selection). It lets every mouse event through to the tube beneath.
+class DwellRing : public QWidget {
+  Q_OBJECT
+public:
+  explicit DwellRing(QWidget* parent = nullptr);
+  // 0..1: how much of the dwell time has passed.
+  void SetProgress(double part);
+  double progress() const { return part_; }
+
+protected:
+  void paintEvent(QPaintEvent* event) override;
+
+private:
+  double part_ = 0;
+};
+
 // How the section look-up for the current picture came out.
 enum class SectionLookUp {
   Known,    // seeds are set and the markers erased: colouring goes on
@@ -76,6 +93,7 @@ public:
   ClickLabel* Slider_label_1 = nullptr;
   ClickLabel* slider1_label_fast = nullptr;
   ClickLabel* slider1_label_slow = nullptr;
+  DwellRing* dwell_ring = nullptr;                // fills while the pointer rests on a tube
 
   // ---------------------------------------------------------------- window-level flags
   int16_t ExitRequested = 0;  // 1 = leave the session
@@ -152,11 +170,17 @@ public:
   // ---------------------------------------------------------------- mouse areas
   // A press on one of the six mouse areas; `tube` is 1..10 for a paint tube,
   // 0 for the others.
-  void AreaPressed(int tube);
+  void AreaPressed(int tube, Qt::MouseButton button = Qt::LeftButton);
   // A release on one of the six areas.
-  void AreaReleased();
+  void AreaReleased(Qt::MouseButton button = Qt::LeftButton);
   // A double click on the exit link.
   void ExitLinkDoubleClicked();
+
+  // ---------------------------------------------------------------- dwell selection
+  // The tube 1..tubeCount the mouse pointer was last seen on, 0 for none.
+  int TubeUnderPointer(int tubeCount) const;
+  // The ring on tube t filled to `part` (0..1); t = 0 hides it.
+  void ShowDwellRing(int t, double part);
 
 protected:
   void paintEvent(QPaintEvent* event) override;
@@ -164,6 +188,9 @@ protected:
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  // Moves over the window and its controls (they pass them up): where the
+  // pointer is, for dwell selection.
+  void mouseMoveEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
   // Closing the window (title bar, Alt+F4) leaves the session as Escape does.
@@ -184,6 +211,7 @@ private:
   bool calibrating_ = false;
   bool pointerOn_ = false;
   QPoint pointerAt_;
+  QPoint mouseAt_{-1, -1};
 };
 
 // ---------------------------------------------------------------- module state

@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <chrono>
+#include <map>
 
 namespace platform::gameport {
 namespace {
@@ -19,6 +20,7 @@ struct State {
   Clock::time_point lastFailedOpen{};
   bool openFailed = false;
   bool startFailed = false;
+  std::map<int, SDL_Joystick*> extra;  // by SDL device index, for assigned switches
 };
 
 State& state() {
@@ -115,6 +117,9 @@ void Close() {
   // Another part of the program may already have shut SDL down, which
   // closes every joystick with it.
   const bool alive = SDL_WasInit(SDL_INIT_JOYSTICK) != 0;
+  for (auto& [index, joystick] : s.extra)
+    if (joystick && alive) SDL_JoystickClose(joystick);
+  s.extra.clear();
   if (s.joystick && alive) SDL_JoystickClose(s.joystick);
   s.joystick = nullptr;
   if (s.started && alive) SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
@@ -122,6 +127,52 @@ void Close() {
   s.openFailed = false;
   s.startFailed = false;
   s.problem.clear();
+}
+
+namespace {
+
+// Joystick `joystick` (1-based), opened on first use; nullptr when absent.
+SDL_Joystick* extraJoystick(int joystick) {
+  State& s = state();
+  if (joystick < 1 || !ensureStarted(false)) return nullptr;
+  const int index = joystick - 1;
+  SDL_Joystick*& j = s.extra[index];
+  if (j && !SDL_JoystickGetAttached(j)) {
+    SDL_JoystickClose(j);
+    j = nullptr;
+  }
+  if (!j && index < SDL_NumJoysticks()) j = SDL_JoystickOpen(index);
+  return j;
+}
+
+}  // namespace
+
+int ReadJoystickButton(int joystick, int button) {
+  if (!ensureStarted(false)) return -1;
+  SDL_JoystickUpdate();
+  SDL_Joystick* j = extraJoystick(joystick);
+  if (!j || button < 1 || button > SDL_JoystickNumButtons(j)) return -1;
+  return SDL_JoystickGetButton(j, button - 1) != 0 ? 1 : 0;
+}
+
+std::pair<int, int> FirstPressedJoystickButton() {
+  if (!ensureStarted(false)) return {0, 0};
+  SDL_JoystickUpdate();
+  const int count = SDL_NumJoysticks();
+  for (int n = 1; n <= count; ++n) {
+    SDL_Joystick* j = extraJoystick(n);
+    if (!j) continue;
+    for (int b = 0; b < SDL_JoystickNumButtons(j); ++b)
+      if (SDL_JoystickGetButton(j, b) != 0) return {n, b + 1};
+  }
+  return {0, 0};
+}
+
+QString JoystickName(int joystick) {
+  SDL_Joystick* j = extraJoystick(joystick);
+  if (!j) return {};
+  const char* name = SDL_JoystickName(j);
+  return name ? QString::fromUtf8(name) : QStringLiteral("joystick");
 }
 
 }  // namespace platform::gameport

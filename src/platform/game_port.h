@@ -4,6 +4,7 @@
 // game port never touches it.
 
 #include <QString>
+#include <utility>
 
 namespace platform::gameport {
 
@@ -20,5 +21,16 @@ QString Problem();
 QString Description();
 // Closes the joystick and stops SDL's joystick support.
 void Close();
+
+// Any joystick's buttons, for switches the carer assigns beyond the game
+// port. Joysticks and buttons are numbered from 1 here, as carers count.
+// Reads pending joystick input and opens joystick `joystick` if it is
+// plugged in; 1 while button `button` is pressed, 0 while it is not, -1
+// when there is no such joystick or button.
+int ReadJoystickButton(int joystick, int button);
+// The first pressed button of any joystick as {joystick, button}, or {0, 0}.
+std::pair<int, int> FirstPressedJoystickButton();
+// The joystick's name, or "" when it is not there.
+QString JoystickName(int joystick);
 
 }  // namespace platform::gameport

@@ -27,6 +27,8 @@ using pictures::SectionSeedY;
 
 constexpr int StripeRows = 10;
 constexpr int PauseSteps = 20;
+// One display frame at 60 Hz: the shortest time one pass of the fade shows.
+constexpr double FadePassSeconds = 0.016;
 
 // The stripe: the paint colour at the top, darker by `shade` per row.
 void BuildStripe(platform::PictureBox* stripe, QRgb colour, int width, int height, int shade) {
@@ -141,11 +143,19 @@ bool PaintSection(PictureRun& run) {
   SetPictureFillStyle(w, style);
   QImage& picture = w.PB1->image();
   w.TakePointerOff();
+  // Each pass stays on the screen for at least one display frame, so the
+  // 50 passes show as a fade of about 0.8 s on any machine rather than as
+  // a snap; the wait lets events run and gives the processor a rest.
   for (const QRgb fade : platform::FadeColours(colour)) {
+    const double passStart = platform::host().monotonicSeconds();
     platform::DoEvents();
     w.PB1->Refresh();
     platform::FloodFill(picture, SectionSeedX[sec], SectionSeedY[sec], qRgb(0, 0, 0), platform::Brush{fade, style});
     w.PB1->Refresh();
+    while (platform::host().monotonicSeconds() - passStart < FadePassSeconds) {
+      platform::host().idleWait();
+      platform::DoEvents();
+    }
   }
   if (s.SoundOption == 1) media::play_wave(QStringLiteral("aobj_pnt"), QStringLiteral("DONT_LOOP"));
 

@@ -32,6 +32,7 @@ struct PictureRun {
   int16_t TubeHome = 0;    // its Left before it slid out
   int16_t FirstCycle = 0;
   int16_t TubeChosen = 0;
+  int TubesOffered = 0;  // tubes brought to the Scan Position for this section's choice
 };
 
 // How the choice of a tube ended.

@@ -12,6 +12,7 @@
 #include "platform/host.h"
 #include "session/picture_run.h"
 #include "session/session_state.h"
+#include "settings/options_file.h"
 #include "settings/settings_record.h"
 
 namespace session {
@@ -37,10 +38,16 @@ Dwell FromClear(PictureRun& run) {
   return ClearLastSection(run, true) == Choice::Left ? Dwell::Left : Dwell::Cleared;
 }
 
+// How many times longer the tube now in the Scan Position waits: the first
+// tube offered for a section waits FirstTubeFactor times longer.
+double WaitFactor(const PictureRun& run) {
+  return run.TubesOffered == 1 ? settings::SwitchOptionsRecord.FirstTubeFactor : 1.0;
+}
+
 // Timed scanning: a press while the tube waits chooses it.
 Dwell TimedDwell(PictureRun& run) {
   pictures::Mainform& w = run.w;
-  const int16_t seconds = settings::SettingsRecord.ScanSeconds;
+  const double seconds = settings::SettingsRecord.ScanSeconds * WaitFactor(run);
   SwitchPressed = 0;
   const double start = Clock();
   double elapsed = 0;
@@ -59,7 +66,7 @@ Dwell TimedDwell(PictureRun& run) {
 // second switch chooses.
 Dwell StepDwell(PictureRun& run, bool twoSwitches) {
   pictures::Mainform& w = run.w;
-  const int16_t speed = settings::SettingsRecord.ScanSpeed;
+  const double speed = settings::SettingsRecord.ScanSpeed * (twoSwitches ? 1.0 : WaitFactor(run));
   SwitchPressed = 0;
   const double start = Clock();
   double elapsed = 0;
@@ -84,8 +91,27 @@ Dwell StepDwell(PictureRun& run, bool twoSwitches) {
   }
 }
 
+// Timed scanning after ScanCycles unattended cycles: the tube is home and
+// nothing moves until the next press, which only starts the scan again.
+Dwell PauseScanning(PictureRun& run) {
+  pictures::Mainform& w = run.w;
+  SwitchPressed = 0;
+  for (;;) {
+    PollOnce(w);
+    if (ExitWanted(w) || SkipPicturePressed == 1) return Dwell::Left;
+    if (ClearLastPressed == 1) return ClearLastSection(run, false) == Choice::Left ? Dwell::Left : Dwell::Cleared;
+    if (SwitchPressed == 1) {
+      SwitchPressed = 0;
+      return Dwell::Next;
+    }
+  }
+}
+
 Choice ScanTheTubes(PictureRun& run, int scanType) {
   pictures::Mainform& w = run.w;
+  const bool timed = scanType != 2 && scanType != 3;
+  const int cycles = settings::SwitchOptionsRecord.ScanCycles;
+  int unchosen = 0;  // tubes offered in a row without a choice
   for (;;) {
     for (int t = 1; t <= run.TubeCount; ++t) {
       if (pictures::CurrentSection >= 2 && run.FirstCycle == 1) {
@@ -98,6 +124,7 @@ Choice ScanTheTubes(PictureRun& run, int scanType) {
       SwitchPressed = 0;
       run.ScanTube = static_cast<int16_t>(t);
       if (!SlideTubeOut(run, t)) return Choice::Left;
+      ++run.TubesOffered;
       if (settings::SettingsRecord.SoundOption == 1) media::play_wave(run.VoiceName[t], QStringLiteral("DONT_LOOP"));
 
       Dwell dwell = Dwell::Next;
@@ -118,9 +145,57 @@ Choice ScanTheTubes(PictureRun& run, int scanType) {
       w.Refresh();
       if (!SlideTubeHome(run, t)) return Choice::Left;
       SwitchPressed = 0;
+      if (timed && cycles > 0 && ++unchosen >= cycles * run.TubeCount) {
+        unchosen = 0;
+        const Dwell pause = PauseScanning(run);
+        if (pause == Dwell::Left) return Choice::Left;
+        if (pause == Dwell::Cleared) return Choice::Cleared;
+      }
     }
   }
 }
+
+// Dwell selection (DwellMs > 0): resting the pointer on a tube that long
+// chooses it, while a ring on the tube fills. A tube the pointer is already
+// on when the wait begins (the one just chosen, say) must be left and
+// entered again first.
+class TubeDwell {
+public:
+  TubeDwell(pictures::Mainform& w, int tubeCount)
+      : w_(w), tubes_(tubeCount), ms_(settings::SwitchOptionsRecord.DwellMs), on_(w.TubeUnderPointer(tubeCount)) {}
+
+  // The tube chosen by resting on it now, or 0.
+  int Update() {
+    if (ms_ <= 0) return 0;
+    const int t = w_.TubeUnderPointer(tubes_);
+    const double now = Clock();
+    if (t != on_) {
+      on_ = t;
+      armed_ = true;
+      since_ = now;
+    }
+    if (!armed_ || t == 0) {
+      w_.ShowDwellRing(0, 0);
+      return 0;
+    }
+    const double part = (now - since_) * 1000.0 / ms_;
+    if (part < 1.0) {
+      w_.ShowDwellRing(t, part);
+      return 0;
+    }
+    Stop();
+    return t;
+  }
+  void Stop() { w_.ShowDwellRing(0, 0); }
+
+private:
+  pictures::Mainform& w_;
+  int tubes_;
+  int ms_;
+  int on_;
+  bool armed_ = false;
+  double since_ = 0;
+};
 
 // No scanning: a click on a tube chooses it. The clear key is not cleared
 // when the wait begins, so one pressed during the painting acts now.
@@ -131,6 +206,7 @@ Choice WaitForTubeClick(PictureRun& run) {
   SkipPicturePressed = 0;
   EnterPressed = 0;
   input::ClickedTubeIndex = 0;
+  TubeDwell dwell(w, run.TubeCount);
   while (input::ClickedTubeIndex == 0) {
     platform::host().idleWait();
     platform::DoEvents();
@@ -138,7 +214,9 @@ Choice WaitForTubeClick(PictureRun& run) {
     if (ClearLastPressed == 1) return ClearLastSection(run, false);
     // Only the tubes on offer can be clicked; anything else is no choice.
     if (input::ClickedTubeIndex > run.TubeCount || input::ClickedTubeIndex < 0) input::ClickedTubeIndex = 0;
+    if (input::ClickedTubeIndex == 0) input::ClickedTubeIndex = static_cast<int16_t>(dwell.Update());
   }
+  dwell.Stop();
   const int t = input::ClickedTubeIndex;
   run.ScanTube = static_cast<int16_t>(t);
   SwitchPressed = 1;
@@ -155,6 +233,7 @@ Choice ChooseTube(PictureRun& run) {
   SwitchPressed = 0;
   run.FirstCycle = 1;
   run.TubeChosen = 0;
+  run.TubesOffered = 0;
   const int scanType = settings::SettingsRecord.ScanType;
   // A method outside 1..4 (a hand-edited settings file) scans as timed.
   if (scanType == 4) return WaitForTubeClick(run);

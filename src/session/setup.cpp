@@ -11,6 +11,7 @@
 #include "session/picture_run.h"
 #include "session/session_random.h"
 #include "session/session_state.h"
+#include "settings/options_file.h"
 #include "settings/settings_record.h"
 
 namespace session {
@@ -112,6 +113,15 @@ bool SetUpPicture(PictureRun& run) {
   if (!LoadOwnImage(run, w.pbwork1, QString::fromLatin1(pointerFiles[pointer - 1][0])) ||
       !LoadOwnImage(run, w.pbwork2, QString::fromLatin1(pointerFiles[pointer - 1][1])))
     return false;
+  // A larger pointer for users with low vision: every pixel of image and
+  // mask becomes a square, so the mask stays black and white.
+  if (const int scale = settings::SwitchOptionsRecord.PointerScale; scale > 1 && scale <= 3) {
+    for (platform::PictureBox* box : {w.pbwork1, w.pbwork2}) {
+      const QImage& img = box->image();
+      box->SetPicture(img.scaled(img.width() * scale, img.height() * scale, Qt::IgnoreAspectRatio,
+                                 Qt::FastTransformation));
+    }
+  }
   for (int i = 1; i <= 10; ++i) w.pb_tube[i]->hide();
   for (int i = 1; i <= run.TubeCount; ++i) {
     const int colour = ColorPickList[i];

@@ -2,9 +2,12 @@
 // numbering, readings, absent, refused or unplugged ports) and the real backend on a pty.
 
 #include "input/input_flags.h"
+#include "input/poll.h"
 #include "input/switch_adapter.h"
+#include "input/switch_inputs.h"
 #include "platform/port_io.h"
 #include "platform/serial_backend.h"
+#include "settings/options_file.h"
 #include "settings/settings_record.h"
 #include "support/scripted_host.h"
 
@@ -228,6 +231,40 @@ TEST(QtSerialBackend, OpensATerminalAndExplainsWhatFails) {
 
   EXPECT_EQ(backend.open({QStringLiteral("/dev/ttyUSB97"), {}, true}, problem), nullptr);
   EXPECT_TRUE(problem.contains(QStringLiteral("/dev/ttyUSB97"))) << problem.toStdString();
+}
+
+}  // namespace
+
+namespace {
+
+// The adapter's reading goes through the press filter in PollSwitch: at the
+// standard timing a closed switch reads as pressed at every poll; with a
+// hold time it counts once, when the hold reaches it, while still closed.
+TEST_F(SerialAdapter, PollSwitchPassesTheReadingThroughThePressFilter) {
+  auto dev = add("/dev/ttyUSB0");
+  settings::SettingsRecord.InputDevice = 1;
+  dev->status = 0x80;
+  std::vector<int> readings;
+  for (int acceptanceMs : {0, 300}) {
+    settings::SwitchOptionsRecord = {};
+    settings::SwitchOptionsRecord.AcceptanceMs = static_cast<int16_t>(acceptanceMs);
+    input::ApplySwitchOptions();
+    // Polls every 100 ms of virtual time for 0.5 s with the switch closed.
+    readings.clear();
+    for (int k = 0; k < 6; ++k) {
+      input::PollSwitch();
+      readings.push_back(input::SwitchPressed);
+      host.clock += 0.1;
+    }
+    dev->status = 0;
+    input::PollSwitch();
+    dev->status = 0x80;
+    const std::vector<int> expected =
+        acceptanceMs == 0 ? std::vector<int>{1, 1, 1, 1, 1, 1} : std::vector<int>{0, 0, 0, 1, 0, 0};
+    EXPECT_EQ(readings, expected) << acceptanceMs;
+  }
+  settings::SwitchOptionsRecord = {};
+  input::ApplySwitchOptions();
 }
 
 }  // namespace

@@ -19,7 +19,9 @@
 #include "session/session_driver.h"
 #include "session/session_state.h"
 #include "session/statistics.h"
+#include "settings/options_file.h"
 #include "settings/settings_record.h"
+#include "input/switch_inputs.h"
 #include "support/files.h"
 #include "support/scripted_host.h"
 
@@ -76,6 +78,8 @@ protected:
     pictures::ColorPickList = {0, 1, 3, 10, 0, 0, 0, 0, 0, 0, 0};
     pictures::FillSessionTables();
 
+    settings::SwitchOptionsRecord = {};  // brushwell.ini absent: every option standard
+    input::ApplySwitchOptions();
     input::SwitchPressed = input::EnterPressed = input::ClearLastPressed = input::SkipPicturePressed = 0;
     input::ClickedTubeIndex = 0;
     input::KeyReleased = input::MouseReleased = input::True;

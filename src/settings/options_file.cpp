@@ -1,0 +1,136 @@
+#include "settings/options_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include "platform/host.h"
+#include "platform/safe_file.h"
+
+namespace settings {
+
+SwitchOptions SwitchOptionsRecord;
+
+namespace {
+
+const QString Group = QStringLiteral("switch");
+
+struct Number {
+  const char* key;
+  double lo, hi;
+  bool whole;
+};
+
+// The value of a key as one string: an unquoted value with commas reaches
+// QSettings as a list, which is joined again.
+QString text(const QSettings& ini, const QString& key) {
+  const QVariant v = ini.value(key);
+  if (v.typeId() == QMetaType::QStringList) return v.toStringList().join(QLatin1Char(','));
+  return v.toString().trimmed();
+}
+
+// Reads a number into `out` when it is present, a number and in range.
+template <typename T>
+void readNumber(const QSettings& ini, const Number& n, T& out, QStringList& problems) {
+  const QString key = QString::fromLatin1(n.key);
+  if (!ini.contains(key)) return;
+  const QString raw = text(ini, key);
+  bool ok = false;
+  const double value = raw.toDouble(&ok);
+  const QString standard = QString::number(out);
+  if (!ok || (n.whole && value != static_cast<long long>(value))) {
+    problems << QStringLiteral("%1 is \"%2\", which is not a %3; %4 is used.")
+                    .arg(key, raw.left(20), n.whole ? QStringLiteral("whole number") : QStringLiteral("number"),
+                         standard);
+  } else if (value < n.lo || value > n.hi) {
+    problems << QStringLiteral("%1 is %2, outside %3 to %4; %5 is used.")
+                    .arg(key, raw).arg(n.lo).arg(n.hi).arg(standard);
+  } else {
+    out = static_cast<T>(value);
+  }
+}
+
+}  // namespace
+
+SwitchOptions ReadSwitchOptions(const QString& path, QStringList& problems) {
+  SwitchOptions o;
+  if (!QFile::exists(path)) return o;
+  QSettings ini(path, QSettings::IniFormat);
+  if (ini.status() == QSettings::FormatError)
+    problems << QStringLiteral("The file is damaged; what could be read of it is used.");
+  else if (ini.status() == QSettings::AccessError)
+    problems << QStringLiteral("The file could not be read; the standard options are used.");
+  ini.beginGroup(Group);
+  readNumber(ini, {"AcceptanceMs", 0, 3000, true}, o.AcceptanceMs, problems);
+  readNumber(ini, {"ReleaseMs", 0, 3000, true}, o.ReleaseMs, problems);
+  readNumber(ini, {"FirstTubeFactor", 1.0, 5.0, false}, o.FirstTubeFactor, problems);
+  readNumber(ini, {"ScanCycles", 0, 20, true}, o.ScanCycles, problems);
+  readNumber(ini, {"DwellMs", 0, 5000, true}, o.DwellMs, problems);
+  readNumber(ini, {"PointerScale", 1, 3, true}, o.PointerScale, problems);
+  o.Switch1 = text(ini, QStringLiteral("Switch1"));
+  o.Switch2 = text(ini, QStringLiteral("Switch2"));
+  static const QStringList known = {"AcceptanceMs", "ReleaseMs", "FirstTubeFactor", "ScanCycles",
+                                    "DwellMs",      "Switch1",   "Switch2",         "PointerScale"};
+  for (const QString& key : ini.childKeys())
+    if (!known.contains(key)) problems << QStringLiteral("[switch] has the unknown key %1; it is not used.").arg(key);
+  return o;
+}
+
+QString WriteSwitchOptions(const QString& path, const SwitchOptions& o) {
+  // QSettings writes the INI form (quoting, escapes) into a scratch file;
+  // its bytes then replace the real file through the verified writer.
+  QTemporaryDir scratch;
+  if (!scratch.isValid()) return QStringLiteral("no temporary folder: %1").arg(scratch.errorString());
+  const QString draft = scratch.filePath(OptionsFileName);
+  {
+    QSettings out(draft, QSettings::IniFormat);
+    if (QFile::exists(path)) {
+      const QSettings old(path, QSettings::IniFormat);
+      for (const QString& key : old.allKeys())
+        if (!key.startsWith(Group + QLatin1Char('/'))) out.setValue(key, old.value(key));
+    }
+    out.beginGroup(Group);
+    out.setValue(QStringLiteral("AcceptanceMs"), o.AcceptanceMs);
+    out.setValue(QStringLiteral("ReleaseMs"), o.ReleaseMs);
+    out.setValue(QStringLiteral("FirstTubeFactor"), QString::number(o.FirstTubeFactor, 'f', 1));
+    out.setValue(QStringLiteral("ScanCycles"), o.ScanCycles);
+    out.setValue(QStringLiteral("DwellMs"), o.DwellMs);
+    out.setValue(QStringLiteral("Switch1"), o.Switch1);
+    out.setValue(QStringLiteral("Switch2"), o.Switch2);
+    out.setValue(QStringLiteral("PointerScale"), o.PointerScale);
+    out.endGroup();
+    out.sync();
+    if (out.status() != QSettings::NoError) return QStringLiteral("the options could not be prepared");
+  }
+  QFile file(draft);
+  if (!file.open(QIODevice::ReadOnly)) return file.errorString();
+  return platform::WriteFileVerified(path, file.readAll());
+}
+
+QString OptionsProblemMessage(const QStringList& problems) {
+  if (problems.isEmpty()) return {};
+  QString text = QStringLiteral("Brushwell found a problem in %1 and used standard values where needed:\n\n")
+                     .arg(OptionsFileName);
+  for (const QString& p : problems) text += QStringLiteral("- ") + p + QLatin1Char('\n');
+  text += QStringLiteral("\nCheck the \"Switch Timing\" and \"Test Switches\" screens (from \"Keyboard / Switch "
+                         "Information\"); the file is written again when you leave them.");
+  return text;
+}
+
+void LoadSwitchOptions(QStringList& problems) {
+  SwitchOptionsRecord = ReadSwitchOptions(QDir::current().filePath(OptionsFileName), problems);
+}
+
+bool SaveSwitchOptions() {
+  const QString path = QDir::current().filePath(OptionsFileName);
+  const QString why = WriteSwitchOptions(path, SwitchOptionsRecord);
+  if (why.isEmpty()) return true;
+  platform::message(QStringLiteral("The switch options could not be saved to %1 (%2).\nThe file on disk was left as "
+                                   "it was; the options are used until Brushwell is closed.")
+                        .arg(path, why),
+                    platform::MessageIcon::Exclamation);
+  return false;
+}
+
+}  // namespace settings

@@ -1,0 +1,51 @@
+#pragma once
+// brushwell.ini: the options Brushwell has beyond the settings files, in
+// QSettings INI form, one group per concern. This file knows the [switch]
+// group; every other group is kept as it is when the file is written.
+// At its standard value each option leaves the program as it always was.
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+
+namespace settings {
+
+inline const QString OptionsFileName = QStringLiteral("brushwell.ini");
+
+struct SwitchOptions {
+  int16_t AcceptanceMs = 0;      // 0..3000: hold this long before a press counts
+  int16_t ReleaseMs = 0;         // 0..3000: ignore presses this soon after a counted one
+  double FirstTubeFactor = 1.0;  // 1.0..5.0: the first tube of a section waits this many times longer
+  int16_t ScanCycles = 0;        // 0..20: timed scanning pauses after this many cycles (0 endless)
+  int16_t DwellMs = 0;           // 0..5000: no scanning, resting the pointer on a tube chooses it (0 off)
+  QString Switch1{};             // extra inputs acting as switch 1 ("Key:F5,Mouse:Right,Joystick:1:2")
+  QString Switch2{};             // ... as switch 2
+  int16_t PointerScale = 1;      // 1..3: the section pointer this many times larger
+
+  bool operator==(const SwitchOptions&) const = default;
+};
+
+// The options in use, read at start and changed by the carer's screens.
+extern SwitchOptions SwitchOptionsRecord;
+
+// Reads the [switch] group of the file at `path`. A missing file gives the
+// standard options and no problem; a value that is not a number or out of
+// its range keeps its standard value, and each such problem is added to
+// `problems` as one sentence naming the key.
+SwitchOptions ReadSwitchOptions(const QString& path, QStringList& problems);
+// Writes `options` as the [switch] group of `path`, keeping every other
+// group, through the verified writer. Returns "" or why it failed (the old
+// file is then as it was).
+QString WriteSwitchOptions(const QString& path, const SwitchOptions& options);
+
+// The carer's message for problems in brushwell.ini ("" when none).
+QString OptionsProblemMessage(const QStringList& problems);
+
+// Reads brushwell.ini of the current folder (the program folder) into
+// SwitchOptionsRecord; problems are added to `problems`.
+void LoadSwitchOptions(QStringList& problems);
+// Writes SwitchOptionsRecord to brushwell.ini of the current folder; tells
+// the carer when that fails. Returns whether it was saved.
+bool SaveSwitchOptions();
+
+}  // namespace settings

@@ -1,0 +1,84 @@
+#!/usr/bin/env bash
+# The switch options of brushwell.ini on the real program: with AcceptanceMs
+# 400 a short tap of the space bar chooses nothing while a 600 ms hold
+# chooses the tube in the Scan Position; each fade lasts at least 0.5 s on
+# the screen; with DwellMs 800 in No Scanning, resting the mouse pointer on
+# a tube chooses it.
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/lib.sh"
+program=${1:?program folder}
+e2e_setup "$program" 24
+e2e_setting 3 " 3 "    # no sound
+e2e_setting 5 " 1 "    # calibrated: fastest
+e2e_setting 9 " 20 "   # a tube waits 20 s in timed scanning
+e2e_setting 10 " 1 "   # apple.bmp
+e2e_setting 15 " 3 "   # no compliment
+e2e_setting 18 " 1 "   # timed scanning
+printf '[switch]\nAcceptanceMs=400\n' > "$E2E_APP/brushwell.ini"
+# apple.bmp stands at (182,184): its stem seed (202,90), its body (229,225).
+# Six tubes (red, yellow, green, blue, purple, orange) 67 pixels apart in a
+# column from (692,184), 150x44 each.
+stem="384 274"; body="411 409"
+now() { date +%s.%N; }
+
+start_session() {
+  e2e_start
+  id=$(e2e_wait_window "Options" 15) || fail "no main window"
+  sleep 0.3
+  e2e_key "$id" space   # "Start" has the keyboard focus
+  win=$(e2e_wait_window "Brushwell Version 2" 10) || fail "no colouring window"
+  sleep 1.5             # the red tube is in the Scan Position
+  xdotool windowfocus "$win" 2>/dev/null
+}
+
+leave_program() {
+  xdotool key Escape
+  id=$(e2e_wait_window "Options" 10) || fail "no main window after Escape"
+  sleep 0.3
+  e2e_key "$id" Escape
+  cid=$(e2e_wait_window "Credits" 5) || fail "no credits"
+  e2e_key "$cid" Escape
+  e2e_wait_exit 5
+}
+
+# --- A tap shorter than AcceptanceMs counts for nothing.
+start_session
+xdotool keydown space; sleep 0.15; xdotool keyup space
+sleep 1.5
+[ "$(e2e_pixel $stem)" = "255,255,255" ] && pass "a 150 ms tap chose nothing" || fail "the tap chose a tube"
+
+# --- A 600 ms hold chooses red; the fade is timed on the screen.
+xdotool keydown space; sleep 0.6; xdotool keyup space
+fade_start=""; fade_end=""
+end=$((SECONDS + 10))
+while [ $SECONDS -le $end ]; do
+  p=$(e2e_pixel $stem); t=$(now)
+  IFS=, read -r r g b <<<"$p"
+  # Fade tints are red with equal green and blue between the white and the end.
+  if [ -z "$fade_start" ] && [ "$r" = 255 ] && [ "$g" = "$b" ] && [ "$g" -lt 255 ] && [ "$g" -gt 5 ]; then fade_start=$t; fi
+  if [ "$p" = "255,5,5" ]; then fade_end=$t; break; fi
+done
+if [ -n "$fade_end" ]; then pass "the 600 ms hold chose red"; else fail "the hold chose nothing"; fi
+if [ -n "$fade_start" ] && [ -n "$fade_end" ]; then
+  length=$(awk -v a="$fade_start" -v b="$fade_end" 'BEGIN { printf "%.2f", b - a }')
+  echo "fade on screen: at least $length s (first tint seen to last colour seen)"
+  awk -v l="$length" 'BEGIN { exit !(l >= 0.5) }' && pass "the fade lasted at least 0.5 s" || fail "the fade took $length s"
+else
+  fail "no fade seen (start '$fade_start', end '$fade_end')"
+fi
+e2e_shot after_hold
+leave_program
+
+# --- Dwell selection in No Scanning.
+e2e_setting 18 " 4 "
+e2e_setting 10 " 1 "
+printf '[switch]\nDwellMs=800\n' > "$E2E_APP/brushwell.ini"
+xdotool mousemove 300 600
+start_session
+xdotool mousemove 760 273   # onto the yellow tube
+sleep 0.4
+e2e_shot dwell_ring
+[ "$(e2e_pixel $stem)" = "255,255,255" ] && pass "nothing chosen before the dwell time" || fail "chosen too soon"
+e2e_wait_pixel $stem "255,255,5" 10 && pass "resting the pointer chose the yellow tube" || fail "dwell chose nothing"
+leave_program
+e2e_finish

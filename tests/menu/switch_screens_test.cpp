@@ -1,0 +1,79 @@
+// The two switch screens on the real main window: brushwell.ini read once
+// with one message, stored when "Switch Timing" is left; "Test Switches"
+// counting through the same press filter as a session, and Learn.
+
+#include <QTest>
+
+#include "input/switch_inputs.h"
+#include "menu_fixture.h"
+#include "settings/options_file.h"
+
+using testing_support::ReadFile;
+using testing_support::WriteFile;
+
+TEST_F(MenuTest, SwitchTimingShowsTheFileAndStoresWhatTheCarerSetsWhenLeft) {
+  WriteFile(dir.file(settings::OptionsFileName),
+            "[voice]\nRate=2\n[switch]\nAcceptanceMs=250\nReleaseMs=9000\nDwellMs=often\nSwitch1=Key:NoSuchKey\n");
+  ASSERT_TRUE(settings::WriteSettingsFile(dir.path(), describedRecord()).isEmpty());
+  banner = std::make_unique<menu::Banner>();
+  banner->Load(folder());
+  ASSERT_EQ(host.messages.size(), 1u) << "one message for the whole file";
+  const QString text = host.messages[0].text;
+  for (const char* part : {"brushwell.ini", "ReleaseMs", "DwellMs", "NoSuchKey"})
+    EXPECT_TRUE(text.contains(QLatin1String(part))) << part << "\n" << text.toStdString();
+  EXPECT_EQ(input::Presses().timing().acceptanceMs, 250);
+  EXPECT_EQ(input::Presses().timing().releaseMs, 0);
+
+  banner->ShowAndActivate();
+  banner->but2_input_device->click();
+  banner->device_frame->but_switch_timing->click();
+  auto* timing = banner->switch_timing_frame;
+  ASSERT_TRUE(timing->isVisible());
+  EXPECT_EQ(timing->acceptance_slider->value(), 250);
+  timing->acceptance_slider->setValue(520);  // snaps to its steps of 50
+  timing->dwell_slider->setValue(1500);
+  timing->first_tube_slider->setValue(25);
+  QTest::keyClick(timing->dwell_slider, Qt::Key_Escape);  // back, as the button
+  EXPECT_TRUE(banner->device_frame->isVisible());
+  EXPECT_FALSE(timing->isVisible());
+  EXPECT_EQ(input::Presses().timing().acceptanceMs, 500);
+  const QByteArray ini = ReadFile(dir.file(settings::OptionsFileName));
+  for (const char* line : {"AcceptanceMs=500", "DwellMs=1500", "FirstTubeFactor=2.5", "Rate=2"})
+    EXPECT_TRUE(ini.contains(line)) << line << "\n" << ini.toStdString();
+}
+
+TEST_F(MenuTest, TestSwitchesCountsAndIgnoresPressesByTheTimingAndLearnsASwitch) {
+  WriteFile(dir.file(settings::OptionsFileName), "[switch]\nAcceptanceMs=400\n");
+  load();
+  banner->but2_input_device->click();
+  banner->device_frame->but_test_switches->click();
+  auto* test = banner->test_switches_frame;
+  ASSERT_TRUE(test->isVisible());
+  QWidget* at = test->test_back;
+  // Space held 0.2 s, then 0.5 s; the screen polls as its timer would.
+  for (double hold : {0.2, 0.5}) {
+    QTest::keyPress(at, Qt::Key_Space);
+    host.clock += hold;
+    test->Poll();
+    EXPECT_EQ(test->lamp[0]->palette().color(QPalette::Window) != QColor(200, 200, 200), true) << "lit while held";
+    QTest::keyRelease(at, Qt::Key_Space);
+  }
+  EXPECT_EQ(input::Presses().counts(0).ignored, 1);
+  EXPECT_EQ(input::Presses().counts(0).counted, 1);
+  EXPECT_TRUE(test->counts_label->text().contains(QStringLiteral("1 counted, 1 ignored, last hold 500 ms")))
+      << test->counts_label->text().toStdString();
+  EXPECT_TRUE(test->isVisible()) << "space tested the switch, it did not press Back";
+
+  test->learn_button[1]->click();
+  QTest::keyClick(at, Qt::Key_F7);
+  EXPECT_EQ(settings::SwitchOptionsRecord.Switch2, QStringLiteral("Key:F7"));
+  EXPECT_EQ(input::ExtraSwitchForKey(Qt::Key_F7), 2);
+  QTest::keyClick(at, Qt::Key_Escape);
+  EXPECT_TRUE(banner->device_frame->isVisible());
+  EXPECT_TRUE(ReadFile(dir.file(settings::OptionsFileName)).contains("Switch2=Key:F7"));
+  banner->device_frame->but_test_switches->click();
+  test->forget_button[1]->click();
+  test->test_back->click();
+  EXPECT_EQ(input::ExtraSwitchForKey(Qt::Key_F7), 0);
+  EXPECT_TRUE(ReadFile(dir.file(settings::OptionsFileName)).contains("Switch2=\n"));
+}

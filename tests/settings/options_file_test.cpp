@@ -1,0 +1,73 @@
+// brushwell.ini [switch]: standard options without a file, one problem per
+// bad value, and writing that keeps the other groups and never loses the
+// file on a failed save.
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "settings/options_file.h"
+#include "support/files.h"
+
+using namespace settings;
+using testing_support::ReadFile;
+using testing_support::WriteFile;
+
+TEST(OptionsFile, ReadsTheSwitchGroupAndFallsBackPerValueWithOneSentenceEach) {
+  QTemporaryDir dir;
+  const QString ini = dir.filePath(OptionsFileName);
+  QStringList problems;
+  EXPECT_EQ(ReadSwitchOptions(ini, problems), SwitchOptions{}) << "no file: standard options";
+  EXPECT_TRUE(problems.isEmpty());
+
+  struct Row {
+    const char* text;
+    SwitchOptions expected;
+    int problems;
+  };
+  const Row rows[] = {
+      {"[switch]\nAcceptanceMs=400\nReleaseMs=3000\nFirstTubeFactor=2.5\nScanCycles=3\nDwellMs=800\n"
+       "Switch1=\"Key:F5,Mouse:Right\"\nSwitch2=Joystick:1:2\nPointerScale=2\n",
+       {.AcceptanceMs = 400, .ReleaseMs = 3000, .FirstTubeFactor = 2.5, .ScanCycles = 3, .DwellMs = 800,
+        .Switch1 = "Key:F5,Mouse:Right", .Switch2 = "Joystick:1:2", .PointerScale = 2},
+       0},
+      // Unquoted commas reach QSettings as a list: joined again.
+      {"[switch]\nSwitch1=Key:F5, Mouse:Right\n", {.Switch1 = "Key:F5,Mouse:Right"}, 0},
+      {"[switch]\nAcceptanceMs=3001\nReleaseMs=-1\nFirstTubeFactor=0.5\nScanCycles=2.5\nDwellMs=soon\n"
+       "PointerScale=4\nAcceptanceMS=1\n",
+       {}, 7},
+      {"[voice]\nRate=3\n", {}, 0},
+      {"\xff\xfe[switch\nAcceptanceMs=1\x01\n", {}, 0},  // garbage reads as nothing usable, never crashes
+  };
+  for (const Row& row : rows) {
+    WriteFile(ini, row.text);
+    problems.clear();
+    EXPECT_EQ(ReadSwitchOptions(ini, problems), row.expected) << row.text;
+    EXPECT_LE(std::abs(problems.size() - row.problems), row.problems == 0 ? 1 : 0)
+        << row.text << "\n" << problems.join(QLatin1Char('\n')).toStdString();
+  }
+  const QString message = OptionsProblemMessage({QStringLiteral("AcceptanceMs is 3001, outside 0 to 3000; 0 is used.")});
+  EXPECT_TRUE(message.contains(OptionsFileName) && message.contains(QStringLiteral("3001")));
+}
+
+TEST(OptionsFile, WritingKeepsOtherGroupsAndAFailedWriteLeavesTheFileAsItWas) {
+  QTemporaryDir dir;
+  const QString ini = dir.filePath(OptionsFileName);
+  WriteFile(ini, "[voice]\nRate=3\n[switch]\nAcceptanceMs=100\nOldKey=1\n");
+  const SwitchOptions o{.AcceptanceMs = 250, .FirstTubeFactor = 1.5, .Switch1 = "Key:F5,Mouse:Right"};
+  ASSERT_EQ(WriteSwitchOptions(ini, o), QString());
+  QStringList problems;
+  EXPECT_EQ(ReadSwitchOptions(ini, problems), o);
+  EXPECT_TRUE(problems.isEmpty()) << "the unknown old key is gone";
+  EXPECT_TRUE(ReadFile(ini).contains("[voice]\nRate=3")) << ReadFile(ini).toStdString();
+
+  // The disk fills up in the middle of the save: a reason, the file whole.
+  const QByteArray before = ReadFile(ini);
+  QString why;
+  {
+    testing_support::FileSizeLimit full(40);
+    why = WriteSwitchOptions(ini, SwitchOptions{.AcceptanceMs = 900, .Switch2 = "Mouse:Middle"});
+  }
+  EXPECT_FALSE(why.isEmpty());
+  EXPECT_EQ(ReadFile(ini), before);
+}
