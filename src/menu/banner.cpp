@@ -35,6 +35,8 @@ Banner::Banner(QWidget* parent) : QWidget(parent) {
   banimage->setAccessibleName(QStringLiteral("Brushwell"));
   buildMenu();
   buildScreens();
+  // The switch test screen takes Return as the second switch.
+  focus_ring = new FocusRing(this, [this](QWidget* w) { return test_switches_frame->isAncestorOf(w); });
 }
 
 void Banner::buildScreens() {

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "menu/guide_document.h"
+#include "menu/keyboard_focus.h"
 #include "platform/host.h"
 #include "platform/safe_file.h"
 
@@ -22,7 +23,7 @@ FileViewer::FileViewer(const QString& filePath, Mode mode, QWidget* parent) : QD
   const QString name = QFileInfo(filePath).fileName();
   setWindowTitle(platform::AppTitle + QStringLiteral(" - ") + name);
   setAccessibleName(windowTitle());
-  resize(900, 640);
+  resize(1000, 680);
 
   QString text;
   QFile file(filePath);
@@ -43,7 +44,7 @@ FileViewer::FileViewer(const QString& filePath, Mode mode, QWidget* parent) : QD
     auto* row = new QHBoxLayout;
     contents = new QListWidget(this);
     contents->setAccessibleName(QStringLiteral("Contents"));
-    contents->setMaximumWidth(300);
+    contents->setFixedWidth(340);
     guide = new QTextBrowser(this);
     guide->setAccessibleName(QStringLiteral("User Guide"));
     guide->setHtml(GuideToHtml(document));
@@ -83,6 +84,7 @@ FileViewer::FileViewer(const QString& filePath, Mode mode, QWidget* parent) : QD
   connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
   buttons->addWidget(closeButton);
   outer->addLayout(buttons);
+  new FocusRing(this);
   (mode == Mode::Guide ? static_cast<QWidget*>(contents) : editor)->setFocus();
 }
 
@@ -112,6 +114,8 @@ void FileViewer::done(int result) {
     if (answer == QMessageBox::Cancel || (answer == QMessageBox::Save && !Save())) return;
   }
   QDialog::done(result);
+  // Back to the window it was opened from, for the keyboard.
+  if (parentWidget()) parentWidget()->window()->activateWindow();
 }
 
 }  // namespace menu

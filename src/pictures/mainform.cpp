@@ -162,6 +162,15 @@ void Mainform::buildControls() {
   Slider_label_1->setFont(calibFont);
   Slider_label_1->SetCaption(QStringLiteral(
       "Move the slider bar in small adjustments to adjust the speed then press the \"Test Speed\" Button."));
+  calib_reason = label(QStringLiteral("calib_reason"), Yellow, Black);
+  calib_reason->setFont(calibFont);
+  calib_reason->setWordWrap(true);
+  calib_reason->setAlignment(Qt::AlignCenter);
+  calib_reason->setFixedWidth(760);
+  calib_reason->SetCaption(QStringLiteral(
+      "Before the first picture Brushwell needs to know how fast to move on this computer, so set the speed "
+      "here; \"Main Menu\" keeps it, and it is asked for only once."));
+  calib_reason->hide();
   slider1_label_fast = label(QStringLiteral("slider1_label_fast"), Yellow, Black);
   slider1_label_fast->setFont(calibFont);
   slider1_label_fast->SetCaption(QStringLiteral("Faster"));

@@ -91,6 +91,8 @@ public:
   QPushButton* Test = nullptr;                    // "Test Speed"
   QPushButton* done_calib = nullptr;              // "Main Menu"
   ClickLabel* Slider_label_1 = nullptr;
+  // Shown when "Start" found the speed uncalibrated: why this screen came.
+  ClickLabel* calib_reason = nullptr;
   ClickLabel* slider1_label_fast = nullptr;
   ClickLabel* slider1_label_slow = nullptr;
   DwellRing* dwell_ring = nullptr;                // fills while the pointer rests on a tube

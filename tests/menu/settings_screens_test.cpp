@@ -5,6 +5,8 @@
 #include "platform/port_io.h"
 
 #include <QListWidget>
+#include <QSlider>
+#include <QTest>
 #include <QPlainTextEdit>
 #include <QTextBrowser>
 
@@ -165,4 +167,33 @@ TEST_F(MenuTest, AMissingWorkshopProgramIsExplained) {
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_TRUE(host.messages[0].text.contains(QStringLiteral("brushwell-workshop is missing"))) << host.messages[0].text.toStdString();
   EXPECT_TRUE(banner->frame_MySongs->isVisible());
+}
+
+TEST_F(MenuTest, ReturnPressesTheFocusedButtonAndARingShowsTheFocus) {
+  load();
+  banner->activateWindow();
+  QApplication::setActiveWindow(banner.get());
+  banner->but2_auditory->setFocus();
+  QTest::keyClick(banner->but2_auditory, Qt::Key_Return);
+  QTest::qWait(200);  // the click is animated
+  ASSERT_TRUE(banner->auditory_frame->isVisible()) << "Return opened the screen";
+  // The ring stands round whichever control has the focus, a slider too.
+  QSlider* slider = banner->frame_scan->scan_slider;
+  banner->auditory_frame->auditory_button->click();
+  banner->but2_duration->click();
+  slider->setFocus();
+  const menu::FocusRing* ring = banner->focus_ring;
+  EXPECT_EQ(ring->target(), slider);
+  EXPECT_TRUE(ring->isVisible());
+  const QRect around(slider->mapTo(banner.get(), QPoint(0, 0)), slider->size());
+  EXPECT_TRUE(ring->geometry().contains(around.adjusted(-5, -5, 5, 5)));
+  // A check box toggles with Return, as with the space bar.
+  QAbstractButton* random = banner->frame_coloring_option->chk_random_tubes;
+  banner->frame_scan->but_scan_frame_done->click();
+  banner->but_direc->click();
+  random->setFocus();
+  const bool before = random->isChecked();
+  QTest::keyClick(random, Qt::Key_Return);
+  QTest::qWait(200);  // the click is animated
+  EXPECT_NE(random->isChecked(), before);
 }

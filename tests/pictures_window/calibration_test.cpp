@@ -54,8 +54,19 @@ TEST_F(CalibrationTest, TheSliderStartsAtTheRoundedDelayOrOneAndMainMenuStoresAn
     EXPECT_EQ(settings::SettingsRecord.AnimationDelay, c.stored) << c.delay;
     EXPECT_EQ(SavedDelay(), c.stored) << c.delay;
   }
-  for (QWidget* w : std::initializer_list<QWidget*>{window->Slider1, window->done_calib, window->Slider_label_1})
+  for (QWidget* w : std::initializer_list<QWidget*>{window->Slider1, window->done_calib, window->Slider_label_1,
+                                                    window->calib_reason})
     EXPECT_FALSE(w->isVisible());
+  // Why the screen came: said only when the carer did not ask for it.
+  for (const int16_t requested : {0, 1}) {
+    pictures::CalibrationRequested = requested;
+    bool said = false;
+    Calibrate(1, [&] {
+      said = window->calib_reason->isVisible();
+      window->done_calib->click();
+    });
+    EXPECT_EQ(said, requested == 0);
+  }
   EXPECT_TRUE(host.messages.empty());
 }
 
