@@ -47,15 +47,19 @@ QSlider* MakeSlider(int min, int max, int value, const QString& name, QWidget* p
   return s;
 }
 
-QImage Framed(const QImage& image) {
-  // A picture on a 400 x 400 grey mat, so its letterbox can be seen.
-  QImage mat(Side, Side, QImage::Format_RGB32);
+// The original is shown smaller than the picture made from it, so that the
+// page fits a 1024-pixel-wide screen with the picture at its true size.
+constexpr int OriginalSide = 280;
+
+QImage Framed(const QImage& image, int side = Side) {
+  // A picture on a square grey mat, so its letterbox can be seen.
+  QImage mat(side, side, QImage::Format_RGB32);
   mat.fill(qRgb(225, 225, 225));
   if (image.isNull()) return mat;
-  const QImage fitted = image.scaled(Side, Side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+  const QImage fitted = image.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
   for (int y = 0; y < fitted.height(); ++y)
     for (int x = 0; x < fitted.width(); ++x)
-      mat.setPixel((Side - fitted.width()) / 2 + x, (Side - fitted.height()) / 2 + y, fitted.pixel(x, y));
+      mat.setPixel((side - fitted.width()) / 2 + x, (side - fitted.height()) / 2 + y, fitted.pixel(x, y));
   return mat;
 }
 
@@ -83,8 +87,8 @@ NewPicturePage::NewPicturePage(const QString& programFolder, QWidget* parent) : 
   auto* originalBox = new QVBoxLayout();
   originalBox->addWidget(new QLabel(QStringLiteral("Original"), this));
   original_ = Named(new QLabel(this), QStringLiteral("Original picture"));
-  original_->setFixedSize(Side, Side);
-  original_->setPixmap(QPixmap::fromImage(Framed({})));
+  original_->setFixedSize(OriginalSide, OriginalSide);
+  original_->setPixmap(QPixmap::fromImage(Framed({}, OriginalSide)));
   originalBox->addWidget(original_);
   originalBox->addStretch(1);
   pictures->addLayout(originalBox);
@@ -223,7 +227,7 @@ bool NewPicturePage::OpenSource(const QString& path) {
   }
   source_ = std::move(opened);
   sourceName_ = QFileInfo(path).completeBaseName();
-  original_->setPixmap(QPixmap::fromImage(Framed(source_.image)));
+  original_->setPixmap(QPixmap::fromImage(Framed(source_.image, OriginalSide)));
   undo_.clear();
   design_ = Design{};
   selected_ = -1;
