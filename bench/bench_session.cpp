@@ -49,7 +49,7 @@ public:
   [[noreturn]] void endProgram(int exitCode) override { std::exit(exitCode); }
   QString startEditor(const QString&) override { return {}; }
   platform::PrintOutcome printImage(const QImage&) override { return {}; }
-  void idleWait() override { real.idleWait(); }  // the program's own rest
+  void waitForInput(double deadline) override { real.waitForInput(deadline); }  // the program's own wait
   std::function<void()> everyPass;
   platform::QtHost real;
 };

@@ -1,5 +1,7 @@
 #include "input/poll.h"
 
+#include <algorithm>
+
 #include "input/input_flags.h"
 #include "input/switch_adapter.h"
 #include "input/switch_inputs.h"
@@ -8,9 +10,13 @@
 
 namespace input {
 
-void PollSwitch() {
+void WaitForInput(double deadline) { platform::host().waitForInput(std::min(deadline, NextInputDeadline())); }
+
+void PollSwitch(double waitUntil) {
   SwitchPressed = 0;
-  platform::host().idleWait();
+  // Events that arrive during the wait come after the clearing, so the
+  // flags they raise are seen by this pass's test.
+  if (waitUntil != NoWait) WaitForInput(waitUntil);
   platform::DoEvents();
   const int16_t device = settings::SettingsRecord.InputDevice;
   const bool adapter = device >= 1 && device <= 5;
@@ -22,13 +28,13 @@ void PollSwitch() {
   if (adapter && closed == 1 && Presses().Immediate()) SwitchPressed = 1;
 }
 
-void ClearAndPollInputs(int16_t& exitRequested) {
+void ClearAndPollInputs(int16_t& exitRequested, double waitUntil) {
   exitRequested = 0;
   SkipPicturePressed = 0;
   ClearLastPressed = 0;
   EnterPressed = 0;
   SwitchPressed = 0;
-  PollSwitch();
+  PollSwitch(waitUntil);
 }
 
 }  // namespace input

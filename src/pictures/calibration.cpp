@@ -8,10 +8,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "input/poll.h"
 #include "media/killtime.h"
 #include "pictures/mainform.h"
 #include "pictures/session_tables.h"
 #include "platform/host.h"
+#include "platform/input_wait.h"
 #include "settings/settings_file.h"
 #include "settings/settings_record.h"
 
@@ -76,8 +78,8 @@ void Mainform::calibrate_time() {
     platform::DoEvents();
     // Escape (or the window being discarded) ends the wait without storing.
     if (CalibrationFinished == 0 && (ExitRequested == 1 || unloadRequested_)) CancelCalibration();
-    // Waiting for a click: no need to keep a processor core busy.
-    if (CalibrationFinished == 0) platform::host().idleWait();
+    // Waiting for a click: nothing changes until a window event comes.
+    if (CalibrationFinished == 0) input::WaitForInput(platform::NoDeadline);
   }
   calibrating_ = false;
 }

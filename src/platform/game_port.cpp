@@ -2,8 +2,18 @@
 
 #include <SDL.h>
 
+#include <QCoreApplication>
+#include <QSocketNotifier>
+#include <fcntl.h>
+#include <linux/input.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <chrono>
 #include <map>
+#include <memory>
+
+#include "platform/input_wait.h"
 
 namespace platform::gameport {
 namespace {
@@ -13,6 +23,52 @@ using Clock = std::chrono::steady_clock;
 // again at most this often while the switch is polled.
 constexpr auto kRetryInterval = std::chrono::seconds(2);
 
+// A joystick's device node, opened a second time so that its readiness
+// wakes the wait for input. The kernel gives each open its own copy of the
+// events, so reading ours away leaves SDL's untouched; the state is still
+// read through SDL on the main thread.
+class DeviceWatch {
+public:
+  static std::unique_ptr<DeviceWatch> open(SDL_Joystick* joystick) {
+    const char* path = joystick ? SDL_JoystickPath(joystick) : nullptr;
+    if (!path || !QCoreApplication::instance()) return nullptr;
+    const int fd = ::open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return nullptr;
+    return std::unique_ptr<DeviceWatch>(new DeviceWatch(fd));
+  }
+  ~DeviceWatch() {
+    notifier_.setEnabled(false);
+    ::close(fd_);
+  }
+  bool alive() const { return alive_; }
+
+private:
+  explicit DeviceWatch(int fd) : fd_(fd), notifier_(fd, QSocketNotifier::Read) {
+    QObject::connect(&notifier_, &QSocketNotifier::activated, [this] { drain(); });
+  }
+  void drain() {
+    input_event events[32];
+    for (;;) {
+      const ssize_t n = ::read(fd_, events, sizeof events);
+      if (n > 0) continue;
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0 && errno == EAGAIN) return;
+      // Unplugged (ENODEV) or broken: stop listening; SDL notices it too.
+      alive_ = false;
+      notifier_.setEnabled(false);
+      return;
+    }
+  }
+  const int fd_;
+  QSocketNotifier notifier_;
+  bool alive_ = true;
+};
+
+// How often the wait looks at a joystick that has no device node to listen
+// to (SDL's virtual joysticks), and for a joystick to be plugged in.
+constexpr double kJoystickPollSeconds = 0.002;
+constexpr double kJoystickRetrySeconds = 2.0;
+
 struct State {
   bool started = false;
   SDL_Joystick* joystick = nullptr;
@@ -21,6 +77,7 @@ struct State {
   bool openFailed = false;
   bool startFailed = false;
   std::map<int, SDL_Joystick*> extra;  // by SDL device index, for assigned switches
+  std::map<SDL_Joystick*, std::unique_ptr<DeviceWatch>> watches;  // by open joystick
 };
 
 State& state() {
@@ -29,6 +86,20 @@ State& state() {
 }
 
 QString sdlError() { return QString::fromUtf8(SDL_GetError()); }
+
+void unwatch(SDL_Joystick* joystick) { state().watches.erase(joystick); }
+
+// Tells the wait for input how it learns of a change of `joystick` (nullptr:
+// one is wanted but not plugged in). Called whenever a joystick is read.
+void noteWaitSource(SDL_Joystick* joystick) {
+  if (!joystick) {
+    SetInputPolling(PolledSource::JoystickRetry, kJoystickRetrySeconds);
+    return;
+  }
+  auto& watch = state().watches[joystick];
+  if (!watch || !watch->alive()) watch = DeviceWatch::open(joystick);
+  if (!watch) SetInputPolling(PolledSource::Joystick, kJoystickPollSeconds);
+}
 
 bool ensureStarted(bool force) {
   State& s = state();
@@ -78,10 +149,12 @@ void update(bool forceOpen) {
   if (!ensureStarted(forceOpen)) return;
   SDL_JoystickUpdate();
   if (s.joystick && !SDL_JoystickGetAttached(s.joystick)) {
+    unwatch(s.joystick);
     SDL_JoystickClose(s.joystick);
     s.joystick = nullptr;
   }
   tryOpen(forceOpen);
+  noteWaitSource(s.joystick);
 }
 
 }  // namespace
@@ -117,6 +190,7 @@ void Close() {
   // Another part of the program may already have shut SDL down, which
   // closes every joystick with it.
   const bool alive = SDL_WasInit(SDL_INIT_JOYSTICK) != 0;
+  s.watches.clear();
   for (auto& [index, joystick] : s.extra)
     if (joystick && alive) SDL_JoystickClose(joystick);
   s.extra.clear();
@@ -138,6 +212,8 @@ SDL_Joystick* extraJoystick(int joystick) {
   const int index = joystick - 1;
   SDL_Joystick*& j = s.extra[index];
   if (j && !SDL_JoystickGetAttached(j)) {
+    // The game port may have the same joystick open; SDL counts the opens.
+    if (j != s.joystick) unwatch(j);
     SDL_JoystickClose(j);
     j = nullptr;
   }
@@ -151,6 +227,7 @@ int ReadJoystickButton(int joystick, int button) {
   if (!ensureStarted(false)) return -1;
   SDL_JoystickUpdate();
   SDL_Joystick* j = extraJoystick(joystick);
+  noteWaitSource(j);
   if (!j || button < 1 || button > SDL_JoystickNumButtons(j)) return -1;
   return SDL_JoystickGetButton(j, button - 1) != 0 ? 1 : 0;
 }

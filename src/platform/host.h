@@ -27,10 +27,13 @@ public:
   // Let pending window events run once (keys, clicks, repaints).
   virtual void processEvents() = 0;
   // A waiting loop (a tube in the Scan Position, the wait between pictures)
-  // has nothing to do this pass: give the processor a rest of well under a
-  // millisecond, so waiting does not keep a core busy. Never called between
-  // animation steps, whose pace the calibration sets.
-  virtual void idleWait() {}
+  // found nothing to act on in its last pass: block until an input can have
+  // changed (a window event, a switch line, a joystick) or until
+  // `deadlineMonotonicSeconds` on monotonicSeconds()'s clock, whichever
+  // comes first. Returns at once when the deadline has passed or an event
+  // is pending. Events that arrive may be processed here. Never called
+  // between animation steps, whose pace the calibration sets.
+  virtual void waitForInput(double deadlineMonotonicSeconds) { (void)deadlineMonotonicSeconds; }
   // Seconds since midnight, with a fraction: the time of day, for the
   // session statistics and the random seed.
   virtual double secondsOfDay() = 0;

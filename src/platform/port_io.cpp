@@ -1,7 +1,9 @@
 #include "platform/port_io.h"
 
 #include "platform/game_port.h"
+#include "platform/input_wait.h"
 #include "platform/serial_backend.h"
+#include "platform/serial_watch.h"
 #include "platform/shutdown.h"
 
 #include <array>
@@ -22,6 +24,9 @@ struct ComPort {
   bool mapped = false;
   SerialDeviceInfo device;
   std::unique_ptr<SerialLine> line;
+  // Wakes the wait for input when carrier detect changes; destroyed
+  // before the line (declared after it).
+  std::unique_ptr<LineWatcher> watcher;
   QString problem;
   int modemControl = -1;  // last value written, -1 for none yet
   bool attempted = false;
@@ -60,6 +65,39 @@ QString noDeviceProblem(int n) {
       .arg(n);
 }
 
+// Stops the line's watcher, then closes the line. A watcher that cannot be
+// stopped keeps the line it uses: both are left alone rather than freed
+// under a running thread.
+void closeLine(ComPort& c) {
+  if (c.watcher && !c.watcher->stop()) {
+    (void)c.watcher.release();
+    (void)c.line.release();
+  }
+  c.watcher.reset();
+  c.line.reset();
+}
+
+// The wait for input is told how to learn of a change of COM n's switch,
+// each time the switch is read: a watcher thread wakes it (with a slow look
+// as a safety net for a change that falls between two of the kernel's
+// waits); a driver that cannot wait is looked at every millisecond; a
+// device that is not there is looked for at the retry interval. Requests
+// lapse when the switch is no longer read.
+constexpr double kLinePollSeconds = 0.001;
+constexpr double kSafetyNetSeconds = 0.5;
+
+void noteWaitSources(ComPort& c) {
+  if (!c.line) {
+    SetInputPolling(PolledSource::SerialRetry, std::chrono::duration<double>(kRetryInterval).count());
+    return;
+  }
+  if (!c.watcher) c.watcher = std::make_unique<LineWatcher>(*c.line);
+  if (c.watcher->state() == LineWatcher::State::Watching)
+    SetInputPolling(PolledSource::SerialSafetyNet, kSafetyNetSeconds);
+  else
+    SetInputPolling(PolledSource::SerialLine, kLinePollSeconds);
+}
+
 // Looks for the serial devices present and gives each COM number its
 // device. A COM number whose device changed loses its open line.
 void refreshMapping() {
@@ -73,7 +111,7 @@ void refreshMapping() {
       if (mapped) c.device.description = devices[n - 1].description;
       continue;
     }
-    c.line.reset();
+    closeLine(c);
     c.mapped = mapped;
     c.device = mapped ? devices[n - 1] : SerialDeviceInfo{};
     c.attempted = false;
@@ -82,7 +120,7 @@ void refreshMapping() {
 }
 
 void dropLine(ComPort& c, const QString& problem) {
-  c.line.reset();
+  closeLine(c);
   c.problem = problem;
   c.attempted = true;
   c.lastAttempt = Clock::now();
@@ -161,9 +199,18 @@ int agInp(int port) {
   switch (port - kComBase[n]) {
     case kModemControl:
       return c.modemControl < 0 ? 0 : c.modemControl;
-    case kModemStatus:
-      if (!ensureOpen(n, false)) return 0;
-      return readModemStatus(c);
+    case kModemStatus: {
+      if (!ensureOpen(n, false)) {
+        noteWaitSources(c);
+        return 0;
+      }
+      // The watcher starts before this reading, so a change after it wakes
+      // the next wait.
+      noteWaitSources(c);
+      const int status = readModemStatus(c);
+      if (!c.line) noteWaitSources(c);
+      return status;
+    }
     default:
       return 0xFF;
   }
@@ -191,7 +238,7 @@ QString PortProblem(int device) {
 void ClosePorts() {
   Ports& p = ports();
   for (ComPort& c : p.com) {
-    c.line.reset();
+    closeLine(c);
     c.attempted = false;
   }
   gameport::Close();
@@ -199,7 +246,10 @@ void ClosePorts() {
 
 void installSerialBackend(SerialBackend* backend) {
   Ports& p = ports();
-  for (ComPort& c : p.com) c = ComPort{};
+  for (ComPort& c : p.com) {
+    closeLine(c);
+    c = ComPort{};
+  }
   p.backend = backend ? backend : &p.realBackend;
 }
 

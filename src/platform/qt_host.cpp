@@ -10,11 +10,16 @@
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QThread>
 #include <QTime>
+#include <QTimer>
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdlib>
 #include <thread>
 
+#include "platform/input_wait.h"
 #include "platform/printing.h"
 #include "platform/shutdown.h"
 #include "platform/x11_message.h"
@@ -26,7 +31,36 @@ namespace platform {
 
 void QtHost::processEvents() { QApplication::processEvents(QEventLoop::AllEvents); }
 
-void QtHost::idleWait() { std::this_thread::sleep_for(std::chrono::microseconds(500)); }
+void QtHost::waitForInput(double deadline) {
+  const double now = monotonicSeconds();
+  // A source that cannot wake the wait by itself is looked at this often.
+  deadline = std::min(deadline, now + InputPollingInterval());
+  if (!(deadline > now)) return;
+  QCoreApplication* app = QCoreApplication::instance();
+  if (!app || QThread::currentThread() != app->thread()) {
+    // No event loop to block in: a short rest, as a poll would take.
+    std::this_thread::sleep_for(std::chrono::microseconds(500));
+    return;
+  }
+  PrepareInputWake();
+  const bool timed = std::isfinite(deadline);
+  if (timed) {
+    if (!wakeTimer_) {
+      wakeTimer_ = new QTimer(app);
+      wakeTimer_->setSingleShot(true);
+      wakeTimer_->setTimerType(Qt::PreciseTimer);
+    }
+    // Whole milliseconds, rounded up: waking a little late costs nothing,
+    // waking early costs a pass that finds the deadline not yet reached.
+    const double ms = std::ceil((deadline - now) * 1000.0);
+    wakeTimer_->start(static_cast<int>(std::min(ms, 24.0 * 3600 * 1000)));
+  }
+  // Returns once something was processed: a window event, a wake posted by
+  // a switch line's helper thread, a joystick's device becoming readable,
+  // or the timer. Events already pending are processed without blocking.
+  QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+  if (timed && wakeTimer_) wakeTimer_->stop();
+}
 
 double QtHost::secondsOfDay() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
 

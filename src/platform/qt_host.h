@@ -1,6 +1,10 @@
 #pragma once
 #include "platform/host.h"
 
+#include <QPointer>
+
+class QTimer;
+
 namespace platform {
 
 // The real host: Qt event processing, the wall clock, QMessageBox,
@@ -8,7 +12,7 @@ namespace platform {
 class QtHost final : public Host {
 public:
   void processEvents() override;
-  void idleWait() override;
+  void waitForInput(double deadlineMonotonicSeconds) override;
   double secondsOfDay() override;
   double monotonicSeconds() override;
   void messageBox(const QString& text, MessageIcon icon, const QString& title) override;
@@ -18,6 +22,9 @@ public:
 
   // The graphical editors tried, in order.
   static QStringList editorCandidates();
+
+private:
+  QPointer<QTimer> wakeTimer_;  // ends a wait at its deadline; a child of the application
 };
 
 }  // namespace platform

@@ -7,6 +7,9 @@
 #include <QSerialPortInfo>
 #include <algorithm>
 
+#include <cerrno>
+#include <sys/ioctl.h>
+
 namespace platform {
 namespace {
 
@@ -50,7 +53,7 @@ bool isConsole(const QString& portName, const QStringList& consoles) {
 
 class QtSerialLine final : public SerialLine {
 public:
-  explicit QtSerialLine(std::unique_ptr<QSerialPort> port) : port_(std::move(port)) {}
+  explicit QtSerialLine(std::unique_ptr<QSerialPort> port) : port_(std::move(port)), fd_(port_->handle()) {}
   ~QtSerialLine() override { port_->close(); }
 
   bool setOutputs(bool rts, bool dtr, QString& problem) override {
@@ -74,6 +77,18 @@ public:
     return true;
   }
 
+  // The kernel's wait for a modem-line change. Only the descriptor is used
+  // here, never the QSerialPort, which belongs to the main thread.
+  LineWait waitForCarrierChange() override {
+    if (fd_ < 0) return LineWait::Unsupported;
+    if (::ioctl(fd_, TIOCMIWAIT, TIOCM_CD) == 0) return LineWait::Changed;
+    switch (errno) {
+      case EINTR: return LineWait::Interrupted;
+      case EIO: case ENODEV: case ENXIO: case EBADF: return LineWait::Failed;
+      default: return LineWait::Unsupported;  // EINVAL, ENOTTY: the driver has no such wait
+    }
+  }
+
 private:
   QString failure(const QString& what) const {
     if (port_->error() == QSerialPort::ResourceError)
@@ -82,6 +97,7 @@ private:
   }
 
   std::unique_ptr<QSerialPort> port_;
+  const int fd_;
 };
 
 }  // namespace

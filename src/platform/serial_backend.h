@@ -26,13 +26,30 @@ struct ModemLines {
   bool cts = false;
 };
 
-// One opened serial device. Calls never block for long; on failure they
-// return false and describe the problem for the carer.
+// How a wait for a change of carrier detect ended.
+enum class LineWait {
+  Changed,      // the line may have changed
+  Interrupted,  // interruptWait(), or a signal
+  Unsupported,  // the driver cannot wait for line changes (a pty, ...)
+  Failed,       // the device went away
+};
+
+// One opened serial device. Calls never block for long, except
+// waitForCarrierChange; on failure they return false and describe the
+// problem for the carer.
 class SerialLine {
 public:
   virtual ~SerialLine() = default;
   virtual bool setOutputs(bool rts, bool dtr, QString& problem) = 0;
   virtual bool readInputs(ModemLines& lines, QString& problem) = 0;
+  // Called on a helper thread (see serial_watch.h): blocks until carrier
+  // detect may have changed. It touches nothing but the device, so it may
+  // run while the main thread reads the lines.
+  virtual LineWait waitForCarrierChange() { return LineWait::Unsupported; }
+  // From the main thread: makes a waitForCarrierChange under way return
+  // soon (the watcher also sends its thread a signal, which ends a wait in
+  // the kernel).
+  virtual void interruptWait() {}
 };
 
 class SerialBackend {

@@ -12,6 +12,7 @@
 #include "pictures/mainform.h"
 #include "pictures/session_tables.h"
 #include "platform/host.h"
+#include "platform/input_wait.h"
 #include "platform/raster.h"
 #include "session/picture_run.h"
 #include "session/session_state.h"
@@ -56,8 +57,11 @@ bool WaitForSwitch(pictures::Mainform& w) {
   double start = platform::host().monotonicSeconds();
   input::SwitchPressed = 0;
   if (s.SwitchWaitMode != 2) return true;
+  input::PassWait wait;
   while (input::SwitchPressed == 0) {
-    input::ClearAndPollInputs(w.ExitRequested);
+    // The next reminder is due just after PressReminderSeconds.
+    const double reminder = s.SoundOption == 1 ? start + s.PressReminderSeconds : platform::NoDeadline;
+    input::ClearAndPollInputs(w.ExitRequested, wait.Before(reminder));
     platform::DoEvents();
     if (LeaveWanted(w)) return false;
     const double now = platform::host().monotonicSeconds();
@@ -145,7 +149,8 @@ bool PaintSection(PictureRun& run) {
   w.TakePointerOff();
   // Each pass stays on the screen for at least one display frame, so the
   // 50 passes show as a fade of about 0.8 s on any machine rather than as
-  // a snap; the wait lets events run and gives the processor a rest.
+  // a snap; meanwhile events run, and the processor rests until an event
+  // comes or the pass's time is up.
   for (const QRgb fade : platform::FadeColours(colour)) {
     const double passStart = platform::host().monotonicSeconds();
     platform::DoEvents();
@@ -153,7 +158,7 @@ bool PaintSection(PictureRun& run) {
     platform::FloodFill(picture, SectionSeedX[sec], SectionSeedY[sec], qRgb(0, 0, 0), platform::Brush{fade, style});
     w.PB1->Refresh();
     while (platform::host().monotonicSeconds() - passStart < FadePassSeconds) {
-      platform::host().idleWait();
+      input::WaitForInput(passStart + FadePassSeconds);
       platform::DoEvents();
     }
   }

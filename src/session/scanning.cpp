@@ -1,8 +1,12 @@
 // Choosing a tube: the three scanning methods bring the tubes to the Scan
 // Position one after another; without scanning the user clicks a tube.
 //
-// The waits poll without a pause: each pass clears the flags, reads the
-// switch once, lets events run once more and tests the flags.
+// Each pass of a wait clears the flags, reads the switch once, lets events
+// run once more and tests the flags. The first pass does so at once; the
+// later ones first block until an input can have changed or the wait's
+// next deadline (the end of the dwell) has come.
+
+#include <algorithm>
 
 #include "input/input_flags.h"
 #include "input/poll.h"
@@ -10,6 +14,7 @@
 #include "pictures/mainform.h"
 #include "pictures/session_tables.h"
 #include "platform/host.h"
+#include "platform/input_wait.h"
 #include "session/picture_run.h"
 #include "session/session_state.h"
 #include "settings/options_file.h"
@@ -29,8 +34,13 @@ enum class Dwell { Chosen, Next, Cleared, Left };
 
 double Clock() { return platform::host().monotonicSeconds(); }
 
-void PollOnce(pictures::Mainform& w) {
-  input::ClearAndPollInputs(w.ExitRequested);
+// How often the dwell ring is redrawn while it fills: one display frame.
+constexpr double RingFrameSeconds = 1.0 / 60;
+
+constexpr double NoDeadline = platform::NoDeadline;
+
+void PollOnce(pictures::Mainform& w, double waitUntil) {
+  input::ClearAndPollInputs(w.ExitRequested, waitUntil);
   platform::DoEvents();
 }
 
@@ -51,8 +61,9 @@ Dwell TimedDwell(PictureRun& run) {
   SwitchPressed = 0;
   const double start = Clock();
   double elapsed = 0;
+  input::PassWait wait;
   while (elapsed < seconds) {
-    PollOnce(w);
+    PollOnce(w, wait.Before(start + seconds));
     if (ExitWanted(w) || SkipPicturePressed == 1) return Dwell::Left;
     if (ClearLastPressed == 1) return FromClear(run);
     if (SwitchPressed == 1) return Dwell::Chosen;
@@ -70,8 +81,10 @@ Dwell StepDwell(PictureRun& run, bool twoSwitches) {
   SwitchPressed = 0;
   const double start = Clock();
   double elapsed = 0;
+  input::PassWait wait;
   for (;;) {
-    PollOnce(w);
+    // With two switches the tube waits without a time limit.
+    PollOnce(w, wait.Before(twoSwitches ? NoDeadline : start + speed));
     if (ExitWanted(w)) return Dwell::Left;
     if (ClearLastPressed == 1) return FromClear(run);
     if (SkipPicturePressed == 1) return Dwell::Left;
@@ -96,8 +109,9 @@ Dwell StepDwell(PictureRun& run, bool twoSwitches) {
 Dwell PauseScanning(PictureRun& run) {
   pictures::Mainform& w = run.w;
   SwitchPressed = 0;
+  input::PassWait wait;
   for (;;) {
-    PollOnce(w);
+    PollOnce(w, wait.Before(NoDeadline));
     if (ExitWanted(w) || SkipPicturePressed == 1) return Dwell::Left;
     if (ClearLastPressed == 1) return ClearLastSection(run, false) == Choice::Left ? Dwell::Left : Dwell::Cleared;
     if (SwitchPressed == 1) {
@@ -187,6 +201,12 @@ public:
     return t;
   }
   void Stop() { w_.ShowDwellRing(0, 0); }
+  // When Update has something to do without an event: the ring's next
+  // frame while it fills. A pointer that moves wakes the wait by itself.
+  double NextDeadline() const {
+    if (ms_ <= 0 || !armed_ || on_ == 0) return NoDeadline;
+    return std::min(since_ + ms_ / 1000.0, Clock() + RingFrameSeconds);
+  }
 
 private:
   pictures::Mainform& w_;
@@ -207,8 +227,10 @@ Choice WaitForTubeClick(PictureRun& run) {
   EnterPressed = 0;
   input::ClickedTubeIndex = 0;
   TubeDwell dwell(w, run.TubeCount);
+  input::PassWait wait;
   while (input::ClickedTubeIndex == 0) {
-    platform::host().idleWait();
+    const double until = wait.Before(dwell.NextDeadline());
+    if (until != input::NoWait) input::WaitForInput(until);
     platform::DoEvents();
     if (ExitWanted(w) || SkipPicturePressed == 1) return Choice::Left;
     if (ClearLastPressed == 1) return ClearLastSection(run, false);

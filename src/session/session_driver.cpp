@@ -6,6 +6,7 @@
 
 #include "input/input_flags.h"
 #include "input/poll.h"
+#include "platform/input_wait.h"
 #include "media/sound.h"
 #include "pictures/mainform.h"
 #include "pictures/picture_list.h"
@@ -66,8 +67,9 @@ void RunColoringSession(pictures::Mainform& w) {
     // The finished picture stays until the switch is pressed.
     w.ExitRequested = 0;
     input::SwitchPressed = 0;
+    input::PassWait wait;
     while (input::SwitchPressed == 0) {
-      input::ClearAndPollInputs(w.ExitRequested);
+      input::ClearAndPollInputs(w.ExitRequested, wait.Before(platform::NoDeadline));
       platform::DoEvents();
       if (w.UnloadRequested()) w.ExitRequested = 1;
       if (w.ExitRequested == 1) break;

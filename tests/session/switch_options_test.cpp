@@ -3,6 +3,8 @@
 // scanning, dwell, pointer and fade behaviour they change.
 
 #include <QTest>
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "input/switch_inputs.h"
@@ -64,8 +66,15 @@ TEST_F(SwitchOptionsTest, AtTheStandardTimingAPressCountsInTheSameInstant) {
 TEST_F(SwitchOptionsTest, WithAnAcceptanceTimeATapDoesNothingAndAHoldChoosesWhenItReachesTheTime) {
   Options({.AcceptanceMs = 400});
   settings::SettingsRecord.ScanSeconds = 3;
-  Watch([this] {
+  // What the dwell's waits would sleep until on the real host: the end of
+  // the dwell, and while tube 2's press is held, the moment it will count.
+  double dwellWake = INFINITY, holdWake = INFINITY;
+  Watch([&] {
     if (session::SegmentsColored == 1) window->ExitRequested = 1;
+    const double since = arrivals.size() == 2 ? host.clock - arrivals[1].at : -1;
+    if (since > 0.1 && since < 0.4) dwellWake = std::min(dwellWake, host.waitDeadline - arrivals[1].at);
+    if (since > 0.6 && since < 0.85) holdWake = std::min(holdWake, host.waitDeadline - arrivals[1].at);
+    host.waitDeadline = INFINITY;
   });
   Press(1, 0.5, 0.3);  // tube 1: a 300 ms tap
   Press(2, 0.5, 0.6);  // tube 2: held 600 ms
@@ -78,6 +87,8 @@ TEST_F(SwitchOptionsTest, WithAnAcceptanceTimeATapDoesNothingAndAHoldChoosesWhen
   EXPECT_NEAR(stripeAt - (arrivals[1].at + 0.5), 0.4, 0.01);
   EXPECT_EQ(PixelAt(QuarterSeeds[1]), GreenDone);
   EXPECT_EQ(input::Presses().counts(0).ignored, 1);
+  EXPECT_NEAR(dwellWake, 3.0, 0.005);
+  EXPECT_NEAR(holdWake, 0.5 + 0.4, 0.005) << "a held switch must wake the wait when it counts";
 }
 
 TEST_F(SwitchOptionsTest, WithAReleaseTimeABounceAfterAPressIsIgnored) {

@@ -8,7 +8,9 @@
 #include <QImage>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <functional>
 #include <vector>
 
@@ -58,6 +60,14 @@ public:
     // Events posted by the actions are delivered in the same pass.
     QCoreApplication::processEvents(QEventLoop::AllEvents);
   }
+  // The virtual clock moves only with the event passes, so a wait returns
+  // at once and the loops run pass by pass as before. The waits are
+  // counted, and the earliest deadline asked for since `waitDeadline` was
+  // last reset is kept, so a test can see what a loop would wake for.
+  void waitForInput(double deadline) override {
+    ++waits;
+    waitDeadline = std::min(waitDeadline, deadline);
+  }
   // The virtual clock runs on past midnight; the time of day wraps.
   double secondsOfDay() override { return std::fmod(clock, 86400.0); }
   double monotonicSeconds() override { return clock; }
@@ -88,6 +98,8 @@ public:
   double clock = 8 * 3600;  // 08:00
   double step = 0.001;      // seconds per event pass
   long long passes = 0;
+  long long waits = 0;
+  double waitDeadline = std::numeric_limits<double>::infinity();
 
   std::vector<RecordedMessage> messages;
   std::vector<RecordedSound> sounds;
