@@ -23,7 +23,7 @@ const QString Content = QStringLiteral(BRUSHWELL_SOURCE_DIR "/content/");
 // whole pointer (inside the section where it has room).
 TEST(ShippedPictures, AreWhatTheirDrawingsMakeAndFillsStayInside) {
   const QFileInfoList drawings = QDir(Content + QStringLiteral("drawings")).entryInfoList({QStringLiteral("*.drawing")}, QDir::Files);
-  ASSERT_GE(drawings.size(), 36);
+  ASSERT_GE(drawings.size(), 60);
   for (const QFileInfo& d : drawings) {
     SCOPED_TRACE(d.fileName().toStdString());
     const pictures::LineDrawingResult drawn = pictures::RenderLineDrawingFile(d.filePath());
@@ -73,8 +73,8 @@ TEST(ShippedLists, EveryListIsDescribedAndNamesShippedPictures) {
       if (!named.contains(name)) named << name;
     }
   }
-  EXPECT_GE(filledLists, 8);
-  EXPECT_GE(named.size(), 36);
+  EXPECT_GE(filledLists, 12);
+  EXPECT_GE(named.size(), 60);
 }
 
 }  // namespace
