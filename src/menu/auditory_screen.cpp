@@ -44,6 +44,18 @@ AuditoryScreen::AuditoryScreen(QWidget* parent) : QGroupBox(QStringLiteral("Audi
   sound_option[3] = addOption(sounds, sound_option_group, 3, QStringLiteral("No Sound"));
   outer->addWidget(sounds);
 
+  QGroupBox* feedback = optionFrame(QStringLiteral("Feedback when the user finished coloring the picture"), this);
+  feedback_group = new QButtonGroup(this);
+  rad_feedback[1] = addOption(feedback, feedback_group, 1, QStringLiteral("**Human Voice Complimenting"));
+  rad_feedback[3] = addOption(feedback, feedback_group, 3, QStringLiteral("Nothing"));
+  outer->addWidget(feedback);
+
+  QGroupBox* printing = optionFrame(QStringLiteral("Print Options"), this);
+  print_option_group = new QButtonGroup(this);
+  print_option[1] = addOption(printing, print_option_group, 1, QStringLiteral("Show and Enable Print Button"));
+  print_option[2] = addOption(printing, print_option_group, 2, QStringLiteral("Hide and Disable Print Button"));
+  outer->addWidget(printing);
+
   // The language of the colour names, compliments and reminder.
   {
     auto* row = new QHBoxLayout;
@@ -58,18 +70,6 @@ AuditoryScreen::AuditoryScreen(QWidget* parent) : QGroupBox(QStringLiteral("Audi
     outer->addLayout(row);
   }
 
-  QGroupBox* feedback = optionFrame(QStringLiteral("Feedback when the user finished coloring the picture"), this);
-  feedback_group = new QButtonGroup(this);
-  rad_feedback[1] = addOption(feedback, feedback_group, 1, QStringLiteral("**Human Voice Complimenting"));
-  rad_feedback[3] = addOption(feedback, feedback_group, 3, QStringLiteral("Nothing"));
-  outer->addWidget(feedback);
-
-  QGroupBox* printing = optionFrame(QStringLiteral("Print Options"), this);
-  print_option_group = new QButtonGroup(this);
-  print_option[1] = addOption(printing, print_option_group, 1, QStringLiteral("Show and Enable Print Button"));
-  print_option[2] = addOption(printing, print_option_group, 2, QStringLiteral("Hide and Disable Print Button"));
-  outer->addWidget(printing);
-
   outer->addWidget(wrappedLabel(
       QStringLiteral("** The spoken color names and compliments are recordings in the program folder, in English, "
                      "Dutch, French, Spanish, German and Hebrew. For another language, record them with any sound "
@@ -80,6 +80,9 @@ AuditoryScreen::AuditoryScreen(QWidget* parent) : QGroupBox(QStringLiteral("Audi
 
   auditory_button = mainMenuButton(this);
   outer->addWidget(auditory_button, 0, Qt::AlignHCenter);
+  // The language comes last in the focus chain, after "Main Menu", so the
+  // keys that reach the described controls reach them as before.
+  setTabOrder(auditory_button, voice_language);
   setFixedWidth(680);
 }
 

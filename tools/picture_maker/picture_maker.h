@@ -98,8 +98,8 @@ struct MarkerLimits {
 };
 
 // The markers whose pointer (any of the three pointer images, at its size)
-// lies wholly inside a 400 x 400 picture.
-constexpr MarkerLimits WholePointerLimits{PointerWidth / 2, 400 - PointerWidth / 2, PointerHeight};
+// lies wholly inside a 400 x 400 picture, with two pixels to spare.
+constexpr MarkerLimits WholePointerLimits{PointerWidth / 2 + 2, 400 - PointerWidth / 2 - 3, PointerHeight + 2};
 
 // The rectangle the pointer covers when it marks `seed`: centred on it, its
 // bottom edge just above it.
