@@ -153,7 +153,8 @@ QString OptionsProblemMessage(const QStringList& problems) {
                      .arg(OptionsFileName);
   for (const QString& p : problems) text += QStringLiteral("- ") + p + QLatin1Char('\n');
   text += QStringLiteral("\nCheck the \"Switch Timing\" and \"Test Switches\" screens (from \"Keyboard / Switch "
-                         "Information\"); the file is written again when you leave them.");
+                         "Information\") and the language on \"Auditory Settings\"; the file is written again when you "
+                         "change them.");
   return text;
 }
 
