@@ -60,7 +60,8 @@ QStringList PrepareUserFolder(const QString& userFolder, const QString& dataFold
     if (entry.isSymLink() && !entry.exists() && entry.symLinkTarget().startsWith(dataPath))
       QFile::remove(entry.absoluteFilePath());
   }
-  for (const QFileInfo& shipped : data.entryInfoList(QDir::Files)) {
+  // Files, and folders such as voices/, which are linked whole.
+  for (const QFileInfo& shipped : data.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
     const QString name = shipped.fileName();
     const QFileInfo mine(user.filePath(name));
     if (mine.exists() || mine.isSymLink()) continue;

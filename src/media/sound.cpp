@@ -75,6 +75,15 @@ struct SoundState {
 
 SoundState state;
 std::function<void(const QString&, SoundMode)> soundObserver;
+QString voiceLanguage = QStringLiteral("en");
+
+// The English file of a sound and, in another language, its counterpart.
+QString englishFile(const QString& name) { return name + QStringLiteral(".wav"); }
+QString languageFile(const QString& name) {
+  const qsizetype slash = name.lastIndexOf(QLatin1Char('/'));
+  return name.left(slash + 1) + QStringLiteral("voices/") + voiceLanguage + QLatin1Char('/') + name.mid(slash + 1) +
+         QStringLiteral(".wav");
+}
 
 void notify(const QString& file, SoundMode mode) {
   if (soundObserver) soundObserver(file, mode);
@@ -280,6 +289,29 @@ void reportUnplayable(const QString& file, const QString& why) {
 
 }  // namespace
 
+void SetVoiceLanguage(const QString& code) {
+  voiceLanguage = code.isEmpty() ? QStringLiteral("en") : code;
+}
+
+QString VoiceLanguage() { return voiceLanguage; }
+
+QString VoiceFile(const QString& name) {
+  if (voiceLanguage != QStringLiteral("en")) {
+    const QString translated = languageFile(name);
+    if (QFileInfo::exists(translated)) return translated;
+  }
+  return englishFile(name);
+}
+
+const std::vector<VoiceLanguageName>& VoiceLanguages() {
+  static const std::vector<VoiceLanguageName> languages = {
+      {QStringLiteral("en"), QStringLiteral("English")},  {QStringLiteral("nl"), QStringLiteral("Nederlands")},
+      {QStringLiteral("fr"), QStringLiteral("Français")}, {QStringLiteral("es"), QStringLiteral("Español")},
+      {QStringLiteral("de"), QStringLiteral("Deutsch")},  {QStringLiteral("he"), QStringLiteral("עברית")},
+  };
+  return languages;
+}
+
 void InitSound() {
   if (state.initialised) return;
   state.initialised = true;
@@ -336,7 +368,7 @@ bool SoundPlaying() {
 QString CurrentSoundFile() { return state.currentFile; }
 
 void play_wave(const QString& name, const QString& mode) {
-  const QString file = name + QStringLiteral(".wav");
+  QString file = VoiceFile(name);
   const bool loop = mode == QStringLiteral("LOOP");
   notify(file, loop ? SoundMode::Loop : SoundMode::Once);
   if (!QFileInfo::exists(file)) {
@@ -347,7 +379,13 @@ void play_wave(const QString& name, const QString& mode) {
   InitSound();
   if (!state.device) return;
   QString problem;
-  const auto sample = decode(file, problem);
+  auto sample = decode(file, problem);
+  if (!sample && file != englishFile(name) && QFileInfo::exists(englishFile(name))) {
+    // A damaged recording of the language: say so once, and speak English.
+    reportUnplayable(file, problem);
+    file = englishFile(name);
+    sample = decode(file, problem);
+  }
   if (!sample) {
     silence();
     reportUnplayable(file, problem);
@@ -357,12 +395,17 @@ void play_wave(const QString& name, const QString& mode) {
 }
 
 void play_wave_wait(const QString& name) {
-  const QString file = name + QStringLiteral(".wav");
+  QString file = VoiceFile(name);
   notify(file, SoundMode::Wait);
   InitSound();
   if (!state.device) return;
   QString problem;
-  const auto sample = QFileInfo::exists(file) ? decode(file, problem) : nullptr;
+  auto sample = QFileInfo::exists(file) ? decode(file, problem) : nullptr;
+  if (!sample && file != englishFile(name) && QFileInfo::exists(englishFile(name))) {
+    reportUnplayable(file, problem);
+    file = englishFile(name);
+    sample = decode(file, problem);
+  }
   if (!sample) {
     silence();
     return;

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <functional>
+#include <vector>
 
 namespace media {
 
@@ -17,6 +18,24 @@ void play_wave(const QString& name, const QString& mode);
 // silently, when the file is missing or cannot be played. Either player ends
 // the sound playing, even when its own file cannot be played.
 void play_wave_wait(const QString& name);
+
+// The narration language. At "en" (the standard) every sound is the file its
+// name gives. With another code, a sound named without a folder part, or with
+// one, is looked for first in voices/<code>/ beside where its name points
+// ("aobj_voice_red" -> "voices/fr/aobj_voice_red.wav"); when that file is
+// missing, or cannot be played, the English file plays instead.
+void SetVoiceLanguage(const QString& code);
+QString VoiceLanguage();
+
+// The file name + ".wav" resolves to in the voice language (existing or not).
+QString VoiceFile(const QString& name);
+
+// The languages the program folder brings narration for, English first.
+struct VoiceLanguageName {
+  QString code;  // the folder under voices/ ("en": the program folder itself)
+  QString name;  // in the language itself
+};
+const std::vector<VoiceLanguageName>& VoiceLanguages();
 
 // Opens the audio device. Without a working sound card it falls back to
 // SDL's dummy driver, which keeps each sound's duration. Called once at start;

@@ -1,8 +1,12 @@
 #include "menu/auditory_screen.h"
 
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QVBoxLayout>
 
+#include "media/sound.h"
 #include "menu/screen_widgets.h"
+#include "settings/options_file.h"
 #include "settings/settings_record.h"
 
 namespace menu {
@@ -52,14 +56,33 @@ AuditoryScreen::AuditoryScreen(QWidget* parent) : QGroupBox(QStringLiteral("Audi
   print_option[2] = addOption(printing, print_option_group, 2, QStringLiteral("Hide and Disable Print Button"));
   outer->addWidget(printing);
 
+  // The language of the colour names, compliments and reminder.
+  {
+    auto* row = new QHBoxLayout;
+    const QString caption = QStringLiteral("Language of the spoken words:");
+    auto* label = new QLabel(caption, this);
+    voice_language = new QComboBox(this);
+    voice_language->setAccessibleName(QStringLiteral("Language of the spoken words"));
+    for (const media::VoiceLanguageName& l : media::VoiceLanguages()) voice_language->addItem(l.name, l.code);
+    label->setBuddy(voice_language);
+    row->addWidget(label);
+    row->addWidget(voice_language, 1);
+    outer->addLayout(row);
+  }
+
   outer->addWidget(wrappedLabel(
-      QStringLiteral("** The spoken color names and compliments are recordings in the program folder. For another "
-                     "language, record them with any sound recorder, save them as WAV files with the names listed in "
-                     "the user guide and put them in the program folder in place of the English ones."),
+      QStringLiteral("** The spoken color names and compliments are recordings in the program folder, in English, "
+                     "Dutch, French, Spanish, German and Hebrew. For another language, record them with any sound "
+                     "recorder, save them as WAV files with the names listed in the user guide and put them in the "
+                     "folder voices/ followed by the language code (for example voices/it/); a missing one is "
+                     "spoken in English."),
       this));
 
   auditory_button = mainMenuButton(this);
   outer->addWidget(auditory_button, 0, Qt::AlignHCenter);
+  // The language comes last in the focus chain, after "Main Menu", so the
+  // keys that reach the described controls reach them as before.
+  setTabOrder(auditory_button, voice_language);
   setFixedWidth(680);
 }
 
@@ -72,6 +95,24 @@ void AuditoryScreen::StoreSettings() {
   if (rad_feedback[3]->isChecked()) record.FeedbackOption = 3;
   if (print_option[1]->isChecked()) record.PrintOption = 1;
   if (print_option[2]->isChecked()) record.PrintOption = 2;
+
+  const QString language = voice_language->currentData().toString();
+  media::SetVoiceLanguage(language);
+  if (language != settings::VoiceOptionsRecord.Language) {
+    settings::VoiceOptionsRecord.Language = language;
+    settings::SaveVoiceOptions();
+  }
+}
+
+void AuditoryScreen::ShowVoiceLanguage() {
+  const QString code = settings::VoiceOptionsRecord.Language;
+  int index = voice_language->findData(code);
+  if (index < 0) {
+    voice_language->addItem(code, code);
+    index = voice_language->count() - 1;
+  }
+  voice_language->setCurrentIndex(index);
+  media::SetVoiceLanguage(code);
 }
 
 }  // namespace menu

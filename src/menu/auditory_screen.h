@@ -1,8 +1,10 @@
 #pragma once
 // "Auditory / Print Settings": narration, music or silence; the compliment
-// when a picture is finished; the print button.
+// when a picture is finished; the print button; the language of the spoken
+// words.
 
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -16,8 +18,12 @@ public:
   explicit AuditoryScreen(QWidget* parent);
 
   // Writes PressReminderSeconds (always 0), SoundOption, FeedbackOption and
-  // PrintOption from the controls.
+  // PrintOption from the controls; the narration language goes to
+  // VoiceOptionsRecord, the sound players and brushwell.ini (when changed).
   void StoreSettings();
+  // Shows the language of VoiceOptionsRecord (a code the program brings no
+  // narration for is listed by its code, so it is kept).
+  void ShowVoiceLanguage();
 
   std::array<QRadioButton*, 4> sound_option{};   // [1..3]
   QButtonGroup* sound_option_group = nullptr;
@@ -25,6 +31,7 @@ public:
   QButtonGroup* feedback_group = nullptr;
   std::array<QRadioButton*, 3> print_option{};   // [1..2]
   QButtonGroup* print_option_group = nullptr;
+  QComboBox* voice_language = nullptr;  // item data: the language code
   QPushButton* auditory_button = nullptr;
 };
 

@@ -211,6 +211,7 @@ void Banner::applySettingsToControls() {
   CheckOnly(frame_scan->scan_type_group, record.ScanType);
   frame_scan->scan_slider->setValue(record.ScanSpeed);
   CheckOnly(auditory_frame->print_option_group, record.PrintOption);
+  auditory_frame->ShowVoiceLanguage();
   CheckOnly(frame_coloring_option->pointer_type_group, record.PointerType);
   for (int c = 1; c <= 10; ++c)
     if (record.ColorEnabled[c] == 1) frame_coloring_option->check_color[c]->setChecked(true);

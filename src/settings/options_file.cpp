@@ -1,9 +1,11 @@
 #include "settings/options_file.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <functional>
 
 #include "platform/host.h"
 #include "platform/safe_file.h"
@@ -11,6 +13,7 @@
 namespace settings {
 
 SwitchOptions SwitchOptionsRecord;
+VoiceOptions VoiceOptionsRecord;
 
 namespace {
 
@@ -77,9 +80,12 @@ SwitchOptions ReadSwitchOptions(const QString& path, QStringList& problems) {
   return o;
 }
 
-QString WriteSwitchOptions(const QString& path, const SwitchOptions& o) {
-  // QSettings writes the INI form (quoting, escapes) into a scratch file;
-  // its bytes then replace the real file through the verified writer.
+namespace {
+
+// Writes one group of `path` through `fill`, keeping every other group.
+// QSettings writes the INI form (quoting, escapes) into a scratch file; its
+// bytes then replace the real file through the verified writer.
+QString WriteGroup(const QString& path, const QString& group, const std::function<void(QSettings&)>& fill) {
   QTemporaryDir scratch;
   if (!scratch.isValid()) return QStringLiteral("no temporary folder: %1").arg(scratch.errorString());
   const QString draft = scratch.filePath(OptionsFileName);
@@ -88,17 +94,10 @@ QString WriteSwitchOptions(const QString& path, const SwitchOptions& o) {
     if (QFile::exists(path)) {
       const QSettings old(path, QSettings::IniFormat);
       for (const QString& key : old.allKeys())
-        if (!key.startsWith(Group + QLatin1Char('/'))) out.setValue(key, old.value(key));
+        if (!key.startsWith(group + QLatin1Char('/'))) out.setValue(key, old.value(key));
     }
-    out.beginGroup(Group);
-    out.setValue(QStringLiteral("AcceptanceMs"), o.AcceptanceMs);
-    out.setValue(QStringLiteral("ReleaseMs"), o.ReleaseMs);
-    out.setValue(QStringLiteral("FirstTubeFactor"), QString::number(o.FirstTubeFactor, 'f', 1));
-    out.setValue(QStringLiteral("ScanCycles"), o.ScanCycles);
-    out.setValue(QStringLiteral("DwellMs"), o.DwellMs);
-    out.setValue(QStringLiteral("Switch1"), o.Switch1);
-    out.setValue(QStringLiteral("Switch2"), o.Switch2);
-    out.setValue(QStringLiteral("PointerScale"), o.PointerScale);
+    out.beginGroup(group);
+    fill(out);
     out.endGroup();
     out.sync();
     if (out.status() != QSettings::NoError) return QStringLiteral("the options could not be prepared");
@@ -108,18 +107,60 @@ QString WriteSwitchOptions(const QString& path, const SwitchOptions& o) {
   return platform::WriteFileVerified(path, file.readAll());
 }
 
+const QString VoiceGroup = QStringLiteral("voice");
+
+}  // namespace
+
+QString WriteSwitchOptions(const QString& path, const SwitchOptions& o) {
+  return WriteGroup(path, Group, [&o](QSettings& out) {
+    out.setValue(QStringLiteral("AcceptanceMs"), o.AcceptanceMs);
+    out.setValue(QStringLiteral("ReleaseMs"), o.ReleaseMs);
+    out.setValue(QStringLiteral("FirstTubeFactor"), QString::number(o.FirstTubeFactor, 'f', 1));
+    out.setValue(QStringLiteral("ScanCycles"), o.ScanCycles);
+    out.setValue(QStringLiteral("DwellMs"), o.DwellMs);
+    out.setValue(QStringLiteral("Switch1"), o.Switch1);
+    out.setValue(QStringLiteral("Switch2"), o.Switch2);
+    out.setValue(QStringLiteral("PointerScale"), o.PointerScale);
+  });
+}
+
+VoiceOptions ReadVoiceOptions(const QString& path, QStringList& problems) {
+  VoiceOptions o;
+  if (!QFile::exists(path)) return o;
+  QSettings ini(path, QSettings::IniFormat);
+  ini.beginGroup(VoiceGroup);
+  if (ini.contains(QStringLiteral("Language"))) {
+    const QString code = text(ini, QStringLiteral("Language")).toLower();
+    static const QRegularExpression languageCode(QStringLiteral("^[a-z]{2,3}$"));
+    if (languageCode.match(code).hasMatch())
+      o.Language = code;
+    else
+      problems << QStringLiteral("[voice] Language is \"%1\", which is no language code such as en or fr; en is used.")
+                      .arg(code.left(20));
+  }
+  for (const QString& key : ini.childKeys())
+    if (key != QStringLiteral("Language")) problems << QStringLiteral("[voice] has the unknown key %1; it is not used.").arg(key);
+  return o;
+}
+
+QString WriteVoiceOptions(const QString& path, const VoiceOptions& o) {
+  return WriteGroup(path, VoiceGroup, [&o](QSettings& out) { out.setValue(QStringLiteral("Language"), o.Language); });
+}
+
 QString OptionsProblemMessage(const QStringList& problems) {
   if (problems.isEmpty()) return {};
   QString text = QStringLiteral("Brushwell found a problem in %1 and used standard values where needed:\n\n")
                      .arg(OptionsFileName);
   for (const QString& p : problems) text += QStringLiteral("- ") + p + QLatin1Char('\n');
   text += QStringLiteral("\nCheck the \"Switch Timing\" and \"Test Switches\" screens (from \"Keyboard / Switch "
-                         "Information\"); the file is written again when you leave them.");
+                         "Information\") and the language on \"Auditory Settings\"; the file is written again when you "
+                         "change them.");
   return text;
 }
 
 void LoadSwitchOptions(QStringList& problems) {
   SwitchOptionsRecord = ReadSwitchOptions(QDir::current().filePath(OptionsFileName), problems);
+  VoiceOptionsRecord = ReadVoiceOptions(QDir::current().filePath(OptionsFileName), problems);
 }
 
 bool SaveSwitchOptions() {
@@ -128,6 +169,17 @@ bool SaveSwitchOptions() {
   if (why.isEmpty()) return true;
   platform::message(QStringLiteral("The switch options could not be saved to %1 (%2).\nThe file on disk was left as "
                                    "it was; the options are used until Brushwell is closed.")
+                        .arg(path, why),
+                    platform::MessageIcon::Exclamation);
+  return false;
+}
+
+bool SaveVoiceOptions() {
+  const QString path = QDir::current().filePath(OptionsFileName);
+  const QString why = WriteVoiceOptions(path, VoiceOptionsRecord);
+  if (why.isEmpty()) return true;
+  platform::message(QStringLiteral("The narration language could not be saved to %1 (%2).\nThe file on disk was left as "
+                                   "it was; the language is used until Brushwell is closed.")
                         .arg(path, why),
                     platform::MessageIcon::Exclamation);
   return false;

@@ -1,7 +1,8 @@
 #pragma once
 // brushwell.ini: the options Brushwell has beyond the settings files, in
 // QSettings INI form, one group per concern. This file knows the [switch]
-// group; every other group is kept as it is when the file is written.
+// and [voice] groups; every other group is kept as it is when the file is
+// written.
 // At its standard value each option leaves the program as it always was.
 
 #include <QString>
@@ -38,14 +39,31 @@ SwitchOptions ReadSwitchOptions(const QString& path, QStringList& problems);
 // file is then as it was).
 QString WriteSwitchOptions(const QString& path, const SwitchOptions& options);
 
+struct VoiceOptions {
+  QString Language = QStringLiteral("en");  // the narration's language: "en" plays the files at the
+                                            // top of the program folder, another code those of voices/<code>/
+
+  bool operator==(const VoiceOptions&) const = default;
+};
+
+extern VoiceOptions VoiceOptionsRecord;
+
+// Reads the [voice] group; a missing file or key gives "en", a Language that
+// is no language code (two or three small letters) gives "en" and a problem.
+VoiceOptions ReadVoiceOptions(const QString& path, QStringList& problems);
+// Writes the [voice] group of `path`, keeping every other group.
+QString WriteVoiceOptions(const QString& path, const VoiceOptions& options);
+
 // The carer's message for problems in brushwell.ini ("" when none).
 QString OptionsProblemMessage(const QStringList& problems);
 
 // Reads brushwell.ini of the current folder (the program folder) into
-// SwitchOptionsRecord; problems are added to `problems`.
+// SwitchOptionsRecord and VoiceOptionsRecord; problems are added to `problems`.
 void LoadSwitchOptions(QStringList& problems);
 // Writes SwitchOptionsRecord to brushwell.ini of the current folder; tells
 // the carer when that fails. Returns whether it was saved.
 bool SaveSwitchOptions();
+// Writes VoiceOptionsRecord likewise.
+bool SaveVoiceOptions();
 
 }  // namespace settings

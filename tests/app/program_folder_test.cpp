@@ -44,6 +44,8 @@ TEST(ProgramFolder, TheUsersFolderHoldsOwnCopiesAndLinksAndKeepsWhatTheUserPutTh
   const QString user = home.filePath(QStringLiteral("brushwell"));
   for (const char* name : {"aobj_se1.cfg", "aobj_se2.cfg", "pictures_12.pcf", "cat.bmp", "cat.bmp.dat", "gone.wav"})
     WriteFile(data.filePath(QLatin1String(name)), QByteArray("shipped ") + name);
+  ASSERT_TRUE(QDir().mkpath(data.filePath(QStringLiteral("voices/fr"))));
+  WriteFile(data.filePath(QStringLiteral("voices/fr/goodjob1.wav")), "bravo");
   QFile::setPermissions(data.filePath(QStringLiteral("aobj_se1.cfg")), QFileDevice::ReadOwner);  // installed read-only
   ASSERT_TRUE(QDir().mkpath(user));
   WriteFile(user + QStringLiteral("/cat.bmp"), "the user's own cat");
@@ -56,6 +58,7 @@ TEST(ProgramFolder, TheUsersFolderHoldsOwnCopiesAndLinksAndKeepsWhatTheUserPutTh
   EXPECT_EQ(ReadFile(user + QStringLiteral("/cat.bmp")), "the user's own cat");
   EXPECT_TRUE(QFileInfo(user + QStringLiteral("/cat.bmp.dat")).isSymLink());
   EXPECT_EQ(ReadFile(user + QStringLiteral("/gone.wav")), "shipped gone.wav");
+  EXPECT_EQ(ReadFile(user + QStringLiteral("/voices/fr/goodjob1.wav")), "bravo") << "the voices folder is linked";
 
   // A newer installation: one file dropped, one changed; the user's settings stay theirs.
   WriteFile(user + QStringLiteral("/aobj_se1.cfg"), "the user's settings");

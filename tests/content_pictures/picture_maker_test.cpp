@@ -104,6 +104,41 @@ TEST(PictureMaker, MarkersSitWellInsideWithThePointerAboveThemInTheSection) {
   EXPECT_EQ(MakePicture(drawing, withOutside).seeds.size(), 3u);
 }
 
+TEST(PictureMaker, ThePointerStaysInsideThePictureAndInsideASectionThatHoldsIt) {
+  // A band near the top edge, a box with room for the whole pointer only
+  // low down on its right, and a narrow strip at the left edge.
+  const MadePicture made = MakePicture(Draw("rect 40 30 320 45\nrect 200 100 180 200\nline 200 200 300 200\nline 300 200 300 100\n"
+                                            "rect 4 100 30 200\n"));
+  const PictureCheck check = CheckPicture(made.picture, QStringLiteral("edges.bmp"));
+  ASSERT_EQ(check.scan.message, QString());
+  for (const SectionSpread& s : check.sections) {
+    SCOPED_TRACE(testing::Message() << s.seed.x << "," << s.seed.y);
+    EXPECT_TRUE(s.pointerInPicture);
+    EXPECT_TRUE(QRect(0, 0, 400, 400).contains(PointerRect(s.seed)));
+    if (s.pointerCanFit) {
+      EXPECT_EQ(s.pointerCover, 1.0);
+    }
+  }
+  EXPECT_GE(check.PointerMargin(), 0);
+
+  // A hand-placed marker whose pointer sticks out of the top, one whose
+  // pointer leaves a section with room for it, and a section too small:
+  // each is a problem of the check, and the tool says the picture needs work.
+  const PictureCheck bad = CheckPicture(Draw("rect 40 10 300 150\nmarker 100 30\nrect 40 200 300 150\nmarker 60 210\n"
+                                             "rect 360 200 20 20\nmarker 370 210\n"),
+                                        QStringLiteral("bad.bmp"));
+  const QString problems = bad.Problems().join(QLatin1Char('\n'));
+  EXPECT_TRUE(problems.contains(QStringLiteral("(100, 30)) is cut off by the picture's edge"))) << problems.toStdString();
+  EXPECT_TRUE(problems.contains(QStringLiteral("(60, 210)) reaches out of the section"))) << problems.toStdString();
+  EXPECT_TRUE(problems.contains(QStringLiteral("Section 3 has only"))) << problems.toStdString();
+  EXPECT_LT(bad.PointerMargin(), 0);
+
+  // Made with the shipped options, the small box stays a white detail.
+  const MadePicture shipped = MakePicture(Draw("rect 40 200 300 150\nrect 100 250 20 20\n"), ShippedPictureOptions());
+  EXPECT_EQ(shipped.seeds.size(), 1u);
+  EXPECT_EQ(shipped.Warnings(ShippedPictureOptions()), QStringList());
+}
+
 TEST(PictureMaker, TinyRegionsAreNamedAndSpecksFilled) {
   // A small square (about 12 x 12 inside) and a speck where two lines nearly close.
   const MadePicture made = MakePicture(Draw("rect 50 50 300 300\nrect 100 100 15 15\nrect 200 200 5 5\n"));

@@ -19,16 +19,18 @@ const QString Content = QStringLiteral(BRUSHWELL_SOURCE_DIR "/content/");
 // Every picture is what its drawing makes (a picture changed by hand, or a
 // drawing changed without running the script, shows up here), the colouring
 // window accepts it, its section file holds the seeds the scan finds, and
-// each section's fill stays inside it.
+// each section's fill stays inside it, is big enough to see and shows the
+// whole pointer (inside the section where it has room).
 TEST(ShippedPictures, AreWhatTheirDrawingsMakeAndFillsStayInside) {
   const QFileInfoList drawings = QDir(Content + QStringLiteral("drawings")).entryInfoList({QStringLiteral("*.drawing")}, QDir::Files);
-  ASSERT_GE(drawings.size(), 36);
+  ASSERT_GE(drawings.size(), 60);
   for (const QFileInfo& d : drawings) {
     SCOPED_TRACE(d.fileName().toStdString());
     const pictures::LineDrawingResult drawn = pictures::RenderLineDrawingFile(d.filePath());
     ASSERT_EQ(drawn.problem, QString());
-    const pictures::MadePicture made = pictures::MakePicture(drawn.image);
-    EXPECT_TRUE(made.Warnings({}).isEmpty()) << made.Warnings({}).join(QLatin1Char('\n')).toStdString();
+    const pictures::MakerOptions options = pictures::ShippedPictureOptions();
+    const pictures::MadePicture made = pictures::MakePicture(drawn.image, options);
+    EXPECT_TRUE(made.Warnings(options).isEmpty()) << made.Warnings(options).join(QLatin1Char('\n')).toStdString();
     const QString name = d.completeBaseName() + QStringLiteral(".bmp");
     const QImage shipped(Content + name);
     ASSERT_FALSE(shipped.isNull()) << "cannot be read";
@@ -40,12 +42,8 @@ TEST(ShippedPictures, AreWhatTheirDrawingsMakeAndFillsStayInside) {
     const auto stored = pictures::ReadSectionFile(Content + pictures::SectionFileName(name), 400, 400);
     ASSERT_TRUE(stored.has_value()) << "section file missing or damaged";
     EXPECT_EQ(*stored, check.scan.seeds);
-    for (size_t k = 0; k < check.sections.size(); ++k) {
-      const pictures::SectionSpread& s = check.sections[k];
-      EXPECT_GE(s.area, 100) << "section " << k + 1 << " is too small to see";
-      EXPECT_LT(s.area * 2, 400 * 400) << "section " << k + 1 << " covers most of the picture";
-      EXPECT_EQ(s.reaches, std::vector<int>()) << "the fill of section " << k + 1 << " reaches other sections";
-    }
+    EXPECT_GE(check.sections.size(), 3u);
+    EXPECT_TRUE(check.Problems().isEmpty()) << check.Problems().join(QLatin1Char('\n')).toStdString();
   }
 }
 
@@ -75,8 +73,8 @@ TEST(ShippedLists, EveryListIsDescribedAndNamesShippedPictures) {
       if (!named.contains(name)) named << name;
     }
   }
-  EXPECT_GE(filledLists, 8);
-  EXPECT_GE(named.size(), 36);
+  EXPECT_GE(filledLists, 12);
+  EXPECT_GE(named.size(), 60);
 }
 
 }  // namespace

@@ -65,6 +65,7 @@ protected:
     writeWav(QStringLiteral("long.wav"), 3.0, 3000);
   }
   void TearDown() override {
+    media::SetVoiceLanguage(QStringLiteral("en"));
     media::ShutdownSound();
     qputenv("SDL_AUDIODRIVER", "dummy");
     QDir::setCurrent(old);
@@ -153,6 +154,31 @@ TEST_F(SoundTest, AFileThatCannotBePlayedIsReportedOnceAndSilencesTheOneBefore) 
   media::play_wave_wait(QStringLiteral("stop"));
   EXPECT_FALSE(media::SoundPlaying());
   EXPECT_EQ(host.messages.size(), 1u);
+}
+
+// In another language a sound comes from voices/<code>/; a missing one is
+// spoken in English, a damaged one is reported once and spoken in English.
+TEST_F(SoundTest, AnotherLanguageFallsBackToEnglishFileByFile) {
+  ASSERT_TRUE(QDir().mkpath(QStringLiteral("voices/fr")));
+  writeWav(QStringLiteral("voices/fr/a.wav"), 0.2, 1500);
+  testing_support::WriteFile(QStringLiteral("voices/fr/long.wav"), "RIFF damaged");
+  media::SetVoiceLanguage(QStringLiteral("fr"));
+  EXPECT_EQ(media::VoiceFile(QStringLiteral("a")), QStringLiteral("voices/fr/a.wav"));
+  EXPECT_EQ(media::VoiceFile(QStringLiteral("b")), QStringLiteral("b.wav"));
+  EXPECT_EQ(media::VoiceFile(QStringLiteral("sub/a")), QStringLiteral("sub/a.wav")) << "no sub/voices/fr/a.wav";
+
+  media::play_wave_wait(QStringLiteral("a"));
+  media::play_wave_wait(QStringLiteral("b"));
+  media::play_wave(QStringLiteral("long"), QStringLiteral("DONT_LOOP"));
+  EXPECT_EQ(media::CurrentSoundFile(), QStringLiteral("long.wav"));
+  waitSeconds(0.3);
+  const auto out = readOutput(output);
+  EXPECT_EQ(countValue(out, 1500), static_cast<size_t>(0.2 * 22050));
+  EXPECT_EQ(countValue(out, 1000), 0u) << "the English a.wav was not played";
+  EXPECT_EQ(countValue(out, -2000), static_cast<size_t>(0.3 * 22050));
+  EXPECT_GT(countValue(out, 3000), 0u) << "the English long.wav stood in for the damaged one";
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_TRUE(host.messages[0].text.contains(QStringLiteral("voices/fr/long.wav")));
 }
 
 // Headers whose claims would have SDL allocate gigabytes, or fail with "Out

@@ -2,8 +2,11 @@
 // control after loading, and what each "Main Menu" button stores or refuses.
 
 #include "menu_fixture.h"
+#include "media/sound.h"
 #include "platform/port_io.h"
+#include "settings/options_file.h"
 
+#include <QComboBox>
 #include <QListWidget>
 #include <QSlider>
 #include <QTest>
@@ -196,4 +199,25 @@ TEST_F(MenuTest, ReturnPressesTheFocusedButtonAndARingShowsTheFocus) {
   QTest::keyClick(random, Qt::Key_Return);
   QTest::qWait(200);  // the click is animated
   EXPECT_NE(random->isChecked(), before);
+}
+
+// The narration language: shown from brushwell.ini on loading, chosen on the
+// Auditory Settings screen, and saved (with the other groups) on leaving it.
+TEST_F(MenuTest, TheLanguageOfTheSpokenWordsIsChosenOnTheAuditoryScreen) {
+  testing_support::WriteFile(dir.path() + QStringLiteral("/brushwell.ini"), "[switch]\nAcceptanceMs=200\n[voice]\nLanguage=fr\n");
+  load();
+  QComboBox* language = banner->auditory_frame->voice_language;
+  EXPECT_EQ(language->accessibleName(), QStringLiteral("Language of the spoken words"));
+  EXPECT_EQ(language->currentData().toString(), QStringLiteral("fr"));
+  EXPECT_EQ(media::VoiceLanguage(), QStringLiteral("fr"));
+
+  banner->but2_auditory->click();
+  language->setCurrentIndex(language->findData(QStringLiteral("de")));
+  banner->auditory_frame->auditory_button->click();
+  EXPECT_EQ(settings::VoiceOptionsRecord.Language, QStringLiteral("de"));
+  EXPECT_EQ(media::VoiceLanguage(), QStringLiteral("de"));
+  const QByteArray ini = testing_support::ReadFile(dir.path() + QStringLiteral("/brushwell.ini"));
+  EXPECT_TRUE(ini.contains("Language=de") && ini.contains("AcceptanceMs=200")) << ini.toStdString();
+  media::SetVoiceLanguage(QStringLiteral("en"));
+  settings::VoiceOptionsRecord = {};
 }

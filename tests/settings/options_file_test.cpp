@@ -71,3 +71,24 @@ TEST(OptionsFile, WritingKeepsOtherGroupsAndAFailedWriteLeavesTheFileAsItWas) {
   EXPECT_FALSE(why.isEmpty());
   EXPECT_EQ(ReadFile(ini), before);
 }
+
+// [voice] Language: English unless a language code is given; writing it keeps
+// the [switch] group, and writing [switch] keeps it.
+TEST(OptionsFile, TheVoiceLanguageIsACodeAndLivesBesideTheSwitchGroup) {
+  QTemporaryDir dir;
+  const QString ini = dir.filePath(OptionsFileName);
+  QStringList problems;
+  EXPECT_EQ(ReadVoiceOptions(ini, problems).Language, QStringLiteral("en")) << "no file";
+  WriteFile(ini, "[switch]\nAcceptanceMs=100\n[voice]\nLanguage=fr\n");
+  EXPECT_EQ(ReadVoiceOptions(ini, problems).Language, QStringLiteral("fr"));
+  ASSERT_EQ(WriteVoiceOptions(ini, VoiceOptions{.Language = QStringLiteral("he")}), QString());
+  ASSERT_EQ(WriteSwitchOptions(ini, SwitchOptions{.AcceptanceMs = 250}), QString());
+  EXPECT_EQ(ReadVoiceOptions(ini, problems).Language, QStringLiteral("he"));
+  EXPECT_EQ(ReadSwitchOptions(ini, problems).AcceptanceMs, 250);
+  EXPECT_TRUE(problems.isEmpty()) << problems.join(QLatin1Char('\n')).toStdString();
+
+  WriteFile(ini, "[voice]\nLanguage=../../etc\n");
+  EXPECT_EQ(ReadVoiceOptions(ini, problems).Language, QStringLiteral("en"));
+  ASSERT_EQ(problems.size(), 1);
+  EXPECT_TRUE(problems[0].startsWith(QStringLiteral("[voice] Language is \"../../etc\""))) << problems[0].toStdString();
+}

@@ -1,13 +1,16 @@
 // make_sounds: writes every sound file of the program folder.
 //
-//   make_sounds OUTPUT_FOLDER [--espeak PATH_TO_ESPEAK_NG]
+//   make_sounds OUTPUT_FOLDER [--espeak PATH_TO_ESPEAK_NG] [--text2wave PATH_TO_TEXT2WAVE]
 //
 // Music and effects are synthesised here; the spoken words are produced by
-// espeak-ng, then trimmed, resampled and levelled like everything else. All
+// Festival (English, into OUTPUT_FOLDER) and espeak-ng (Dutch, French,
+// Spanish, German and Hebrew, into OUTPUT_FOLDER/voices/<code>/), then
+// trimmed, resampled and levelled like everything else. All
 // files are 16-bit PCM mono at 22050 Hz and share one loudness.
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -15,6 +18,7 @@
 #include <SDL.h>
 
 #include <cstdio>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -31,34 +35,54 @@ constexpr double LevelDb = -18.0;
 constexpr double SongLevelDb = -21.0;
 constexpr double PeakDb = -1.0;
 
-struct Speech {
-  const char* file;
-  const char* text;
+// The spoken sounds, in this order in every language: the ten colour names,
+// the nine compliments, the reminder to press the switch.
+const char* const kSpeechFiles[] = {
+    "aobj_voice_red", "aobj_voice_yellow", "aobj_voice_green", "aobj_voice_blue", "aobj_voice_purple",
+    "aobj_voice_brown", "aobj_voice_gray", "aobj_voice_orange", "aobj_voice_pink", "aobj_voice_tan",
+    "goodjob1", "goodjob2", "goodjob3", "goodjob4", "goodjob5", "goodjob6", "goodjob7", "goodjob8", "goodjob9",
+    "aobj_prs",
+};
+constexpr int kSpeechCount = static_cast<int>(std::size(kSpeechFiles));
+
+// English is spoken by Festival's HTS voice (a natural female American voice);
+// the other languages by espeak-ng, the best voice Debian has for each.
+struct Language {
+  const char* code;        // "en": the program folder itself; others: voices/<code>/
+  QStringList espeakArgs;  // empty: Festival
+  const char* words[kSpeechCount];
 };
 
-const Speech kSpeech[] = {
-    {"aobj_voice_red", "Red"},       {"aobj_voice_yellow", "Yellow"},
-    {"aobj_voice_green", "Green"},   {"aobj_voice_blue", "Blue"},
-    {"aobj_voice_purple", "Purple"}, {"aobj_voice_brown", "Brown"},
-    {"aobj_voice_gray", "Gray"},     {"aobj_voice_orange", "Orange"},
-    {"aobj_voice_pink", "Pink"},     {"aobj_voice_tan", "Tan"},
-    {"goodjob1", "Good job!"},
-    {"goodjob2", "Beautiful coloring!"},
-    {"goodjob3", "Well done!"},
-    {"goodjob4", "What a lovely picture!"},
-    {"goodjob5", "Great work!"},
-    {"goodjob6", "That looks wonderful!"},
-    {"goodjob7", "You did it!"},
-    {"goodjob8", "Fantastic colors!"},
-    {"goodjob9", "Super coloring!"},
-    {"aobj_prs", "Press your switch."},
+const Language kLanguages[] = {
+    {"en", {},
+     {"Red.", "Yellow.", "Green.", "Blue.", "Purple.", "Brown.", "Gray.", "Orange.", "Pink.", "Tan.",
+      "Good job!", "Beautiful coloring!", "Well done!", "What a lovely picture!", "Great work!",
+      "That looks wonderful!", "You did it!", "Fantastic colors!", "Super coloring!", "Press your switch."}},
+    {"nl", {QStringLiteral("-v"), QStringLiteral("nl+f3"), QStringLiteral("-s"), QStringLiteral("130"), QStringLiteral("-p"), QStringLiteral("55")},
+     {"Rood", "Geel", "Groen", "Blauw", "Paars", "Bruin", "Grijs", "Oranje", "Roze", "Beige",
+      "Goed gedaan!", "Prachtig gekleurd!", "Heel goed!", "Wat een mooie tekening!", "Geweldig werk!",
+      "Dat ziet er schitterend uit!", "Het is je gelukt!", "Fantastische kleuren!", "Super gekleurd!",
+      "Druk op je schakelaar."}},
+    {"fr", {QStringLiteral("-v"), QStringLiteral("fr+f3"), QStringLiteral("-s"), QStringLiteral("130"), QStringLiteral("-p"), QStringLiteral("55")},
+     {"Rouge", "Jaune", "Vert", "Bleu", "Violet", "Marron", "Gris", "Orange", "Rose", "Beige",
+      "Bon travail !", "Très beau coloriage !", "Bravo !", "Quel joli dessin !", "Excellent travail !",
+      "C'est magnifique !", "Tu as réussi !", "Des couleurs fantastiques !", "Super coloriage !",
+      "Appuie sur ton contacteur."}},
+    {"es", {QStringLiteral("-v"), QStringLiteral("es+f3"), QStringLiteral("-s"), QStringLiteral("130"), QStringLiteral("-p"), QStringLiteral("55")},
+     {"Rojo", "Amarillo", "Verde", "Azul", "Morado", "Marrón", "Gris", "Naranja", "Rosa", "Beige",
+      "¡Buen trabajo!", "¡Qué bonito coloreado!", "¡Muy bien!", "¡Qué dibujo tan bonito!", "¡Gran trabajo!",
+      "¡Se ve maravilloso!", "¡Lo lograste!", "¡Colores fantásticos!", "¡Súper coloreado!",
+      "Pulsa tu conmutador."}},
+    {"de", {QStringLiteral("-v"), QStringLiteral("de+f3"), QStringLiteral("-s"), QStringLiteral("130"), QStringLiteral("-p"), QStringLiteral("55")},
+     {"Rot", "Gelb", "Grün", "Blau", "Lila", "Braun", "Grau", "Orange", "Rosa", "Beige",
+      "Gut gemacht!", "Wunderschön ausgemalt!", "Sehr gut!", "Was für ein schönes Bild!", "Tolle Arbeit!",
+      "Das sieht wunderbar aus!", "Du hast es geschafft!", "Fantastische Farben!", "Super ausgemalt!",
+      "Drück deinen Taster."}},
+    {"he", {QStringLiteral("-v"), QStringLiteral("he+f3"), QStringLiteral("-s"), QStringLiteral("125"), QStringLiteral("-p"), QStringLiteral("55")},
+     {"אדום", "צהוב", "ירוק", "כחול", "סגול", "חום", "אפור", "כתום", "ורוד", "בז'",
+      "כל הכבוד!", "צביעה יפה מאוד!", "עבודה טובה!", "איזה ציור יפה!", "עבודה נהדרת!",
+      "זה נראה נפלא!", "הצלחת!", "צבעים נפלאים!", "צביעה מעולה!", "לחץ על המתג."}},
 };
-
-// A friendly female voice, a little slower and higher than the default.
-const QStringList kVoiceArgs = {QStringLiteral("-v"), QStringLiteral("en-us+f3"),
-                                QStringLiteral("-s"), QStringLiteral("125"),
-                                QStringLiteral("-p"), QStringLiteral("58"),
-                                QStringLiteral("-g"), QStringLiteral("4")};
 
 bool Save(const QDir& out, const std::string& name, snd::Buffer b, double levelDb) {
   if (levelDb > -100) snd::Normalise(b, levelDb, PeakDb);
@@ -73,13 +97,35 @@ bool Save(const QDir& out, const std::string& name, snd::Buffer b, double levelD
   return true;
 }
 
-bool MakeSpeech(const QDir& out, const QString& espeak, const Speech& s, const QDir& scratch) {
-  const QString raw = scratch.filePath(QString::fromLatin1(s.file) + QStringLiteral(".wav"));
+// The engines, found by the command line.
+struct Engines {
+  QString espeak = QStringLiteral("espeak-ng");
+  QString text2wave = QStringLiteral("text2wave");  // Festival
+};
+
+bool Run(const QString& program, const QStringList& args, const char* text) {
   QProcess p;
-  p.start(espeak, kVoiceArgs + QStringList{QStringLiteral("-w"), raw, QString::fromUtf8(s.text)});
-  if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
-    std::fprintf(stderr, "make_sounds: %s failed for \"%s\": %s\n", espeak.toLocal8Bit().constData(),
-                 s.text, p.errorString().toLocal8Bit().constData());
+  p.start(program, args);
+  if (!p.waitForFinished(120000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
+    std::fprintf(stderr, "make_sounds: %s failed for \"%s\": %s %s\n", program.toLocal8Bit().constData(), text,
+                 p.errorString().toLocal8Bit().constData(), p.readAllStandardError().constData());
+    return false;
+  }
+  return true;
+}
+
+bool MakeSpeech(const QDir& out, const Engines& engines, const Language& language, int k, const QDir& scratch) {
+  const char* text = language.words[k];
+  const QString raw = scratch.filePath(QStringLiteral("%1_%2.wav").arg(QString::fromLatin1(language.code)).arg(k));
+  if (language.espeakArgs.isEmpty()) {
+    const QString input = scratch.filePath(QStringLiteral("words.txt"));
+    QFile f(input);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(text) < 0) return false;
+    f.close();
+    if (!Run(engines.text2wave,
+             {QStringLiteral("-eval"), QStringLiteral("(voice_cmu_us_slt_arctic_hts)"), QStringLiteral("-o"), raw, input}, text))
+      return false;
+  } else if (!Run(engines.espeak, language.espeakArgs + QStringList{QStringLiteral("-w"), raw, QString::fromUtf8(text)}, text)) {
     return false;
   }
   snd::Buffer b;
@@ -92,7 +138,7 @@ bool MakeSpeech(const QDir& out, const QString& espeak, const Speech& s, const Q
   for (float& x : b) x = rumble.Run(x);
   snd::TrimSilence(b, -42.0);
   if (b.empty()) {
-    std::fprintf(stderr, "make_sounds: espeak-ng produced silence for \"%s\"\n", s.text);
+    std::fprintf(stderr, "make_sounds: the voice produced silence for \"%s\"\n", text);
     return false;
   }
   snd::FadeIn(b, 0.008);
@@ -100,7 +146,7 @@ bool MakeSpeech(const QDir& out, const QString& espeak, const Speech& s, const Q
   snd::Buffer padded(static_cast<size_t>(snd::Samples(0.04)), 0.0f);
   padded.insert(padded.end(), b.begin(), b.end());
   padded.resize(padded.size() + static_cast<size_t>(snd::Samples(0.12)), 0.0f);
-  return Save(out, s.file, padded, LevelDb);
+  return Save(out, kSpeechFiles[k], padded, LevelDb);
 }
 
 }  // namespace
@@ -109,18 +155,19 @@ int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   QStringList args = app.arguments();
   args.removeFirst();
-  QString espeak = QStringLiteral("espeak-ng");
+  Engines engines;
   QString outPath;
   for (int i = 0; i < args.size(); ++i) {
-    if (args[i] == QStringLiteral("--espeak") && i + 1 < args.size()) espeak = args[++i];
+    if (args[i] == QStringLiteral("--espeak") && i + 1 < args.size()) engines.espeak = args[++i];
+    else if (args[i] == QStringLiteral("--text2wave") && i + 1 < args.size()) engines.text2wave = args[++i];
     else if (outPath.isEmpty() && !args[i].startsWith(QLatin1Char('-'))) outPath = args[i];
     else {
-      std::fprintf(stderr, "usage: make_sounds OUTPUT_FOLDER [--espeak PATH]\n");
+      std::fprintf(stderr, "usage: make_sounds OUTPUT_FOLDER [--espeak PATH] [--text2wave PATH]\n");
       return 2;
     }
   }
   if (outPath.isEmpty()) {
-    std::fprintf(stderr, "usage: make_sounds OUTPUT_FOLDER [--espeak PATH]\n");
+    std::fprintf(stderr, "usage: make_sounds OUTPUT_FOLDER [--espeak PATH] [--text2wave PATH]\n");
     return 2;
   }
   QDir out(outPath);
@@ -154,13 +201,25 @@ int main(int argc, char** argv) {
     ok &= Save(out, song.file, *b, SongLevelDb);
   }
 
-  std::printf("Speech (%s):\n", espeak.toLocal8Bit().constData());
   QTemporaryDir scratch;
   if (!scratch.isValid()) {
     std::fprintf(stderr, "make_sounds: no temporary folder\n");
     return 1;
   }
-  for (const Speech& s : kSpeech) ok &= MakeSpeech(out, espeak, s, QDir(scratch.path()));
+  for (const Language& language : kLanguages) {
+    const bool english = QString::fromLatin1(language.code) == QStringLiteral("en");
+    std::printf("Speech, %s (%s):\n", language.code, language.espeakArgs.isEmpty() ? "Festival, cmu_us_slt_arctic_hts" : "espeak-ng");
+    QDir folder = out;
+    if (!english) {
+      const QString sub = QStringLiteral("voices/") + QString::fromLatin1(language.code);
+      if (!out.mkpath(sub)) {
+        std::fprintf(stderr, "make_sounds: cannot create %s\n", out.filePath(sub).toLocal8Bit().constData());
+        return 1;
+      }
+      folder = QDir(out.filePath(sub));
+    }
+    for (int k = 0; k < kSpeechCount; ++k) ok &= MakeSpeech(folder, engines, language, k, QDir(scratch.path()));
+  }
 
   SDL_Quit();
   return ok ? 0 : 1;

@@ -85,11 +85,8 @@ int Check(const QString& path, const QString& previewPath) {
     }
     Out() << "Preview: " << previewPath << '\n';
   }
-  if (check.Leaks()) {
-    Out() << "Some fill spreads beyond its section: close the gaps in the outlines.\n";
-    return Warned;
-  }
-  return Ok;
+  if (check.Leaks()) Out() << "Some fill spreads beyond its section: close the gaps in the outlines.\n";
+  return check.Problems().isEmpty() ? Ok : Warned;
 }
 
 }  // namespace
@@ -123,8 +120,10 @@ int main(int argc, char** argv) {
   const QCommandLineOption gapOpt(QStringLiteral("gap"),
                                   QStringLiteral("report necks up to about twice this wide as gaps (default 3)"),
                                   QStringLiteral("pixels"), QStringLiteral("3"));
+  const QCommandLineOption detailsOpt(QStringLiteral("details"),
+                                      QStringLiteral("regions under --min-area are details meant to stay white: no warning"));
   const QCommandLineOption checkOpt(QStringLiteral("check"), QStringLiteral("check an existing picture instead of making one"));
-  parser.addOptions({outputOpt, previewOpt, noPreviewOpt, noDatOpt, backgroundOpt, replaceOpt, minAreaOpt, gapOpt, checkOpt});
+  parser.addOptions({outputOpt, previewOpt, noPreviewOpt, noDatOpt, backgroundOpt, replaceOpt, minAreaOpt, gapOpt, detailsOpt, checkOpt});
   parser.process(app);
 
   const QStringList args = parser.positionalArguments();
@@ -138,6 +137,7 @@ int main(int argc, char** argv) {
   pictures::MakerOptions options;
   options.markBackground = parser.isSet(backgroundOpt);
   options.keepMarkers = !parser.isSet(replaceOpt);
+  options.smallAreDetails = parser.isSet(detailsOpt);
   bool ok1 = false, ok2 = false;
   options.minArea = parser.value(minAreaOpt).toInt(&ok1);
   options.gapRadius = parser.value(gapOpt).toInt(&ok2);
@@ -204,5 +204,5 @@ int main(int argc, char** argv) {
     }
     Out() << "  preview: " << previewPath << '\n';
   }
-  return warnings.isEmpty() && check.scan.message.isEmpty() && !check.Leaks() ? Ok : Warned;
+  return warnings.isEmpty() && check.Problems().isEmpty() ? Ok : Warned;
 }

@@ -248,35 +248,58 @@ std::vector<double> DistanceSquared(const std::vector<uint8_t>& feature, int w, 
   return d;
 }
 
-// Where in the region the marker goes: well inside (large distance to the
-// outline) and with as much of the pointer above it as possible over the
-// region itself.
-std::optional<Seed> BestMarker(const std::vector<int>& label, int region, const QRect& bounds, const std::vector<double>& dist2,
-                               const MarkerLimits& limits) {
-  // Summed-area table of the region.
-  std::vector<int> sat((N + 1) * (N + 1), 0);
-  for (int y = 0; y < N; ++y) {
-    int rowSum = 0;
-    for (int x = 0; x < N; ++x) {
-      rowSum += label[Index(x, y)] == region ? 1 : 0;
-      sat[(y + 1) * (N + 1) + x + 1] = sat[y * (N + 1) + x + 1] + rowSum;
+QRect PointerRect(const Seed& seed) {
+  // As the session places it: left edge at the seed less half the width (never
+  // left of column 1), bottom edge on the row above the seed.
+  return QRect(std::max(1, seed.x - kPointerWidth / 2), seed.y - kPointerHeight, kPointerWidth, kPointerHeight);
+}
+
+namespace {
+
+// Counts the cells of a 400 x 400 mask in rectangles, in constant time.
+class AreaTable {
+public:
+  template <typename InRegion>
+  explicit AreaTable(InRegion in) : sat_((N + 1) * (N + 1), 0) {
+    for (int y = 0; y < N; ++y) {
+      int rowSum = 0;
+      for (int x = 0; x < N; ++x) {
+        rowSum += in(Index(x, y)) ? 1 : 0;
+        sat_[(y + 1) * (N + 1) + x + 1] = sat_[y * (N + 1) + x + 1] + rowSum;
+      }
     }
   }
-  auto count = [&](int x0, int y0, int x1, int y1) {  // [x0,x1) x [y0,y1), clipped
-    x0 = std::clamp(x0, 0, N), x1 = std::clamp(x1, 0, N), y0 = std::clamp(y0, 0, N), y1 = std::clamp(y1, 0, N);
+  int Count(const QRect& r) const {  // clipped to the picture
+    const int x0 = std::clamp(r.left(), 0, N), x1 = std::clamp(r.right() + 1, 0, N);
+    const int y0 = std::clamp(r.top(), 0, N), y1 = std::clamp(r.bottom() + 1, 0, N);
     if (x1 <= x0 || y1 <= y0) return 0;
-    return sat[y1 * (N + 1) + x1] - sat[y0 * (N + 1) + x1] - sat[y1 * (N + 1) + x0] + sat[y0 * (N + 1) + x0];
-  };
+    return sat_[y1 * (N + 1) + x1] - sat_[y0 * (N + 1) + x1] - sat_[y1 * (N + 1) + x0] + sat_[y0 * (N + 1) + x0];
+  }
+  double PointerCover(const Seed& s) const {
+    return static_cast<double>(Count(PointerRect(s))) / (kPointerWidth * kPointerHeight);
+  }
+
+private:
+  std::vector<int> sat_;
+};
+
+}  // namespace
+
+// Where in the region the marker goes: a place with the whole pointer over
+// the region first; then well inside (large distance to the outline) and
+// with as much of the pointer above it as possible over the region itself.
+std::optional<Seed> BestMarker(const std::vector<int>& label, int region, const QRect& bounds, const std::vector<double>& dist2,
+                               const MarkerLimits& limits) {
+  const AreaTable table([&](int i) { return label[i] == region; });
   std::optional<Seed> best;
   double bestScore = -1;
   for (int y = std::max({2, bounds.top(), limits.minY}); y <= std::min(N - 2, bounds.bottom()); ++y) {
     for (int x = std::max({2, bounds.left(), limits.minX}); x <= std::min({N - 2, bounds.right(), limits.maxX}); ++x) {
       const int i = Index(x, y);
       if (label[i] != region || dist2[i] < 4.0) continue;
-      const int left = std::max(1, x - kPointerWidth / 2);
-      const double cover = static_cast<double>(count(left, y - kPointerHeight, left + kPointerWidth, y)) / (kPointerWidth * kPointerHeight);
+      const double cover = table.PointerCover({x, y});
       const double d = std::sqrt(dist2[i]);
-      const double score = std::min(d, 20.0) + 20.0 * cover + d * 1e-3;
+      const double score = (cover >= 1.0 ? 100.0 : 0.0) + std::min(d, 20.0) + 20.0 * cover + d * 1e-3;
       if (score > bestScore) {
         bestScore = score;
         best = Seed{x, y};
@@ -459,7 +482,11 @@ MadePicture MakePicture(const QImage& drawing, const MakerOptions& options) {
   for (int l = 0; l < regions; ++l) {
     PictureRegion& r = made.regions[l];
     if (r.marked || (r.touchesEdge && !options.markBackground) || r.area < options.minArea) continue;
-    if (const auto m = BestMarker(label, l, r.bounds, dist2)) {
+    // The whole pointer inside the picture where the region allows it; the
+    // check reports a region that does not.
+    auto m = BestMarker(label, l, r.bounds, dist2, WholePointerLimits);
+    if (!m) m = BestMarker(label, l, r.bounds, dist2);
+    if (m) {
       r.marked = true;
       r.marker = *m;
     }
@@ -498,6 +525,7 @@ QStringList MadePicture::Warnings(const MakerOptions& options) const {
   QStringList small;
   for (const PictureRegion& r : regions) {
     if (r.marked || (r.touchesEdge && !options.markBackground)) continue;
+    if (options.smallAreDetails && r.area < options.minArea) continue;
     small << QStringLiteral("%1 (%2 pixels)").arg(At(r.inner)).arg(r.area);
   }
   if (!small.isEmpty()) {
@@ -586,10 +614,57 @@ PictureCheck CheckPicture(const QImage& image, const QString& pictureName) {
     for (size_t j = 0; j < seeds.size(); ++j)
       if (j != k && inside[static_cast<size_t>(seeds[j].y) * shown.width() + seeds[j].x]) spread.reaches.push_back(static_cast<int>(j) + 1);
     spread.coversMost = spread.area * 2 > static_cast<long long>(shown.width()) * shown.height();
+    if (shown.width() == N && shown.height() == N) {
+      const QRect pointer = PointerRect(seeds[k]);
+      spread.pointerInPicture = QRect(0, 0, N, N).contains(pointer);
+      const AreaTable table([&](int i) { return inside[i] != 0; });
+      spread.pointerCover = table.PointerCover(seeds[k]);
+      // Could another marker place hold the whole pointer inside the section?
+      // (A marker needs its eight neighbours inside as well.)
+      const int full = kPointerWidth * kPointerHeight;
+      for (int y = std::max(kPointerHeight, spread.bounds.top() + 1); y <= std::min(N - 2, spread.bounds.bottom() - 1) && !spread.pointerCanFit; ++y)
+        for (int x = std::max(kPointerWidth / 2, spread.bounds.left() + 1); x <= std::min(N - kPointerWidth / 2, spread.bounds.right() - 1); ++x)
+          if (inside[Index(x, y)] && inside[Index(x, y + 1)] && table.Count(PointerRect({x, y})) == full &&
+              table.Count(QRect(x - 1, y - 1, 3, 3)) == 9) {
+            spread.pointerCanFit = true;
+            break;
+          }
+    }
     check.sections.push_back(spread);
   }
   check.preview = MakePreview(shown, seeds);
   return check;
+}
+
+QStringList PictureCheck::Problems() const {
+  QStringList out;
+  if (!scan.message.isEmpty()) {
+    out << QStringLiteral("The colouring window refuses the picture.");
+    return out;
+  }
+  for (size_t k = 0; k < sections.size(); ++k) {
+    const SectionSpread& s = sections[k];
+    const QString n = QString::number(k + 1);
+    if (!s.reaches.empty()) out << QStringLiteral("The fill of section %1 reaches other sections.").arg(n);
+    if (s.coversMost) out << QStringLiteral("The fill of section %1 covers most of the picture.").arg(n);
+    if (s.area < MinSectionArea)
+      out << QStringLiteral("Section %1 has only %2 pixels (at least %3 are needed to see it).").arg(n).arg(s.area).arg(MinSectionArea);
+    if (!s.pointerInPicture)
+      out << QStringLiteral("The pointer of section %1 (marker at %2) is cut off by the picture's edge.").arg(n, At(s.seed));
+    else if (s.pointerCanFit && s.pointerCover < 1.0)
+      out << QStringLiteral("The pointer of section %1 (marker at %2) reaches out of the section, which has room for all of it.")
+                 .arg(n, At(s.seed));
+  }
+  return out;
+}
+
+int PictureCheck::PointerMargin() const {
+  int margin = N;
+  for (const SectionSpread& s : sections) {
+    const QRect p = PointerRect(s.seed);
+    margin = std::min({margin, p.left(), p.top(), N - 1 - p.right(), N - 1 - p.bottom()});
+  }
+  return margin;
 }
 
 QStringList DescribeCheck(const PictureCheck& check) {
@@ -616,8 +691,10 @@ QStringList DescribeCheck(const PictureCheck& check) {
       line += QStringLiteral("; LEAKS into section(s) %1").arg(others.join(QStringLiteral(", ")));
     }
     if (s.coversMost) line += QStringLiteral("; COVERS MOST OF THE PICTURE");
+    line += QStringLiteral("; pointer %1 % over the section").arg(std::lround(s.pointerCover * 100));
     out << line;
   }
+  for (const QString& p : check.Problems()) out << QStringLiteral("PROBLEM: ") + p;
   return out;
 }
 

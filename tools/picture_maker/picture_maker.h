@@ -16,13 +16,28 @@
 
 namespace pictures {
 
+// A section smaller than this is hard to see and to tell from its neighbours
+// when the pointer marks it; the check refuses it.
+constexpr int MinSectionArea = 600;
+
 struct MakerOptions {
   bool markBackground = false;  // regions touching the picture's edge get a marker too
   bool keepMarkers = true;      // keep marker dots already in the drawing
   int minArea = 150;            // smaller regions are too small to see: no marker
   int gapRadius = 3;            // necks up to about twice this wide count as gaps
   int speckArea = 24;           // enclosed white specks up to this size become outline
+  bool smallAreDetails = false; // regions under minArea are meant as details that stay white:
+                                // no warning about them
 };
+
+// The options the shipped pictures are made with: no section under
+// MinSectionArea; smaller regions (eyes, windows, buttons) stay white.
+inline MakerOptions ShippedPictureOptions() {
+  MakerOptions o;
+  o.minArea = MinSectionArea;
+  o.smallAreDetails = true;
+  return o;
+}
 
 // One white region of the picture, 4-connected like the fill.
 struct PictureRegion {
@@ -82,9 +97,19 @@ struct MarkerLimits {
   int minY = 0;
 };
 
-// The marker of one region of a 400 x 400 label map: well inside (far from
-// the outline) with as much of the pointer above it as possible over the
-// region itself. Nothing when no point of the region within `limits` will do.
+// The markers whose pointer (any of the three pointer images, at its size)
+// lies wholly inside a 400 x 400 picture, with two pixels to spare.
+constexpr MarkerLimits WholePointerLimits{PointerWidth / 2 + 2, 400 - PointerWidth / 2 - 3, PointerHeight + 2};
+
+// The rectangle the pointer covers when it marks `seed`: centred on it, its
+// bottom edge just above it.
+QRect PointerRect(const Seed& seed);
+
+// The marker of one region of a 400 x 400 label map. A place where the whole
+// pointer lies over the region itself comes first; among the others, the
+// place well inside (far from the outline) with as much of the pointer over
+// the region as possible. Nothing when no point of the region within
+// `limits` will do.
 std::optional<Seed> BestMarker(const std::vector<int>& label, int region, const QRect& bounds,
                                const std::vector<double>& dist2, const MarkerLimits& limits = {});
 
@@ -108,6 +133,9 @@ struct SectionSpread {
   QRect bounds;
   std::vector<int> reaches;  // other sections (numbered from 1) whose seed it covers
   bool coversMost = false;   // more than half of the picture
+  bool pointerInPicture = false;  // the pointer at this seed lies wholly inside the picture
+  double pointerCover = 0;        // the part of the pointer over the section, 0..1
+  bool pointerCanFit = false;     // some marker place would hold the whole pointer in the section
 };
 
 struct PictureCheck {
@@ -115,6 +143,13 @@ struct PictureCheck {
   std::vector<SectionSpread> sections; // when accepted
   QImage preview;                      // when accepted
   bool Leaks() const;                  // some fill reaches another seed or most of the picture
+  // Everything a shipped picture must not have, one sentence each: the
+  // refusal, leaks, sections under MinSectionArea, a pointer cut off by the
+  // picture's edge, a pointer reaching out of a section that could hold it.
+  QStringList Problems() const;
+  // The smallest distance from a pointer to the picture's edge (negative
+  // when one is cut off); 400 when there is no section.
+  int PointerMargin() const;
 };
 
 // Runs the colouring window's own scan on a copy of `image` and follows every
