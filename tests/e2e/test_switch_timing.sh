@@ -43,12 +43,12 @@ leave_program() {
 
 # --- A tap shorter than AcceptanceMs counts for nothing.
 start_session
-xdotool keydown space; sleep 0.15; xdotool keyup space
+xdotool keydown space; command sleep 0.15; xdotool keyup space  # its length counts: never stretched by E2E_SLOW
 sleep 1.5
 [ "$(e2e_pixel $stem)" = "255,255,255" ] && pass "a 150 ms tap chose nothing" || fail "the tap chose a tube"
 
 # --- A 600 ms hold chooses red; the fade is timed on the screen.
-xdotool keydown space; sleep 0.6; xdotool keyup space
+xdotool keydown space; command sleep 0.6; xdotool keyup space
 fade_start=""; fade_end=""
 end=$((SECONDS + 10))
 while [ $SECONDS -le $end ]; do
@@ -76,7 +76,7 @@ printf '[switch]\nDwellMs=800\n' > "$E2E_APP/brushwell.ini"
 xdotool mousemove 300 600
 start_session
 xdotool mousemove 760 273   # onto the yellow tube
-sleep 0.4
+command sleep 0.4   # less than DwellMs: never stretched by E2E_SLOW
 e2e_shot dwell_ring
 [ "$(e2e_pixel $stem)" = "255,255,255" ] && pass "nothing chosen before the dwell time" || fail "chosen too soon"
 e2e_wait_pixel $stem "255,255,5" 10 && pass "resting the pointer chose the yellow tube" || fail "dwell chose nothing"
