@@ -10,15 +10,15 @@ namespace {
 bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
 bool isLineEnd(QChar c) { return c == QLatin1Char('\n') || c == QLatin1Char('\r'); }
 
-QString decode(const QByteArray& bytes) {
+}  // namespace
+
+QString DecodeListText(const QByteArray& bytes) {
   QStringDecoder utf8(QStringDecoder::Utf8);
   QString text = utf8.decode(bytes);
   if (utf8.hasError()) text = QString::fromLatin1(bytes);
   if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
   return text;
 }
-
-}  // namespace
 
 QStringList SplitListFields(const QString& text) {
   QStringList fields;
@@ -51,7 +51,7 @@ QStringList SplitListFields(const QString& text) {
 
 PictureList ParsePictureList(const QByteArray& bytes, int limit) {
   PictureList list;
-  const QStringList fields = SplitListFields(decode(bytes));
+  const QStringList fields = SplitListFields(DecodeListText(bytes));
   for (const QString& field : fields) {
     if (field.isEmpty() || field.startsWith(QLatin1Char('-'))) continue;
     ++list.namesFound;

@@ -21,6 +21,10 @@ struct PictureList {
 // removed, blanks around unquoted fields dropped), empty ones included.
 QStringList SplitListFields(const QString& text);
 
+// A list file's text: UTF-8, or Latin-1 when it is not valid UTF-8; a
+// leading byte order mark is dropped.
+QString DecodeListText(const QByteArray& bytes);
+
 // The picture names of a list file's bytes (UTF-8; other bytes are read as
 // Latin-1), keeping the first `limit` of them.
 PictureList ParsePictureList(const QByteArray& bytes, int limit);

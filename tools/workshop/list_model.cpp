@@ -8,20 +8,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QStringDecoder>
 
 namespace workshop {
 namespace {
 
 bool IsBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
-
-QString Decode(const QByteArray& bytes) {
-  QStringDecoder utf8(QStringDecoder::Utf8);
-  QString text = utf8.decode(bytes);
-  if (utf8.hasError()) text = QString::fromLatin1(bytes);
-  if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
-  return text;
-}
 
 }  // namespace
 
@@ -35,7 +26,7 @@ QString ListEntry::caption() const {
 
 ListEntries ParseListEntries(const QByteArray& bytes) {
   ListEntries out;
-  for (const QString& field : pictures::SplitListFields(Decode(bytes)))
+  for (const QString& field : pictures::SplitListFields(pictures::DecodeListText(bytes)))
     if (!field.isEmpty()) out.push_back({field});
   return out;
 }
