@@ -17,8 +17,8 @@ FocusRing::FocusRing(QWidget* window, std::function<bool(QWidget*)> ownKeys)
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setFocusPolicy(Qt::NoFocus);
   hide();
+  // Only the focused control is watched: keys go to it, and the ring moves with it.
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { follow(now); });
-  qApp->installEventFilter(this);
 }
 
 void FocusRing::follow(QWidget* now) {
@@ -42,29 +42,27 @@ void FocusRing::place() {
 }
 
 bool FocusRing::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == target_ && event->type() != QEvent::KeyPress) {
-    switch (event->type()) {
-      case QEvent::Move:
-      case QEvent::Resize:
-      case QEvent::Show:
-      case QEvent::Hide:
-        place();
-        break;
-      default:
-        break;
-    }
-    return false;
+  if (watched != target_) return false;
+  switch (event->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Show:
+    case QEvent::Hide:
+      place();
+      return false;
+    case QEvent::KeyPress:
+      break;
+    default:
+      return false;
   }
-  // Return on a focused button of this window: the button's own action, as
-  // the space bar gives it (a key held down clicks once).
-  if (event->type() != QEvent::KeyPress) return false;
+  // Return on a focused button: the button's own action, as the space bar
+  // gives it (a key held down clicks once).
   auto* key = static_cast<QKeyEvent*>(event);
   if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) || key->isAutoRepeat() ||
       (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
     return false;
-  auto* button = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
-  if (!button || button != watched || !window_->isAncestorOf(button) || !button->isEnabled()) return false;
-  if (ownKeys_ && ownKeys_(button)) return false;
+  auto* button = qobject_cast<QAbstractButton*>(target_.data());
+  if (!button || !button->isEnabled() || (ownKeys_ && ownKeys_(button))) return false;
   button->animateClick();
   return true;
 }

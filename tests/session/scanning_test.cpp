@@ -12,33 +12,7 @@ using namespace session_tests;
 
 namespace {
 
-class ScanningTest : public SessionTest {
-protected:
-  // Records each arrival of a tube in the Scan Position and when the stripe
-  // first shows, then runs `then`.
-  void RecordArrivals(std::function<void()> then = {}) {
-    host.everyPass = [this, then] {
-      const int t = TubeOut();
-      if (t != 0 && t != lastOut) arrivals.push_back({t, host.clock});
-      lastOut = t;
-      if (window->pb3->isVisible() && stripeShownAt == 0) stripeShownAt = host.clock;
-      if (then) then();
-    };
-  }
-  // The first `n` tubes that arrived.
-  std::vector<int> ArrivedTubes(size_t n = SIZE_MAX) const {
-    std::vector<int> out;
-    for (size_t k = 0; k < std::min(n, arrivals.size()); ++k) out.push_back(arrivals[k].tube);
-    return out;
-  }
-  struct Arrival {
-    int tube;
-    double at;
-  };
-  std::vector<Arrival> arrivals;
-  int lastOut = 0;
-  double stripeShownAt = 0;
-};
+using ScanningTest = SessionTest;
 
 TEST_F(ScanningTest, TimedScanningBringsEachTubeInTurnForScanSecondsEvenAcrossMidnight) {
   // The picture begins at 23:59:55; the waits are measured on a clock that

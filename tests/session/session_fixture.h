@@ -10,6 +10,9 @@
 #include <climits>
 #include <functional>
 #include <memory>
+#include <vector>
+#include <algorithm>
+#include <cstdint>
 
 #include "input/input_flags.h"
 #include "pictures/mainform.h"
@@ -138,6 +141,31 @@ protected:
     RunPicture();
   }
   void RunPicture() { session::ColorPicture(*window); }
+
+  // Records each arrival of a tube in the Scan Position and when the stripe
+  // first shows, then runs `then`, at every pass.
+  void RecordArrivals(std::function<void()> then = {}) {
+    host.everyPass = [this, then] {
+      const int t = TubeOut();
+      if (t != 0 && t != lastOut) arrivals.push_back({t, host.clock});
+      lastOut = t;
+      if (window->pb3->isVisible() && stripeShownAt == 0) stripeShownAt = host.clock;
+      if (then) then();
+    };
+  }
+  // The first `n` tubes that arrived.
+  std::vector<int> ArrivedTubes(size_t n = SIZE_MAX) const {
+    std::vector<int> out;
+    for (size_t k = 0; k < std::min(n, arrivals.size()); ++k) out.push_back(arrivals[k].tube);
+    return out;
+  }
+  struct Arrival {
+    int tube;
+    double at;
+  };
+  std::vector<Arrival> arrivals;
+  int lastOut = 0;
+  double stripeShownAt = 0;
 
   SessionHost host;
   // What a session needs of the program folder. The sounds that are waited

@@ -21,17 +21,6 @@ protected:
     problems = input::ApplySwitchOptions();
     input::Presses().ResetCounts();
   }
-  // Records each arrival of a tube in the Scan Position and when the stripe
-  // first shows, then runs `then`.
-  void Watch(std::function<void()> then = {}) {
-    host.everyPass = [this, then] {
-      const int t = TubeOut();
-      if (t != 0 && t != lastOut) arrivals.push_back({t, host.clock});
-      lastOut = t;
-      if (window->pb3->isVisible() && stripeAt == 0) stripeAt = host.clock;
-      if (then) then();
-    };
-  }
   // Presses `key` at `at` (virtual seconds after the n-th arrival) for `hold`.
   void Press(size_t n, double at, double hold, Qt::Key key = Qt::Key_Space) {
     host.when([this, n] { return arrivals.size() >= n; },
@@ -41,18 +30,6 @@ protected:
                 host.at(t0 + hold, [this, key] { QTest::keyRelease(window.get(), key); });
               });
   }
-  std::vector<int> Tubes() const {
-    std::vector<int> out;
-    for (const auto& a : arrivals) out.push_back(a.tube);
-    return out;
-  }
-  struct Arrival {
-    int tube;
-    double at;
-  };
-  std::vector<Arrival> arrivals;
-  int lastOut = 0;
-  double stripeAt = 0;
   QStringList problems;
 };
 
@@ -69,7 +46,7 @@ TEST_F(SwitchOptionsTest, WithAnAcceptanceTimeATapDoesNothingAndAHoldChoosesWhen
   // What the dwell's waits would sleep until on the real host: the end of
   // the dwell, and while tube 2's press is held, the moment it will count.
   double dwellWake = INFINITY, holdWake = INFINITY;
-  Watch([&] {
+  RecordArrivals([&] {
     if (session::SegmentsColored == 1) window->ExitRequested = 1;
     const double since = arrivals.size() == 2 ? host.clock - arrivals[1].at : -1;
     if (since > 0.1 && since < 0.4) dwellWake = std::min(dwellWake, host.waitDeadline - arrivals[1].at);
@@ -80,11 +57,11 @@ TEST_F(SwitchOptionsTest, WithAnAcceptanceTimeATapDoesNothingAndAHoldChoosesWhen
   Press(2, 0.5, 0.6);  // tube 2: held 600 ms
   RunPicture();
 
-  ASSERT_EQ(Tubes(), (std::vector<int>{1, 2}));
+  ASSERT_EQ(ArrivedTubes(), (std::vector<int>{1, 2}));
   EXPECT_GT(arrivals[1].at - arrivals[0].at, 3.0) << "the tap did not choose tube 1";
   // Chosen 400 ms into the hold (one poll of 2 ms late at most), while
   // still held; the stripe shows right after.
-  EXPECT_NEAR(stripeAt - (arrivals[1].at + 0.5), 0.4, 0.01);
+  EXPECT_NEAR(stripeShownAt - (arrivals[1].at + 0.5), 0.4, 0.01);
   EXPECT_EQ(PixelAt(QuarterSeeds[1]), GreenDone);
   EXPECT_EQ(input::Presses().counts(0).ignored, 1);
   EXPECT_NEAR(dwellWake, 3.0, 0.005);
@@ -95,7 +72,7 @@ TEST_F(SwitchOptionsTest, WithAReleaseTimeABounceAfterAPressIsIgnored) {
   Options({.ReleaseMs = 500});
   settings::SettingsRecord.ScanType = 2;  // step scanning, one switch
   settings::SettingsRecord.ScanSpeed = 5;
-  Watch([this] {
+  RecordArrivals([this] {
     if (arrivals.size() == 3) window->ExitRequested = 1;
   });
   Press(1, 0.05, 0.02);  // moves on to tube 2
@@ -103,7 +80,7 @@ TEST_F(SwitchOptionsTest, WithAReleaseTimeABounceAfterAPressIsIgnored) {
   Press(2, 0.6, 0.05);   // a real press: tube 3
   RunPicture();
 
-  ASSERT_EQ(Tubes(), (std::vector<int>{1, 2, 3}));
+  ASSERT_EQ(ArrivedTubes(), (std::vector<int>{1, 2, 3}));
   EXPECT_GT(arrivals[2].at - arrivals[1].at, 0.6) << "tube 2 stayed through the bounce";
   EXPECT_LT(arrivals[2].at - arrivals[1].at, 0.9);
 }
@@ -111,7 +88,7 @@ TEST_F(SwitchOptionsTest, WithAReleaseTimeABounceAfterAPressIsIgnored) {
 TEST_F(SwitchOptionsTest, TheFirstTubeOfASectionWaitsFirstTubeFactorTimesLongerInTimedAndOneSwitchScanning) {
   Options({.FirstTubeFactor = 2.5});
   settings::SettingsRecord.ScanSeconds = 2;
-  Watch();
+  RecordArrivals();
   host.at(start + 9.0, [this] { window->ExitRequested = 1; });
   RunPicture();
   ASSERT_GE(arrivals.size(), 3u);
@@ -121,28 +98,28 @@ TEST_F(SwitchOptionsTest, TheFirstTubeOfASectionWaitsFirstTubeFactorTimesLongerI
 
   // Step scanning with one switch: the first tube is chosen after 2.5 s, not 1.
   arrivals.clear();
-  stripeAt = 0;
+  stripeShownAt = 0;
   settings::SettingsRecord.ScanType = 2;
   settings::SettingsRecord.ScanSpeed = 1;
   NewWindow();
-  Watch([this] {
-    if (stripeAt != 0) window->ExitRequested = 1;
+  RecordArrivals([this] {
+    if (stripeShownAt != 0) window->ExitRequested = 1;
   });
   RunPicture();
   ASSERT_FALSE(arrivals.empty());
-  EXPECT_NEAR(stripeAt - arrivals[0].at, 2.5, 0.01);
+  EXPECT_NEAR(stripeShownAt - arrivals[0].at, 2.5, 0.01);
 }
 
 TEST_F(SwitchOptionsTest, AfterScanCyclesUnattendedCyclesTimedScanningRestsUntilAPress) {
   Options({.ScanCycles = 1});
   bool homeWhileResting = true;
-  Watch([this, &homeWhileResting] {
+  RecordArrivals([this, &homeWhileResting] {
     if (arrivals.size() == 3 && host.clock > arrivals[2].at + 2.0 && TubeOut() != 0) homeWhileResting = false;
     if (arrivals.size() == 4) window->ExitRequested = 1;
   });
   host.at(start + 20.0, [this] { QTest::keyClick(window.get(), Qt::Key_Space); });
   RunPicture();
-  ASSERT_EQ(Tubes(), (std::vector<int>{1, 2, 3, 1}));
+  ASSERT_EQ(ArrivedTubes(), (std::vector<int>{1, 2, 3, 1}));
   EXPECT_GT(arrivals[3].at, start + 20.0) << "nothing moved until the press";
   EXPECT_LT(arrivals[3].at, start + 20.2);
   EXPECT_TRUE(homeWhileResting);
@@ -154,7 +131,7 @@ TEST_F(SwitchOptionsTest, WithoutScanningRestingThePointerOnATubeChoosesItWhileA
   settings::SettingsRecord.ScanType = 4;
   double ringHalf = -1;
   double movedAt = 0;
-  Watch([&] {
+  RecordArrivals([&] {
     if (movedAt != 0 && ringHalf < 0 && host.clock >= movedAt + 0.5 && window->dwell_ring->isVisible())
       ringHalf = window->dwell_ring->progress();
   });
@@ -167,7 +144,7 @@ TEST_F(SwitchOptionsTest, WithoutScanningRestingThePointerOnATubeChoosesItWhileA
   RunPicture();
 
   EXPECT_NEAR(ringHalf, 0.5, 0.01);
-  ASSERT_EQ(Tubes(), (std::vector<int>{2}));
+  ASSERT_EQ(ArrivedTubes(), (std::vector<int>{2}));
   EXPECT_NEAR(arrivals[0].at - movedAt, 1.0 + 0.110, 0.01) << "1 s of dwell, then the slide out";
   EXPECT_EQ(PixelAt(QuarterSeeds[1]), GreenDone);
   EXPECT_EQ(session::SegmentsColored, 1);
@@ -180,7 +157,7 @@ TEST_F(SwitchOptionsTest, AssignedInputsActAsTheTwoSwitchesAndUnknownOnesAreRepo
   EXPECT_TRUE(problems.join(u" "_s).contains(u"Nonsense"_s));
   settings::SettingsRecord.ScanType = 3;     // two switches
   settings::SettingsRecord.InputDevice = 1;  // a left click is no switch now
-  Watch([this] {
+  RecordArrivals([this] {
     if (session::SegmentsColored == 1) window->ExitRequested = 1;
   });
   Press(1, 0.1, 0.05, Qt::Key_F5);  // switch 1: next tube
@@ -189,7 +166,7 @@ TEST_F(SwitchOptionsTest, AssignedInputsActAsTheTwoSwitchesAndUnknownOnesAreRepo
     QTest::mouseClick(window->PB1, Qt::RightButton);  // switch 2: choose
   });
   RunPicture();
-  EXPECT_EQ(Tubes(), (std::vector<int>{1, 2}));
+  EXPECT_EQ(ArrivedTubes(), (std::vector<int>{1, 2}));
   EXPECT_EQ(PixelAt(QuarterSeeds[1]), GreenDone);
 }
 

@@ -49,40 +49,45 @@ constexpr int kSpeechCount = static_cast<int>(std::size(kSpeechFiles));
 // the other languages by espeak-ng, the best voice Debian has for each.
 struct Language {
   const char* code;        // "en": the program folder itself; others: voices/<code>/
-  QStringList espeakArgs;  // empty: Festival
+  int espeakSpeed;         // words a minute with espeak-ng's female voice 3; 0: Festival
   const char* words[kSpeechCount];
 };
 
 const Language kLanguages[] = {
-    {"en", {},
+    {"en", 0,
      {"Red.", "Yellow.", "Green.", "Blue.", "Purple.", "Brown.", "Gray.", "Orange.", "Pink.", "Tan.",
       "Good job!", "Beautiful coloring!", "Well done!", "What a lovely picture!", "Great work!",
       "That looks wonderful!", "You did it!", "Fantastic colors!", "Super coloring!", "Press your switch."}},
-    {"nl", {QStringLiteral("-v"), QStringLiteral("nl+f3"), QStringLiteral("-s"), QStringLiteral("130"), QStringLiteral("-p"), QStringLiteral("55")},
+    {"nl", 130,
      {"Rood", "Geel", "Groen", "Blauw", "Paars", "Bruin", "Grijs", "Oranje", "Roze", "Beige",
       "Goed gedaan!", "Prachtig gekleurd!", "Heel goed!", "Wat een mooie tekening!", "Geweldig werk!",
       "Dat ziet er schitterend uit!", "Het is je gelukt!", "Fantastische kleuren!", "Super gekleurd!",
       "Druk op je schakelaar."}},
-    {"fr", {QStringLiteral("-v"), QStringLiteral("fr+f3"), QStringLiteral("-s"), QStringLiteral("130"), QStringLiteral("-p"), QStringLiteral("55")},
+    {"fr", 130,
      {"Rouge", "Jaune", "Vert", "Bleu", "Violet", "Marron", "Gris", "Orange", "Rose", "Beige",
       "Bon travail !", "Très beau coloriage !", "Bravo !", "Quel joli dessin !", "Excellent travail !",
       "C'est magnifique !", "Tu as réussi !", "Des couleurs fantastiques !", "Super coloriage !",
       "Appuie sur ton contacteur."}},
-    {"es", {QStringLiteral("-v"), QStringLiteral("es+f3"), QStringLiteral("-s"), QStringLiteral("130"), QStringLiteral("-p"), QStringLiteral("55")},
+    {"es", 130,
      {"Rojo", "Amarillo", "Verde", "Azul", "Morado", "Marrón", "Gris", "Naranja", "Rosa", "Beige",
       "¡Buen trabajo!", "¡Qué bonito coloreado!", "¡Muy bien!", "¡Qué dibujo tan bonito!", "¡Gran trabajo!",
       "¡Se ve maravilloso!", "¡Lo lograste!", "¡Colores fantásticos!", "¡Súper coloreado!",
       "Pulsa tu conmutador."}},
-    {"de", {QStringLiteral("-v"), QStringLiteral("de+f3"), QStringLiteral("-s"), QStringLiteral("130"), QStringLiteral("-p"), QStringLiteral("55")},
+    {"de", 130,
      {"Rot", "Gelb", "Grün", "Blau", "Lila", "Braun", "Grau", "Orange", "Rosa", "Beige",
       "Gut gemacht!", "Wunderschön ausgemalt!", "Sehr gut!", "Was für ein schönes Bild!", "Tolle Arbeit!",
       "Das sieht wunderbar aus!", "Du hast es geschafft!", "Fantastische Farben!", "Super ausgemalt!",
       "Drück deinen Taster."}},
-    {"he", {QStringLiteral("-v"), QStringLiteral("he+f3"), QStringLiteral("-s"), QStringLiteral("125"), QStringLiteral("-p"), QStringLiteral("55")},
+    {"he", 125,
      {"אדום", "צהוב", "ירוק", "כחול", "סגול", "חום", "אפור", "כתום", "ורוד", "בז'",
       "כל הכבוד!", "צביעה יפה מאוד!", "עבודה טובה!", "איזה ציור יפה!", "עבודה נהדרת!",
       "זה נראה נפלא!", "הצלחת!", "צבעים נפלאים!", "צביעה מעולה!", "לחץ על המתג."}},
 };
+
+QStringList EspeakArgs(const Language& language) {
+  return {QStringLiteral("-v"), QString::fromLatin1(language.code) + QStringLiteral("+f3"), QStringLiteral("-s"),
+          QString::number(language.espeakSpeed), QStringLiteral("-p"), QStringLiteral("55")};
+}
 
 bool Save(const QDir& out, const std::string& name, snd::Buffer b, double levelDb) {
   if (levelDb > -100) snd::Normalise(b, levelDb, PeakDb);
@@ -117,7 +122,7 @@ bool Run(const QString& program, const QStringList& args, const char* text) {
 bool MakeSpeech(const QDir& out, const Engines& engines, const Language& language, int k, const QDir& scratch) {
   const char* text = language.words[k];
   const QString raw = scratch.filePath(QStringLiteral("%1_%2.wav").arg(QString::fromLatin1(language.code)).arg(k));
-  if (language.espeakArgs.isEmpty()) {
+  if (language.espeakSpeed == 0) {
     const QString input = scratch.filePath(QStringLiteral("words.txt"));
     QFile f(input);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(text) < 0) return false;
@@ -125,7 +130,7 @@ bool MakeSpeech(const QDir& out, const Engines& engines, const Language& languag
     if (!Run(engines.text2wave,
              {QStringLiteral("-eval"), QStringLiteral("(voice_cmu_us_slt_arctic_hts)"), QStringLiteral("-o"), raw, input}, text))
       return false;
-  } else if (!Run(engines.espeak, language.espeakArgs + QStringList{QStringLiteral("-w"), raw, QString::fromUtf8(text)}, text)) {
+  } else if (!Run(engines.espeak, EspeakArgs(language) + QStringList{QStringLiteral("-w"), raw, QString::fromUtf8(text)}, text)) {
     return false;
   }
   snd::Buffer b;
@@ -208,7 +213,7 @@ int main(int argc, char** argv) {
   }
   for (const Language& language : kLanguages) {
     const bool english = QString::fromLatin1(language.code) == QStringLiteral("en");
-    std::printf("Speech, %s (%s):\n", language.code, language.espeakArgs.isEmpty() ? "Festival, cmu_us_slt_arctic_hts" : "espeak-ng");
+    std::printf("Speech, %s (%s):\n", language.code, language.espeakSpeed == 0 ? "Festival, cmu_us_slt_arctic_hts" : "espeak-ng");
     QDir folder = out;
     if (!english) {
       const QString sub = QStringLiteral("voices/") + QString::fromLatin1(language.code);

@@ -177,13 +177,13 @@ QRgb Tint(int k) {
 
 // Labels the 4-connected components of the cells where `inside` is true.
 // Returns the label of every cell (-1 outside) and the number of labels.
-int LabelComponents(const std::vector<uint8_t>& inside, int w, int h, std::vector<int>& label) {
-  label.assign(static_cast<size_t>(w) * h, -1);
+int LabelAreas(const std::vector<int>& tone, int w, int h, std::vector<int>& area) {
+  area.assign(tone.size(), -1);
   int count = 0;
   std::vector<int> stack;
   for (int start = 0; start < w * h; ++start) {
-    if (!inside[start] || label[start] >= 0) continue;
-    label[start] = count;
+    if (area[start] >= 0 || tone[start] < 0) continue;
+    area[start] = count;
     stack.push_back(start);
     while (!stack.empty()) {
       const int i = stack.back();
@@ -191,8 +191,8 @@ int LabelComponents(const std::vector<uint8_t>& inside, int w, int h, std::vecto
       const int x = i % w, y = i / w;
       const int next[4] = {x > 0 ? i - 1 : -1, x + 1 < w ? i + 1 : -1, y > 0 ? i - w : -1, y + 1 < h ? i + w : -1};
       for (int j : next) {
-        if (j >= 0 && inside[j] && label[j] < 0) {
-          label[j] = count;
+        if (j >= 0 && area[j] < 0 && tone[j] == tone[i]) {
+          area[j] = count;
           stack.push_back(j);
         }
       }
@@ -200,6 +200,12 @@ int LabelComponents(const std::vector<uint8_t>& inside, int w, int h, std::vecto
     ++count;
   }
   return count;
+}
+
+int LabelComponents(const std::vector<uint8_t>& inside, int w, int h, std::vector<int>& label) {
+  std::vector<int> tone(inside.size());
+  for (size_t i = 0; i < inside.size(); ++i) tone[i] = inside[i] ? 0 : -1;
+  return LabelAreas(tone, w, h, label);
 }
 
 // Squared Euclidean distance of every cell to the nearest feature cell

@@ -86,6 +86,9 @@ constexpr int PointerHeight = 48;
 // where `inside` is true. Returns the number of labels; `label` gets each
 // cell's label, -1 outside.
 int LabelComponents(const std::vector<uint8_t>& inside, int w, int h, std::vector<int>& label);
+// The same for areas of equal tone: cells of one tone that touch side by
+// side share a label; cells of tone -1 belong to none.
+int LabelAreas(const std::vector<int>& tone, int w, int h, std::vector<int>& area);
 
 // Squared Euclidean distance of every cell to the nearest feature cell.
 std::vector<double> DistanceSquared(const std::vector<uint8_t>& feature, int w, int h);

@@ -118,32 +118,6 @@ void MajorityFilter(std::vector<int>& tone, int w, int h, int k) {
   tone.swap(out);
 }
 
-// Connected areas of equal tone (4-connected, like the fill); cells of tone
-// -1 belong to no area. Returns the number of areas.
-int LabelAreas(const std::vector<int>& tone, int w, int h, std::vector<int>& area) {
-  area.assign(tone.size(), -1);
-  int count = 0;
-  std::vector<int> stack;
-  for (int start = 0; start < w * h; ++start) {
-    if (area[start] >= 0 || tone[start] < 0) continue;
-    area[start] = count;
-    stack.push_back(start);
-    while (!stack.empty()) {
-      const int i = stack.back();
-      stack.pop_back();
-      const int x = i % w, y = i / w;
-      const int next[4] = {x > 0 ? i - 1 : -1, x + 1 < w ? i + 1 : -1, y > 0 ? i - w : -1, y + 1 < h ? i + w : -1};
-      for (int j : next)
-        if (j >= 0 && area[j] < 0 && tone[j] == tone[i]) {
-          area[j] = count;
-          stack.push_back(j);
-        }
-    }
-    ++count;
-  }
-  return count;
-}
-
 // How strongly the colour changes at each cell (Sobel, summed over the
 // three channels).
 std::vector<float> EdgeStrength(const std::vector<float>& r, const std::vector<float>& g, const std::vector<float>& b, int w, int h) {
@@ -480,8 +454,8 @@ QImage TracePhoto(const QImage& photo, int detail) {
     if (edge[i] > strong) calm[i] = -1;
 
   std::vector<int> area;
-  int count = LabelAreas(calm, w, h, area);
-  if (count == 0) count = LabelAreas(tone, w, h, area);
+  int count = pictures::LabelAreas(calm, w, h, area);
+  if (count == 0) count = pictures::LabelAreas(tone, w, h, area);
   GrowIntoEdges(area, w, h);
   AreaRules rules;
   rules.minArea = 600 + std::max(0, 5 - detail) * 80;
