@@ -24,7 +24,7 @@ e2e_setup() {
   local n=$((200 + RANDOM % 500))
   while [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done
   export DISPLAY=:$n
-  Xvfb "$DISPLAY" -screen 0 1024x768x"$depth" -nolisten tcp >/dev/null 2>&1 &
+  Xvfb "$DISPLAY" -screen 0 1024x768x"$depth" -nolisten tcp >"$E2E_TMP/xvfb.log" 2>&1 &
   E2E_XVFB=$!
   # Ready once it answers a request (its socket appears a little earlier).
   for _ in $(seq 200); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.05; done
@@ -86,6 +86,11 @@ e2e_shot() { import -window root "$E2E_SHOTS/$1.png" 2>/dev/null; }
 e2e_finish() {
   if [ "$E2E_FAILS" -eq 0 ]; then echo "all checks passed"; exit 0; fi
   echo "$E2E_FAILS check(s) failed"; echo "--- program output:"; cat "$E2E_TMP/out.log" 2>/dev/null | grep -v ALSA | tail -20
+  # An X server that went away takes every later check with it: say so.
+  if ! kill -0 "$E2E_XVFB" 2>/dev/null; then
+    wait "$E2E_XVFB" 2>/dev/null; echo "--- the X server $DISPLAY ended (exit status $?); its output:"
+    tail -20 "$E2E_TMP/xvfb.log"
+  fi
   exit 1
 }
 
