@@ -6,6 +6,7 @@
 #include "app/program_folder.h"
 #include "app/startup.h"
 #include "app/termination.h"
+#include "input/key_repeat_guard.h"
 #include "menu/banner.h"
 #include "platform/host.h"
 #include "settings/settings_file.h"
@@ -17,6 +18,8 @@ int main(int argc, char** argv) {
   if (font.pointSizeF() < 11) font.setPointSizeF(11);
   QApplication::setFont(font);
 
+  // A held switch key is one press on every window, however busy the machine.
+  input::InstallKeyRepeatGuard();
   app::CheckTheDisplay();
   menu::Banner banner;
   app::ConnectWindows(banner);

@@ -1,0 +1,87 @@
+#include "input/key_repeat_guard.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+
+#include "platform/key_repeat.h"
+
+namespace input {
+
+namespace {
+// A key is known by the window system's code of the physical key where
+// there is one (the typed key may change with Shift between press and
+// release), else by the toolkit's key code.
+quint64 CodeOf(const QKeyEvent& key) {
+  if (key.nativeScanCode() != 0) return key.nativeScanCode();
+  return (quint64{1} << 32) | static_cast<quint32>(key.key());
+}
+}  // namespace
+
+KeyRepeatGuard::KeyRepeatGuard(Platform platform, QObject* parent) : QObject(parent), platform_(std::move(platform)) {}
+
+KeyRepeatGuard::Verdict KeyRepeatGuard::judge(const QKeyEvent& key) {
+  const quint64 code = CodeOf(key);
+  const quint64 now = key.timestamp();
+  const auto it = held_.find(code);
+  if (key.type() == QEvent::KeyPress) {
+    if (it == held_.end()) {
+      held_[code] = now;
+      return Verdict::Pass;  // a repeat marked by the toolkit stays one
+    }
+    // X timestamps are 32-bit milliseconds that wrap.
+    const quint32 since = static_cast<quint32>(now - it->second);
+    it->second = now;
+    if (key.isAutoRepeat()) return Verdict::Pass;
+    if (platform_.newPressAfterMs > 0 && now != 0 && since > static_cast<quint32>(platform_.newPressAfterMs))
+      return Verdict::Pass;
+    return Verdict::AsRepeat;
+  }
+  // A release.
+  if (key.isAutoRepeat() || it == held_.end()) return Verdict::Pass;
+  if (!platform_.pressesOnlyWhileHeld && platform_.keyDownNow && platform_.keyDownNow(static_cast<quint32>(code))) {
+    it->second = now;
+    return Verdict::Drop;
+  }
+  held_.erase(it);
+  return Verdict::Pass;
+}
+
+bool KeyRepeatGuard::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  // Judged where the window system hands a key to a window, before the
+  // window passes it to a widget: every filter and handler of a widget,
+  // whenever installed, sees the judged event.
+  if ((type != QEvent::KeyPress && type != QEvent::KeyRelease) || !watched->isWindowType()) return false;
+  auto* key = static_cast<QKeyEvent*>(event);
+  switch (judge(*key)) {
+    case Verdict::Pass: return false;
+    case Verdict::Drop: return true;
+    case Verdict::AsRepeat: {
+      // The same press, marked as the repeat it is (it passes here again
+      // and goes through as a marked repeat).
+      QKeyEvent repeat(type, key->key(), key->modifiers(), key->nativeScanCode(), key->nativeVirtualKey(),
+                       key->nativeModifiers(), key->text(), true, key->count(), key->device());
+      repeat.setTimestamp(key->timestamp());
+      QCoreApplication::sendEvent(watched, &repeat);
+      event->setAccepted(repeat.isAccepted());
+      return true;
+    }
+  }
+  return false;
+}
+
+void InstallKeyRepeatGuard() {
+  static bool installed = false;
+  if (installed || !QCoreApplication::instance()) return;
+  installed = true;
+  KeyRepeatGuard::Platform p;
+  p.pressesOnlyWhileHeld = platform::UseDetectableKeyRepeat();
+  p.keyDownNow = [](quint32 code) { return platform::KeyDownNow(code); };
+  const platform::KeyRepeatTiming timing = platform::ServerKeyRepeatTiming();
+  // The server's own clock stamps each repeat, so a busy client does not
+  // stretch these gaps; a busy server may, hence the second of slack.
+  p.newPressAfterMs = timing.delayMs > 0 ? timing.delayMs + timing.intervalMs + 1000 : 0;
+  QCoreApplication::instance()->installEventFilter(new KeyRepeatGuard(p, QCoreApplication::instance()));
+}
+
+}  // namespace input

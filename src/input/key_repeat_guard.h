@@ -1,0 +1,53 @@
+#pragma once
+// A held key is one press until it is let go, for every window of the
+// program. Installed on the application, this filter sees each key event
+// where the window system hands it to a window, before any widget, and
+// makes sure that
+// - a press of a key that is already down reaches the windows marked as a
+//   repeat (QKeyEvent::isAutoRepeat), however the window system sent it;
+// - a release that the window system sends while the key is still down
+//   (the first half of an X11 repeat pair) never reaches them.
+// Switch keys then count once per hold wherever they are read (colouring,
+// calibration, Test Switches, learnt keys), and a carer's held arrow key or
+// Backspace still repeats as usual.
+
+#include <QObject>
+#include <functional>
+#include <map>
+
+class QKeyEvent;
+
+namespace input {
+
+class KeyRepeatGuard : public QObject {
+public:
+  struct Platform {
+    // The window system sends no release while a key is held.
+    bool pressesOnlyWhileHeld = false;
+    // Whether a key (by its native code) is down now; used to tell a
+    // repeat's release from a real one where the releases do come.
+    std::function<bool(quint32)> keyDownNow;
+    // Beyond this time between two presses of a key (by the events'
+    // own timestamps) the second is a new press: the release was lost,
+    // say to another program.
+    int newPressAfterMs = 0;
+  };
+  explicit KeyRepeatGuard(Platform platform, QObject* parent = nullptr);
+
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+  enum class Verdict { Pass, Drop, AsRepeat };
+  Verdict judge(const QKeyEvent& key);
+
+  Platform platform_;
+  // The keys down, each with the timestamp of its last event.
+  std::map<quint64, quint64> held_;
+};
+
+// Installs the guard on the application with the window system's own
+// answers (X11: detectable auto-repeat where the server grants it, else
+// the server's key state). Once per process.
+void InstallKeyRepeatGuard();
+
+}  // namespace input
