@@ -362,9 +362,9 @@ void Mainform::Activate() {
   if (unloadRequested_) return;
 
   if (settings::SettingsRecord.AnimationDelay == 0 || CalibrationRequested == 1) {
-    // Also when "Start" found the speed uncalibrated: the carer comes back
-    // to the menu, not to the statistics of a session that never ran.
-    pictures::ReturnFromCalibration = 1;
+    // Also when "Start" found the speed uncalibrated. Only the menu's own
+    // speed button spares the statistics: after a Start the main menu shows
+    // them, as after every session.
     calibrate_time();
     CalibrationRequested = 0;
     // When the Escape key has already handed back, the main menu is shown.

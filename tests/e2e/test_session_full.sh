@@ -26,6 +26,9 @@ xdotool mousemove 661 485 click 1       # "Main Menu" of the calibration, slider
 id=$(e2e_wait_window "Options" 10) || fail "no menu after the calibration"
 sed -n 5p "$E2E_APP/aobj_se1.cfg" | grep -q '^ 1 ' && pass "calibration saved AnimationDelay 1" || fail "calibration not saved"
 sleep 0.5
+e2e_shot statistics_after_calibration
+e2e_key "$id" space                     # the statistics' "Main Menu" (it has the focus)
+sleep 0.5
 e2e_key "$id" space                     # Start again: now a session
 win=$(e2e_wait_window "Brushwell Version 2" 10) || fail "no colouring window"
 sleep 1

@@ -108,8 +108,10 @@ TEST_F(WindowTest, StartingUncalibratedRunsTheCalibrationThenHandsBackToTheMainM
   settings::SettingsRecord.AnimationDelay = 0;
   // The main menu's activation discards the colouring window, while the
   // window's own activation is still on the stack.
-  pictures::ShowMainMenuHook = [this] {
+  int returnFromCalibration = -1;
+  pictures::ShowMainMenuHook = [&] {
     ++mainMenuShown;
+    returnFromCalibration = pictures::ReturnFromCalibration;  // 0: the menu shows the statistics
     pictures::UnloadMainform();
   };
   pictures::Mainform* shown = pictures::ShowMainform();
@@ -119,6 +121,7 @@ TEST_F(WindowTest, StartingUncalibratedRunsTheCalibrationThenHandsBackToTheMainM
   QCoreApplication::processEvents();  // runs the activation
 
   EXPECT_EQ(mainMenuShown, 1);
+  EXPECT_EQ(returnFromCalibration, 0);
   EXPECT_EQ(settings::SettingsRecord.AnimationDelay, 1.0);
   EXPECT_EQ(pictures::CurrentMainform(), nullptr);
   ASSERT_FALSE(alive.isNull()) << "deleted while its activation ran";
