@@ -43,6 +43,12 @@ double PressFilter::NextDeadline() const {
   return next;
 }
 
+double PressFilter::HoldPart(int sw, double t) const {
+  const SwitchState& s = state_[sw];
+  if (!s.pressing || s.counted || s.ignoring || timing_.acceptanceMs <= 0) return -1;
+  return std::clamp((t - s.pressStart) * 1000.0 / timing_.acceptanceMs, 0.0, 1.0);
+}
+
 void PressFilter::ResetCounts() {
   for (SwitchState& s : state_) s.counts = Counts{};
 }

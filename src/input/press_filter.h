@@ -51,6 +51,10 @@ public:
 
   // Whether a contact of `sw` is closed now.
   bool Held(int sw) const { return !state_[sw].held.empty(); }
+  // How far a press of `sw` now held is on its way to counting, as a part
+  // (0..1) of the acceptance time; -1 when no press that can still count
+  // is under way (or every press counts at once).
+  double HoldPart(int sw, double t) const;
   // The instant at which a press now held will count if it is still held
   // then; Never when there is none. A waiting loop need not look sooner.
   double NextDeadline() const;

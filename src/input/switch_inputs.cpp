@@ -256,4 +256,9 @@ int ReadPolledSwitches(int device) {
 
 double NextInputDeadline() { return state().filter.NextDeadline(); }
 
+double HoldProgress() {
+  const double now = Now();
+  return std::max(state().filter.HoldPart(0, now), state().filter.HoldPart(1, now));
+}
+
 }  // namespace input

@@ -73,6 +73,10 @@ int ExtraSwitchForButton(Qt::MouseButton button);
 // until the acceptance time.
 int ReadPolledSwitches(int device);
 
+// How far the press now held on either switch is on its way to counting
+// (0..1 of AcceptanceMs); -1 when none is (see PressFilter::HoldPart).
+double HoldProgress();
+
 // The instant (host monotonic seconds) at which a press now held will
 // count; PressFilter::Never when none. A loop that blocks until an event
 // comes must wake at this time too.

@@ -13,6 +13,7 @@
 #include "input/switch_adapter.h"
 #include "input/switch_inputs.h"
 #include "menu/screen_widgets.h"
+#include "pictures/mainform.h"
 #include "platform/game_port.h"
 #include "platform/host.h"
 #include "settings/options_file.h"
@@ -77,6 +78,11 @@ TestSwitchesScreen::TestSwitchesScreen(QWidget* parent) : QGroupBox(QStringLiter
     f.setBold(true);
     lamp[k]->setFont(f);
     lamps->addWidget(lamp[k], 0, k, Qt::AlignHCenter);
+    // With an acceptance time: the ring that fills while the switch is held.
+    hold_ring[k] = new pictures::DwellRing(lamp[k]);
+    hold_ring[k]->setAccessibleName(QStringLiteral("Switch %1 hold").arg(k + 1));
+    hold_ring[k]->setGeometry(lamp[k]->width() - 62, (lamp[k]->height() - 52) / 2, 52, 52);
+    hold_ring[k]->hide();
     inputs_label[k] = wrappedLabel(QString(), lampPanel_);
     inputs_label[k]->setFixedWidth(300);
     inputs_label[k]->setMinimumHeight(inputs_label[k]->fontMetrics().lineSpacing() * 3);
@@ -233,6 +239,13 @@ void TestSwitchesScreen::paintLamps() {
     pal.setColor(QPalette::WindowText, held && !flash ? Qt::white : Qt::black);
     lamp[k]->setPalette(pal);
     lamp[k]->setAccessibleDescription(held ? QStringLiteral("held") : QStringLiteral("released"));
+    const bool rings = settings::SwitchOptionsRecord.AcceptanceMs > 0 && settings::SwitchOptionsRecord.HoldRing == 1;
+    const double part = f.HoldPart(k, now);
+    hold_ring[k]->setVisible(rings && (flash || part >= 0));
+    if (hold_ring[k]->isVisible() && (hold_ring[k]->progress() != part || hold_ring[k]->flashing() != flash)) {
+      hold_ring[k]->SetProgress(flash ? 1 : part, flash);
+      hold_ring[k]->update();
+    }
     figures << QStringLiteral("Switch %1: %2 counted, %3 ignored, last hold %4")
                    .arg(k + 1)
                    .arg(c.counted)

@@ -16,6 +16,10 @@
 #include <QTimer>
 #include <array>
 
+namespace pictures {
+class DwellRing;
+}
+
 namespace menu {
 
 class TestSwitchesScreen : public QGroupBox {
@@ -37,6 +41,7 @@ public:
 
   QPushButton* test_back = nullptr;
   std::array<QLabel*, 2> lamp{};
+  std::array<pictures::DwellRing*, 2> hold_ring{};  // fills while a switch is held (acceptance time)
   std::array<QPushButton*, 2> learn_button{};
   std::array<QPushButton*, 2> forget_button{};  // drops the inputs learnt for that switch
   std::array<QLabel*, 2> inputs_label{};

@@ -259,7 +259,7 @@ int Mainform::TubeUnderPointer(int tubeCount) const {
   return 0;
 }
 
-void Mainform::ShowDwellRing(int t, double part) {
+void Mainform::ShowDwellRing(int t, double part, bool flash) {
   if (t < 1 || t > 10) {
     if (dwell_ring->isVisible()) dwell_ring->hide();
     return;
@@ -267,7 +267,7 @@ void Mainform::ShowDwellRing(int t, double part) {
   const QRect tube = pb_tube[t]->geometry();
   const int side = std::max(24, std::min({tube.width(), tube.height(), 48}));
   dwell_ring->setGeometry(QRect(0, 0, side, side).translated(tube.center() - QPoint(side / 2, side / 2)));
-  dwell_ring->SetProgress(part);
+  dwell_ring->SetProgress(part, flash);
   dwell_ring->show();
   dwell_ring->raise();
   dwell_ring->repaint();
@@ -281,12 +281,21 @@ DwellRing::DwellRing(QWidget* parent) : QWidget(parent) {
   setAccessibleName(QStringLiteral("Dwell progress"));
 }
 
-void DwellRing::SetProgress(double part) { part_ = std::clamp(part, 0.0, 1.0); }
+void DwellRing::SetProgress(double part, bool flash) {
+  part_ = std::clamp(part, 0.0, 1.0);
+  flash_ = flash;
+}
 
 void DwellRing::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   const QRectF r = QRectF(rect()).adjusted(5, 5, -5, -5);
+  if (flash_) {
+    p.setPen(QPen(QColor(255, 255, 255), 8));
+    p.setBrush(QColor(255, 255, 0, 170));
+    p.drawEllipse(r);
+    return;
+  }
   p.setPen(QPen(QColor(0, 0, 0), 8));
   p.drawEllipse(r);
   p.setPen(QPen(QColor(255, 255, 0), 5, Qt::SolidLine, Qt::FlatCap));

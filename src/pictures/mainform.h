@@ -44,20 +44,24 @@ protected:
 };
 
 // The ring that fills on a tube while the pointer rests on it (dwell
-// selection). It lets every mouse event through to the tube beneath.
+// selection) or while a switch is held (with an acceptance time); it
+// flashes white when the press counts. It lets every mouse event through
+// to the tube beneath.
 class DwellRing : public QWidget {
   Q_OBJECT
 public:
   explicit DwellRing(QWidget* parent = nullptr);
   // 0..1: how much of the dwell time has passed.
-  void SetProgress(double part);
+  void SetProgress(double part, bool flash = false);
   double progress() const { return part_; }
+  bool flashing() const { return flash_; }
 
 protected:
   void paintEvent(QPaintEvent* event) override;
 
 private:
   double part_ = 0;
+  bool flash_ = false;
 };
 
 // How the section look-up for the current picture came out.
@@ -181,8 +185,9 @@ public:
   // ---------------------------------------------------------------- dwell selection
   // The tube 1..tubeCount the mouse pointer was last seen on, 0 for none.
   int TubeUnderPointer(int tubeCount) const;
-  // The ring on tube t filled to `part` (0..1); t = 0 hides it.
-  void ShowDwellRing(int t, double part);
+  // The ring on tube t filled to `part` (0..1), or flashing: the press
+  // counted; t = 0 hides it.
+  void ShowDwellRing(int t, double part, bool flash = false);
 
 protected:
   void paintEvent(QPaintEvent* event) override;

@@ -51,6 +51,7 @@ bool SlideTubeOut(PictureRun& run, int t) {
 
 bool SlideTubeHome(PictureRun& run, int t) {
   pictures::Mainform& w = run.w;
+  w.ShowDwellRing(0, 0);  // a hold ring's flash goes with the tube
   platform::PictureBox* tube = w.pb_tube[t];
   const double delay = settings::SettingsRecord.AnimationDelay;
   while (tube->x() < run.TubeHome) {

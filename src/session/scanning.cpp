@@ -10,6 +10,7 @@
 
 #include "input/input_flags.h"
 #include "input/poll.h"
+#include "input/switch_inputs.h"
 #include "media/sound.h"
 #include "pictures/mainform.h"
 #include "pictures/session_tables.h"
@@ -48,6 +49,42 @@ Dwell FromClear(PictureRun& run) {
   return ClearLastSection(run, true) == Choice::Left ? Dwell::Left : Dwell::Cleared;
 }
 
+// With an acceptance time, a ring on the tube in the Scan Position fills
+// while a press is held and flashes when it counts; the flash stays until
+// the tube moves on.
+class HoldRing {
+public:
+  HoldRing(pictures::Mainform& w, int tube)
+      : w_(w), tube_(tube),
+        on_(settings::SwitchOptionsRecord.AcceptanceMs > 0 && settings::SwitchOptionsRecord.HoldRing == 1) {}
+  // Draws the ring for the press held now; returns when it must be drawn
+  // again (its next frame), NoDeadline while nothing is held.
+  double Update() {
+    if (!on_) return NoDeadline;
+    const double part = input::HoldProgress();
+    if (part < 0) {
+      if (shown_) w_.ShowDwellRing(0, 0);
+      shown_ = false;
+      return NoDeadline;
+    }
+    w_.ShowDwellRing(tube_, part);
+    shown_ = true;
+    return Clock() + RingFrameSeconds;
+  }
+  void Counted() {
+    if (on_) w_.ShowDwellRing(tube_, 1, true);
+  }
+  void Hide() {
+    if (shown_) w_.ShowDwellRing(0, 0);
+  }
+
+private:
+  pictures::Mainform& w_;
+  int tube_;
+  bool on_;
+  bool shown_ = false;
+};
+
 // How many times longer the tube now in the Scan Position waits: the first
 // tube offered for a section waits FirstTubeFactor times longer.
 double WaitFactor(const PictureRun& run) {
@@ -62,13 +99,23 @@ Dwell TimedDwell(PictureRun& run) {
   const double start = Clock();
   double elapsed = 0;
   input::PassWait wait;
+  HoldRing ring(w, run.ScanTube);
+  double frame = NoDeadline;
   while (elapsed < seconds) {
-    PollOnce(w, wait.Before(start + seconds));
+    PollOnce(w, wait.Before(std::min(start + seconds, frame)));
     if (ExitWanted(w) || SkipPicturePressed == 1) return Dwell::Left;
-    if (ClearLastPressed == 1) return FromClear(run);
-    if (SwitchPressed == 1) return Dwell::Chosen;
+    if (ClearLastPressed == 1) {
+      ring.Hide();
+      return FromClear(run);
+    }
+    if (SwitchPressed == 1) {
+      ring.Counted();
+      return Dwell::Chosen;
+    }
+    frame = ring.Update();
     elapsed = Clock() - start;
   }
+  ring.Hide();
   return Dwell::Next;
 }
 
@@ -82,25 +129,34 @@ Dwell StepDwell(PictureRun& run, bool twoSwitches) {
   const double start = Clock();
   double elapsed = 0;
   input::PassWait wait;
+  HoldRing ring(w, run.ScanTube);
+  double frame = NoDeadline;
   for (;;) {
     // With two switches the tube waits without a time limit.
-    PollOnce(w, wait.Before(twoSwitches ? NoDeadline : start + speed));
+    PollOnce(w, wait.Before(std::min(twoSwitches ? NoDeadline : start + speed, frame)));
     if (ExitWanted(w)) return Dwell::Left;
-    if (ClearLastPressed == 1) return FromClear(run);
+    if (ClearLastPressed == 1) {
+      ring.Hide();
+      return FromClear(run);
+    }
     if (SkipPicturePressed == 1) return Dwell::Left;
     if (SwitchPressed == 1) {
       SwitchPressed = 0;
+      ring.Counted();
       return Dwell::Next;
     }
     elapsed = Clock() - start;
     if (!twoSwitches && elapsed > speed) {
+      ring.Hide();
       SwitchPressed = 1;
       return Dwell::Chosen;
     }
     if (twoSwitches && EnterPressed == 1) {
+      ring.Counted();
       SwitchPressed = 1;
       return Dwell::Chosen;
     }
+    frame = ring.Update();
   }
 }
 

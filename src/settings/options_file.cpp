@@ -14,6 +14,7 @@ namespace settings {
 
 SwitchOptions SwitchOptionsRecord;
 VoiceOptions VoiceOptionsRecord;
+SessionOptions SessionOptionsRecord;
 
 namespace {
 
@@ -71,10 +72,12 @@ SwitchOptions ReadSwitchOptions(const QString& path, QStringList& problems) {
   readNumber(ini, {"ScanCycles", 0, 20, true}, o.ScanCycles, problems);
   readNumber(ini, {"DwellMs", 0, 5000, true}, o.DwellMs, problems);
   readNumber(ini, {"PointerScale", 1, 3, true}, o.PointerScale, problems);
+  readNumber(ini, {"HoldRing", 0, 1, true}, o.HoldRing, problems);
   o.Switch1 = text(ini, QStringLiteral("Switch1"));
   o.Switch2 = text(ini, QStringLiteral("Switch2"));
   static const QStringList known = {"AcceptanceMs", "ReleaseMs", "FirstTubeFactor", "ScanCycles",
-                                    "DwellMs",      "Switch1",   "Switch2",         "PointerScale"};
+                                    "DwellMs",      "Switch1",   "Switch2",         "PointerScale",
+                                    "HoldRing"};
   for (const QString& key : ini.childKeys())
     if (!known.contains(key)) problems << QStringLiteral("[switch] has the unknown key %1; it is not used.").arg(key);
   return o;
@@ -121,6 +124,7 @@ QString WriteSwitchOptions(const QString& path, const SwitchOptions& o) {
     out.setValue(QStringLiteral("Switch1"), o.Switch1);
     out.setValue(QStringLiteral("Switch2"), o.Switch2);
     out.setValue(QStringLiteral("PointerScale"), o.PointerScale);
+    out.setValue(QStringLiteral("HoldRing"), o.HoldRing);
   });
 }
 
@@ -147,6 +151,36 @@ QString WriteVoiceOptions(const QString& path, const VoiceOptions& o) {
   return WriteGroup(path, VoiceGroup, [&o](QSettings& out) { out.setValue(QStringLiteral("Language"), o.Language); });
 }
 
+namespace {
+const QString SessionGroup = QStringLiteral("session");
+}  // namespace
+
+SessionOptions ReadSessionOptions(const QString& path, QStringList& problems) {
+  SessionOptions o;
+  if (!QFile::exists(path)) return o;
+  QSettings ini(path, QSettings::IniFormat);
+  ini.beginGroup(SessionGroup);
+  // Other keys of this group belong to other options of the session: kept, not read here.
+  QStringList mine;
+  readNumber(ini, {"ChoosePicture", 0, 1, true}, o.ChoosePicture, mine);
+  readNumber(ini, {"ChooseSection", 0, 1, true}, o.ChooseSection, mine);
+  for (const QString& p : mine) problems << QStringLiteral("[session] ") + p;
+  return o;
+}
+
+QString WriteSessionOptions(const QString& path, const SessionOptions& o) {
+  return WriteGroup(path, SessionGroup, [&o, &path](QSettings& out) {
+    // Keys of the group this program does not know are kept.
+    if (QFile::exists(path)) {
+      const QSettings old(path, QSettings::IniFormat);
+      for (const QString& key : old.allKeys())
+        if (key.startsWith(SessionGroup + QLatin1Char('/'))) out.setValue(key.mid(SessionGroup.size() + 1), old.value(key));
+    }
+    out.setValue(QStringLiteral("ChoosePicture"), o.ChoosePicture);
+    out.setValue(QStringLiteral("ChooseSection"), o.ChooseSection);
+  });
+}
+
 QString OptionsProblemMessage(const QStringList& problems) {
   if (problems.isEmpty()) return {};
   QString text = QStringLiteral("Brushwell found a problem in %1 and used standard values where needed:\n\n")
@@ -161,11 +195,13 @@ QString OptionsProblemMessage(const QStringList& problems) {
 void LoadSwitchOptions(QStringList& problems) {
   SwitchOptionsRecord = ReadSwitchOptions(QDir::current().filePath(OptionsFileName), problems);
   VoiceOptionsRecord = ReadVoiceOptions(QDir::current().filePath(OptionsFileName), problems);
+  SessionOptionsRecord = ReadSessionOptions(QDir::current().filePath(OptionsFileName), problems);
 }
 
 bool SaveSwitchOptions() {
   const QString path = QDir::current().filePath(OptionsFileName);
-  const QString why = WriteSwitchOptions(path, SwitchOptionsRecord);
+  QString why = WriteSwitchOptions(path, SwitchOptionsRecord);
+  if (why.isEmpty()) why = WriteSessionOptions(path, SessionOptionsRecord);
   if (why.isEmpty()) return true;
   platform::message(QStringLiteral("The switch options could not be saved to %1 (%2).\nThe file on disk was left as "
                                    "it was; the options are used until Brushwell is closed.")

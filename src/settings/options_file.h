@@ -1,8 +1,8 @@
 #pragma once
 // brushwell.ini: the options Brushwell has beyond the settings files, in
-// QSettings INI form, one group per concern. This file knows the [switch]
-// and [voice] groups; every other group is kept as it is when the file is
-// written.
+// QSettings INI form, one group per concern. This file knows the [switch],
+// [voice] and [session] groups; every other group is kept as it is when the
+// file is written.
 // At its standard value each option leaves the program as it always was.
 
 #include <QString>
@@ -22,6 +22,7 @@ struct SwitchOptions {
   QString Switch1{};             // extra inputs acting as switch 1 ("Key:F5,Mouse:Right,Joystick:1:2")
   QString Switch2{};             // ... as switch 2
   int16_t PointerScale = 1;      // 1..3: the section pointer this many times larger
+  int16_t HoldRing = 1;          // 0/1: with AcceptanceMs, a ring fills on the tube while a press is held
 
   bool operator==(const SwitchOptions&) const = default;
 };
@@ -54,14 +55,31 @@ VoiceOptions ReadVoiceOptions(const QString& path, QStringList& problems);
 // Writes the [voice] group of `path`, keeping every other group.
 QString WriteVoiceOptions(const QString& path, const VoiceOptions& options);
 
+// What the switch user chooses beyond the colours.
+struct SessionOptions {
+  int16_t ChoosePicture = 0;  // 0/1: between pictures, the user chooses the next one
+  int16_t ChooseSection = 0;  // 0/1: before each tube choice, the user chooses the part to colour
+
+  bool operator==(const SessionOptions&) const = default;
+};
+
+extern SessionOptions SessionOptionsRecord;
+
+// Reads the [session] group; a missing file or key gives 0 (off).
+SessionOptions ReadSessionOptions(const QString& path, QStringList& problems);
+// Writes the [session] group of `path`, keeping every other group.
+QString WriteSessionOptions(const QString& path, const SessionOptions& options);
+
 // The carer's message for problems in brushwell.ini ("" when none).
 QString OptionsProblemMessage(const QStringList& problems);
 
 // Reads brushwell.ini of the current folder (the program folder) into
-// SwitchOptionsRecord and VoiceOptionsRecord; problems are added to `problems`.
+// SwitchOptionsRecord, VoiceOptionsRecord and SessionOptionsRecord; problems
+// are added to `problems`.
 void LoadSwitchOptions(QStringList& problems);
-// Writes SwitchOptionsRecord to brushwell.ini of the current folder; tells
-// the carer when that fails. Returns whether it was saved.
+// Writes SwitchOptionsRecord and SessionOptionsRecord to brushwell.ini of
+// the current folder; tells the carer when that fails. Returns whether they
+// were saved.
 bool SaveSwitchOptions();
 // Writes VoiceOptionsRecord likewise.
 bool SaveVoiceOptions();

@@ -44,13 +44,21 @@ TEST_F(SwitchOptionsTest, WithAnAcceptanceTimeATapDoesNothingAndAHoldChoosesWhen
   Options({.AcceptanceMs = 400});
   settings::SettingsRecord.ScanSeconds = 3;
   // What the dwell's waits would sleep until on the real host: the end of
-  // the dwell, and while tube 2's press is held, the moment it will count.
+  // the dwell, and while tube 2's press is held, the moment it will count
+  // (or the hold ring's next frame before it). The ring on tube 2 is seen
+  // half full halfway through the hold and flashing once it counted.
   double dwellWake = INFINITY, holdWake = INFINITY;
+  double ringHalfway = -1;
+  bool flashedOnTube2 = false;
   RecordArrivals([&] {
     if (session::SegmentsColored == 1) window->ExitRequested = 1;
     const double since = arrivals.size() == 2 ? host.clock - arrivals[1].at : -1;
     if (since > 0.1 && since < 0.4) dwellWake = std::min(dwellWake, host.waitDeadline - arrivals[1].at);
     if (since > 0.6 && since < 0.85) holdWake = std::min(holdWake, host.waitDeadline - arrivals[1].at);
+    if (since > 0.69 && since < 0.71 && window->dwell_ring->isVisible()) ringHalfway = window->dwell_ring->progress();
+    if (window->dwell_ring->isVisible() && window->dwell_ring->flashing() &&
+        window->dwell_ring->geometry().intersects(window->pb_tube[2]->geometry()))
+      flashedOnTube2 = true;
     host.waitDeadline = INFINITY;
   });
   Press(1, 0.5, 0.3);  // tube 1: a 300 ms tap
@@ -65,7 +73,10 @@ TEST_F(SwitchOptionsTest, WithAnAcceptanceTimeATapDoesNothingAndAHoldChoosesWhen
   EXPECT_EQ(PixelAt(QuarterSeeds[1]), GreenDone);
   EXPECT_EQ(input::Presses().counts(0).ignored, 1);
   EXPECT_NEAR(dwellWake, 3.0, 0.005);
-  EXPECT_NEAR(holdWake, 0.5 + 0.4, 0.005) << "a held switch must wake the wait when it counts";
+  EXPECT_GE(holdWake, 0.6) << "the wait slept through the hold";
+  EXPECT_LE(holdWake, 0.5 + 0.4 + 0.005) << "a held switch must wake the wait when it counts";
+  EXPECT_NEAR(ringHalfway, 0.5, 0.06);
+  EXPECT_TRUE(flashedOnTube2);
 }
 
 TEST_F(SwitchOptionsTest, WithAReleaseTimeABounceAfterAPressIsIgnored) {
