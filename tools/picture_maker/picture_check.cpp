@@ -158,7 +158,9 @@ QStringList DescribeCheck(const PictureCheck& check) {
       line += QStringLiteral("; LEAKS into section(s) %1").arg(others.join(QStringLiteral(", ")));
     }
     if (s.coversMost) line += QStringLiteral("; COVERS MOST OF THE PICTURE");
-    line += QStringLiteral("; pointer %1 % over the section").arg(std::lround(s.pointerCover * 100));
+    line += QStringLiteral("; widest spot %1 pixels across; pointer %2 % over the section")
+                .arg(s.width)
+                .arg(std::lround(s.pointerCover * 100));
     out << line;
   }
   for (const QString& p : check.Problems()) out << QStringLiteral("PROBLEM: ") + p;
