@@ -24,8 +24,9 @@ mkdir -p "$previews"
 failed=0
 for drawing in "$root"/content/drawings/*.drawing; do
   name="$(basename "$drawing" .drawing)"
-  # No section under 600 pixels: smaller regions stay white as details.
-  if ! "$tool" "$drawing" -o "$root/content/$name.bmp" --preview "$previews/$name.png" --min-area 600 --details; then
+  # No section under 600 pixels or too narrow for the pointer: such regions
+  # stay white as details.
+  if ! "$tool" "$drawing" -o "$root/content/$name.bmp" --preview "$previews/$name.png" --min-area 600 --details --pointer-room --pointers "$root/content"; then
     echo "*** $name needs attention" >&2
     failed=1
   fi

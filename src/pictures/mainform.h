@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "pictures/pointer_placement.h"
 #include "platform/picture_box.h"
 
 class QKeyEvent;
@@ -129,10 +130,10 @@ public:
   void PrintPicture();
 
   // ---------------------------------------------------------------- the pointer
-  // Draws the pointer (pbwork1 through its mask pbwork2) on PB1 with its
-  // top-left corner at (left, top), keeping the part of the picture under
-  // it in pbwork3.
-  void PutPointer(int left, int top);
+  // Draws the pointer (pbwork1 through its mask pbwork2, turned to point
+  // `turn`) on PB1 with its top-left corner at (left, top), keeping the part
+  // of the picture under it in pbwork3.
+  void PutPointer(int left, int top, PointerTurn turn = PointerTurn::Down);
   // Puts back the part of the picture under the pointer, if it is drawn.
   void TakePointerOff();
   // Whether the pointer is drawn on PB1 now: only then is there anything
@@ -218,6 +219,7 @@ private:
   bool calibrating_ = false;
   bool pointerOn_ = false;
   QPoint pointerAt_;
+  PointerTurn pointerTurn_ = PointerTurn::Down;
   QPoint mouseAt_{-1, -1};
 };
 

@@ -10,18 +10,27 @@
 
 namespace pictures {
 
-void Mainform::PutPointer(int left, int top) {
+void Mainform::PutPointer(int left, int top, PointerTurn turn) {
   QImage saved;
-  platform::DrawPointer(PB1->image(), pbwork1->image(), pbwork2->image(), saved, left, top);
+  if (turn == PointerTurn::Down) {
+    platform::DrawPointer(PB1->image(), pbwork1->image(), pbwork2->image(), saved, left, top);
+  } else {
+    platform::DrawPointer(PB1->image(), TurnPointer(pbwork1->image(), turn), TurnPointer(pbwork2->image(), turn), saved,
+                          left, top);
+  }
   pbwork3->SetPicture(saved);
   pointerOn_ = true;
   pointerAt_ = QPoint(left, top);
+  pointerTurn_ = turn;
 }
 
 void Mainform::TakePointerOff() {
   if (!pointerOn_) return;
-  platform::ErasePointer(PB1->image(), pbwork3->image(), pointerAt_.x(), pointerAt_.y(), pbwork1->image().width(),
-                         pbwork1->image().height());
+  // A pointer turned a quarter lies across: its width and height swap.
+  const bool across = pointerTurn_ == PointerTurn::Left || pointerTurn_ == PointerTurn::Right;
+  const QSize size = pbwork1->image().size();
+  platform::ErasePointer(PB1->image(), pbwork3->image(), pointerAt_.x(), pointerAt_.y(),
+                         across ? size.height() : size.width(), across ? size.width() : size.height());
   pointerOn_ = false;
 }
 
@@ -31,9 +40,10 @@ void Mainform::PrintPicture() {
   // only a pointer that is drawn now is taken off and drawn again.
   const bool pointerWasOn = pointerOn_;
   const QPoint at = pointerAt_;
+  const PointerTurn turn = pointerTurn_;
   TakePointerOff();
   const platform::PrintOutcome outcome = platform::host().printImage(PB1->image());
-  if (pointerWasOn) PutPointer(at.x(), at.y());
+  if (pointerWasOn) PutPointer(at.x(), at.y(), turn);
   PB1->Refresh();
 
   if (outcome.printed) {

@@ -27,6 +27,7 @@ struct PictureRun {
   int16_t ComplimentCount = 9;
   std::array<int16_t, 11> StripeOffset{};  // [1..10]
   int16_t TubeSpacing = 0;
+  int PointerScale = 1;  // the pointer images are this many times their size (brushwell.ini)
 
   int16_t ScanTube = 0;    // the tube in play
   int16_t TubeHome = 0;    // its Left before it slid out

@@ -5,6 +5,7 @@
 
 #include "input/input_flags.h"
 #include "pictures/mainform.h"
+#include "pictures/pointer_placement.h"
 #include "pictures/session_tables.h"
 #include "platform/raster.h"
 #include "session/picture_run.h"
@@ -19,13 +20,17 @@ using pictures::CurrentSection;
 using pictures::SectionSeedX;
 using pictures::SectionSeedY;
 
-// The pointer stands on the seed, centred on it; the part of the picture
-// under it is kept in pbwork3.
-void DrawSectionPointer(pictures::Mainform& w) {
+// The pointer stands on the seed, centred on it (an enlarged one is kept
+// whole inside the picture, its tip in the section); the part of the
+// picture under it is kept in pbwork3.
+void DrawSectionPointer(PictureRun& run) {
+  pictures::Mainform& w = run.w;
   const int s = CurrentSection;
-  PointerLeft = static_cast<int16_t>(std::max(1, RoundHalfEven(SectionSeedX[s] - w.pbwork1->image().width() / 2.0)));
-  PointerTop = static_cast<int16_t>(RoundHalfEven(SectionSeedY[s] - static_cast<double>(w.pbwork2->image().height())));
-  w.PutPointer(PointerLeft, PointerTop);
+  const pictures::PointerPlace place = pictures::PlacePointer(
+      w.PB1->image(), pictures::Seed{SectionSeedX[s], SectionSeedY[s]}, w.pbwork2->image(), run.PointerScale);
+  PointerLeft = static_cast<int16_t>(place.left);
+  PointerTop = static_cast<int16_t>(place.top);
+  w.PutPointer(PointerLeft, PointerTop, place.turn);
   w.PB1->Refresh();
   w.Refresh();
 }
@@ -36,7 +41,7 @@ bool RunSectionLoop(PictureRun& run) {
   const int last = std::min<int>(pictures::SectionCount, pictures::MaxSections);
   CurrentSection = 1;
   while (CurrentSection <= last) {
-    DrawSectionPointer(run.w);
+    DrawSectionPointer(run);
     switch (ChooseTube(run)) {
       case Choice::Left: return false;
       case Choice::Cleared: continue;  // CurrentSection was lowered

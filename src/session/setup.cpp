@@ -6,6 +6,7 @@
 #include "input/input_flags.h"
 #include "media/sound.h"
 #include "pictures/mainform.h"
+#include "pictures/pointer_placement.h"
 #include "pictures/session_tables.h"
 #include "platform/host.h"
 #include "session/picture_run.h"
@@ -115,12 +116,11 @@ bool SetUpPicture(PictureRun& run) {
     return false;
   // A larger pointer for users with low vision: every pixel of image and
   // mask becomes a square, so the mask stays black and white.
-  if (const int scale = settings::SwitchOptionsRecord.PointerScale; scale > 1 && scale <= 3) {
-    for (platform::PictureBox* box : {w.pbwork1, w.pbwork2}) {
-      const QImage& img = box->image();
-      box->SetPicture(img.scaled(img.width() * scale, img.height() * scale, Qt::IgnoreAspectRatio,
-                                 Qt::FastTransformation));
-    }
+  const int scale = settings::SwitchOptionsRecord.PointerScale;
+  run.PointerScale = scale > 1 && scale <= 3 ? scale : 1;
+  if (run.PointerScale > 1) {
+    for (platform::PictureBox* box : {w.pbwork1, w.pbwork2})
+      box->SetPicture(pictures::ScalePointerImage(box->image(), run.PointerScale));
   }
   for (int i = 1; i <= 10; ++i) w.pb_tube[i]->hide();
   for (int i = 1; i <= run.TubeCount; ++i) {

@@ -3,6 +3,7 @@
 
 #include "line_drawing.h"
 #include "picture_maker.h"
+#include "pointer_shapes.h"
 
 #include <QPainter>
 #include <cmath>
@@ -104,39 +105,44 @@ TEST(PictureMaker, MarkersSitWellInsideWithThePointerAboveThemInTheSection) {
   EXPECT_EQ(MakePicture(drawing, withOutside).seeds.size(), 3u);
 }
 
-TEST(PictureMaker, ThePointerStaysInsideThePictureAndInsideASectionThatHoldsIt) {
-  // A band near the top edge, a box with room for the whole pointer only
-  // low down on its right, and a narrow strip at the left edge.
-  const MadePicture made = MakePicture(Draw("rect 40 30 320 45\nrect 200 100 180 200\nline 200 200 300 200\nline 300 200 300 100\n"
-                                            "rect 4 100 30 200\n"));
-  const PictureCheck check = CheckPicture(made.picture, QStringLiteral("edges.bmp"));
-  ASSERT_EQ(check.scan.message, QString());
-  for (const SectionSpread& s : check.sections) {
-    SCOPED_TRACE(testing::Message() << s.seed.x << "," << s.seed.y);
-    EXPECT_TRUE(s.pointerInPicture);
-    EXPECT_TRUE(QRect(0, 0, 400, 400).contains(PointerRect(s.seed)));
-    if (s.pointerCanFit) {
-      EXPECT_EQ(s.pointerCover, 1.0);
-    }
-  }
-  EXPECT_GE(check.PointerMargin(), 0);
+// The program's three pointer masks.
+std::vector<QImage> Pointers() {
+  QString problem;
+  const std::vector<QImage> masks = LoadPointerMasks(QStringLiteral(BRUSHWELL_SOURCE_DIR "/content"), &problem);
+  EXPECT_EQ(masks.size(), 3u) << problem.toStdString();
+  return masks;
+}
 
-  // A hand-placed marker whose pointer sticks out of the top, one whose
-  // pointer leaves a section with room for it, and a section too small:
-  // each is a problem of the check, and the tool says the picture needs work.
-  const PictureCheck bad = CheckPicture(Draw("rect 40 10 300 150\nmarker 100 30\nrect 40 200 300 150\nmarker 60 210\n"
-                                             "rect 360 200 20 20\nmarker 370 210\n"),
-                                        QStringLiteral("bad.bmp"));
+TEST(PictureMaker, TheCheckFailsAmbiguousPointersSliversAndEnlargedPointersWithNoPlace) {
+  const std::vector<QImage> pointers = Pointers();
+  // Made with the shipped options, every section holds the whole pointer: a
+  // box, an L with room for the pointer only low down on its right, a wide
+  // bar; a band at the top and a strip at the left edge, too narrow for the
+  // pointer, stay white details.
+  const MadePicture made = MakePicture(Draw("rect 40 30 320 45\nrect 200 100 180 200\nline 200 200 300 200\nline 300 200 300 100\n"
+                                            "rect 4 100 30 200\nrect 100 330 250 60\n"),
+                                       ShippedPictureOptions(pointers));
+  EXPECT_EQ(made.Warnings(ShippedPictureOptions(pointers)), QStringList());
+  const PictureCheck good = CheckPicture(made.picture, QStringLiteral("good.bmp"), pointers);
+  ASSERT_EQ(good.scan.message, QString());
+  EXPECT_EQ(good.sections.size(), 3u);
+  EXPECT_EQ(good.Problems(), QStringList());
+
+  // Hand-placed markers: one whose pointer sticks out of the top, one whose
+  // pointer covers the outline of a band, a sliver 8 pixels high, and a box
+  // in the corner where an enlarged pointer finds no place for its tip.
+  const PictureCheck bad = CheckPicture(Draw("rect 40 10 300 150\nmarker 100 30\nrect 40 200 300 30\nmarker 100 220\n"
+                                             "rect 40 300 300 10\nmarker 200 305\nrect 355 355 40 40\nmarker 375 375\n"),
+                                        QStringLiteral("bad.bmp"), pointers);
+  ASSERT_EQ(bad.scan.message, QString());
   const QString problems = bad.Problems().join(QLatin1Char('\n'));
   EXPECT_TRUE(problems.contains(QStringLiteral("(100, 30)) is cut off by the picture's edge"))) << problems.toStdString();
-  EXPECT_TRUE(problems.contains(QStringLiteral("(60, 210)) reaches out of the section"))) << problems.toStdString();
-  EXPECT_TRUE(problems.contains(QStringLiteral("Section 3 has only"))) << problems.toStdString();
-  EXPECT_LT(bad.PointerMargin(), 0);
-
-  // Made with the shipped options, the small box stays a white detail.
-  const MadePicture shipped = MakePicture(Draw("rect 40 200 300 150\nrect 100 250 20 20\n"), ShippedPictureOptions());
-  EXPECT_EQ(shipped.seeds.size(), 1u);
-  EXPECT_EQ(shipped.Warnings(ShippedPictureOptions()), QStringList());
+  EXPECT_TRUE(problems.contains(QStringLiteral("(100, 220)) covers an outline or another section"))) << problems.toStdString();
+  EXPECT_TRUE(problems.contains(QStringLiteral("Section 3 is a sliver"))) << problems.toStdString();
+  EXPECT_FALSE(problems.contains(QStringLiteral("Section 2 is a sliver"))) << problems.toStdString();
+  EXPECT_TRUE(problems.contains(QStringLiteral("At pointer size 3 the pointer of section 4 cannot lie whole inside")))
+      << problems.toStdString();
+  EXPECT_FALSE(problems.contains(QStringLiteral("pointer size 3 the pointer of section 1 "))) << problems.toStdString();
 }
 
 TEST(PictureMaker, TinyRegionsAreNamedAndSpecksFilled) {

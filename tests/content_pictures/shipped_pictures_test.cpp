@@ -4,6 +4,7 @@
 
 #include "line_drawing.h"
 #include "picture_maker.h"
+#include "pointer_shapes.h"
 #include "pictures/picture_list.h"
 #include "settings/settings_file.h"
 #include "support/files.h"
@@ -19,16 +20,19 @@ const QString Content = QStringLiteral(BRUSHWELL_SOURCE_DIR "/content/");
 // Every picture is what its drawing makes (a picture changed by hand, or a
 // drawing changed without running the script, shows up here), the colouring
 // window accepts it, its section file holds the seeds the scan finds, and
-// each section's fill stays inside it, is big enough to see and shows the
-// whole pointer (inside the section where it has room).
+// each section's fill stays inside it, is big enough to see and no sliver,
+// and the program's pointers mark it without ambiguity: at their own size
+// wholly over the section, enlarged whole inside the picture with the tip in it.
 TEST(ShippedPictures, AreWhatTheirDrawingsMakeAndFillsStayInside) {
+  const std::vector<QImage> pointers = pictures::LoadPointerMasks(Content);
+  ASSERT_EQ(pointers.size(), 3u);
   const QFileInfoList drawings = QDir(Content + QStringLiteral("drawings")).entryInfoList({QStringLiteral("*.drawing")}, QDir::Files);
   ASSERT_GE(drawings.size(), 60);
   for (const QFileInfo& d : drawings) {
     SCOPED_TRACE(d.fileName().toStdString());
     const pictures::LineDrawingResult drawn = pictures::RenderLineDrawingFile(d.filePath());
     ASSERT_EQ(drawn.problem, QString());
-    const pictures::MakerOptions options = pictures::ShippedPictureOptions();
+    const pictures::MakerOptions options = pictures::ShippedPictureOptions(pointers);
     const pictures::MadePicture made = pictures::MakePicture(drawn.image, options);
     EXPECT_TRUE(made.Warnings(options).isEmpty()) << made.Warnings(options).join(QLatin1Char('\n')).toStdString();
     const QString name = d.completeBaseName() + QStringLiteral(".bmp");
@@ -36,7 +40,7 @@ TEST(ShippedPictures, AreWhatTheirDrawingsMakeAndFillsStayInside) {
     ASSERT_FALSE(shipped.isNull()) << "cannot be read";
     EXPECT_EQ(shipped.convertToFormat(QImage::Format_RGB32), made.picture);
 
-    const pictures::PictureCheck check = pictures::CheckPicture(shipped, name);
+    const pictures::PictureCheck check = pictures::CheckPicture(shipped, name, pointers);
     ASSERT_EQ(check.scan.message, QString());
     ASSERT_EQ(static_cast<int>(check.scan.seeds.size()), check.scan.sectionCount);
     const auto stored = pictures::ReadSectionFile(Content + pictures::SectionFileName(name), 400, 400);

@@ -44,10 +44,10 @@ colour_three() {
   e2e_wait_pixel ${at[2]} ${at[3]} "255,255,5" 10 || fail "section 2 not yellow"
   sleep 0.6; xdotool key space; sleep 0.6; xdotool key Return
 }
-# heart.bmp: seeds (139,198) (200,206) (321,136); the picture stands at
+# heart.bmp: seeds (138,194) (200,222) (316,124); the picture stands at
 # (182,184) and glides to (312,184) when it is finished.
-colour_three 321 382 382 390 503 320
-e2e_wait_pixel $((312 + 321)) $((184 + 136)) "5,255,5" 15 && pass "heart coloured red, yellow, green" || fail "heart section 3 not green"
+colour_three 320 378 382 406 498 308
+e2e_wait_pixel $((312 + 316)) $((184 + 124)) "5,255,5" 15 && pass "heart coloured red, yellow, green" || fail "heart section 3 not green"
 sleep 0.5
 e2e_shot heart_finished
 for x in 311 277 243; do
@@ -56,9 +56,9 @@ done
 [ "$(e2e_pixel 240 384)" = "0,0,0" ] && pass "the finished picture is framed, 70 pixels wide" || fail "frame wider than 70 pixels"
 xdotool key space                       # the switch between pictures
 sleep 1.5
-# apple.bmp: seeds (202,90) (229,225) (258,51)
-colour_three 384 274 411 409 440 235
-e2e_wait_pixel $((312 + 258)) $((184 + 51)) "5,255,5" 15 && pass "apple coloured" || fail "apple section 3 not green"
+# apple.bmp: seeds (130,193) (258,191) (293,60)
+colour_three 312 377 440 375 475 244
+e2e_wait_pixel $((312 + 293)) $((184 + 60)) "5,255,5" 15 && pass "apple coloured" || fail "apple section 3 not green"
 sleep 0.5
 e2e_shot apple_finished
 xdotool key Escape

@@ -21,12 +21,12 @@ e2e_key "$id" space   # "Start" has the keyboard focus
 win=$(e2e_wait_window "Brushwell Version 2" 10) || fail "no colouring window"
 sleep 1
 xdotool windowfocus "$win" 2>/dev/null
-# apple.bmp stands at (182,184); its sections are the stem (202,90), the body
-# (229,225) and the leaf (258,51); the tubes are red, yellow, green, ...
-stem="384 274"; body="411 409"
-xdotool key shift+1                     # "!" is still the 1 key: choose red for the stem
-e2e_wait_pixel $stem "255,5,5" 10 && pass "Shift+1 chose the red tube" || fail "stem not red"
-e2e_shot after_stem
+# apple.bmp stands at (182,184); its sections are the shine (130,193), the
+# body (258,191) and the leaf (293,60); the tubes are red, yellow, green, ...
+shine="312 377"; body="440 375"
+xdotool key shift+1                     # "!" is still the 1 key: choose red for the shine
+e2e_wait_pixel $shine "255,5,5" 10 && pass "Shift+1 chose the red tube" || fail "shine not red"
+e2e_shot after_shine
 sleep 0.5
 setxkbmap fr                            # French: the 0 and 1 keys type "à" and "&"
 xdotool key agrave; sleep 0.8           # next tube: yellow
@@ -39,7 +39,7 @@ xdotool key Cyrillic_es                 # clear the body again
 e2e_wait_pixel $body "255,255,255" 10 && pass "Russian layout: the C key cleared the last section" || fail "body not cleared"
 e2e_shot after_clear
 xdotool key 3; sleep 1.5                # skip to star.bmp
-e2e_wait_pixel $stem "255,255,255" 5 >/dev/null 2>&1
+e2e_wait_pixel $shine "255,255,255" 5 >/dev/null 2>&1
 e2e_shot after_skip
 xdotool key Cyrillic_ef; sleep 1.5      # the A key: skip to heart.bmp
 setxkbmap us

@@ -15,10 +15,10 @@ e2e_setting 10 " 1 "   # apple.bmp
 e2e_setting 15 " 3 "   # no compliment
 e2e_setting 18 " 1 "   # timed scanning
 printf '[switch]\nAcceptanceMs=400\n' > "$E2E_APP/brushwell.ini"
-# apple.bmp stands at (182,184): its stem seed (202,90), its body (229,225).
+# apple.bmp stands at (182,184): its shine's seed (130,193), its body (258,191).
 # Six tubes (red, yellow, green, blue, purple, orange) 67 pixels apart in a
 # column from (692,184), 150x44 each.
-stem="384 274"; body="411 409"
+shine="312 377"; body="440 375"
 now() { date +%s.%N; }
 
 start_session() {
@@ -45,14 +45,14 @@ leave_program() {
 start_session
 xdotool keydown space; command sleep 0.15; xdotool keyup space  # its length counts: never stretched by E2E_SLOW
 sleep 1.5
-[ "$(e2e_pixel $stem)" = "255,255,255" ] && pass "a 150 ms tap chose nothing" || fail "the tap chose a tube"
+[ "$(e2e_pixel $shine)" = "255,255,255" ] && pass "a 150 ms tap chose nothing" || fail "the tap chose a tube"
 
 # --- A 600 ms hold chooses red; the fade is timed on the screen.
 xdotool keydown space; command sleep 0.6; xdotool keyup space
 fade_start=""; fade_end=""
 end=$((SECONDS + 10))
 while [ $SECONDS -le $end ]; do
-  p=$(e2e_pixel $stem); t=$(now)
+  p=$(e2e_pixel $shine); t=$(now)
   IFS=, read -r r g b <<<"$p"
   # Fade tints are red with equal green and blue between the white and the end.
   if [ -z "$fade_start" ] && [ "$r" = 255 ] && [ "$g" = "$b" ] && [ "$g" -lt 255 ] && [ "$g" -gt 5 ]; then fade_start=$t; fi
@@ -78,7 +78,7 @@ start_session
 xdotool mousemove 760 273   # onto the yellow tube
 command sleep 0.4   # less than DwellMs: never stretched by E2E_SLOW
 e2e_shot dwell_ring
-[ "$(e2e_pixel $stem)" = "255,255,255" ] && pass "nothing chosen before the dwell time" || fail "chosen too soon"
-e2e_wait_pixel $stem "255,255,5" 10 && pass "resting the pointer chose the yellow tube" || fail "dwell chose nothing"
+[ "$(e2e_pixel $shine)" = "255,255,255" ] && pass "nothing chosen before the dwell time" || fail "chosen too soon"
+e2e_wait_pixel $shine "255,255,5" 10 && pass "resting the pointer chose the yellow tube" || fail "dwell chose nothing"
 leave_program
 e2e_finish

@@ -181,18 +181,28 @@ TEST_F(SwitchOptionsTest, AssignedInputsActAsTheTwoSwitchesAndUnknownOnesAreRepo
   EXPECT_EQ(PixelAt(QuarterSeeds[1]), GreenDone);
 }
 
-TEST_F(SwitchOptionsTest, PointerScaleDrawsTheSectionPointerLarger) {
+TEST_F(SwitchOptionsTest, PointerScaleDrawsTheSectionPointerLargerAndWholeInsideThePicture) {
   QSize size[2];
+  QImage shown;
   for (int k = 0; k < 2; ++k) {
     Options({.PointerScale = static_cast<int16_t>(k == 0 ? 1 : 3)});
     NewWindow();
-    host.when([this] { return window->PointerOnPicture(); }, [this] { window->ExitRequested = 1; });
+    host.when([this] { return window->PointerOnPicture(); },
+              [&] {
+                shown = window->PB1->image().copy();
+                window->ExitRequested = 1;
+              });
     RunPicture();
     size[k] = window->pbwork2->image().size();
     EXPECT_EQ(window->pbwork1->image().size(), size[k]);
   }
   EXPECT_EQ(size[1], size[0] * 3);
-  EXPECT_EQ(session::PointerTop, QuarterSeeds[1].y() - size[1].height()) << "it still stands on the seed";
+  // Standing on section 1's seed (100, 120) the 120 x 144 pointer would
+  // stick out of the top; it stands as near as it can with its tip in the
+  // section: on (100, 144), its top on the picture's top edge.
+  EXPECT_EQ(session::PointerLeft, 100 - 60);
+  EXPECT_EQ(session::PointerTop, 0);
+  EXPECT_NE(shown.pixel(100, 143) & 0xFFFFFF, 0xFFFFFFu) << "the tip is drawn just above (100, 144)";
 }
 
 TEST_F(SwitchOptionsTest, EachPassOfTheFadeStaysOnScreenForAFrame) {

@@ -3,6 +3,7 @@
 
 #include "line_drawing.h"
 #include "picture_maker.h"
+#include "pointer_shapes.h"
 #include "pictures/section_scan.h"
 
 #include <QCommandLineParser>
@@ -49,7 +50,20 @@ bool SaveImage(const QImage& image, const QString& path, QString* problem) {
   return true;
 }
 
-int Check(const QString& path, const QString& previewPath) {
+// The program's pointer masks, from `folder` (by default the tool's own
+// folder, the program folder). Without them the check and the markers go by
+// a 40 x 48 rectangle, which asks for more room than any pointer needs.
+std::vector<QImage> PointerMasks(const QString& folder) {
+  QString problem;
+  std::vector<QImage> masks = pictures::LoadPointerMasks(folder, &problem);
+  if (masks.empty()) {
+    Err() << "The pointer masks cannot be read (" << problem << "); the check goes by a 40 x 48 rectangle.\n";
+    masks = pictures::StandInPointerMasks();
+  }
+  return masks;
+}
+
+int Check(const QString& path, const QString& previewPath, const std::vector<QImage>& masks) {
   QImageReader reader(path);
   const QImage image = reader.read();
   if (image.isNull()) {
@@ -57,7 +71,7 @@ int Check(const QString& path, const QString& previewPath) {
     return Failed;
   }
   const QString name = QFileInfo(path).fileName();
-  const pictures::PictureCheck check = pictures::CheckPicture(image, name);
+  const pictures::PictureCheck check = pictures::CheckPicture(image, name, masks);
   for (const QString& line : pictures::DescribeCheck(check)) Out() << line << '\n';
   if (!check.scan.message.isEmpty()) return Warned;
 
@@ -123,7 +137,13 @@ int main(int argc, char** argv) {
   const QCommandLineOption detailsOpt(QStringLiteral("details"),
                                       QStringLiteral("regions under --min-area are details meant to stay white: no warning"));
   const QCommandLineOption checkOpt(QStringLiteral("check"), QStringLiteral("check an existing picture instead of making one"));
-  parser.addOptions({outputOpt, previewOpt, noPreviewOpt, noDatOpt, backgroundOpt, replaceOpt, minAreaOpt, gapOpt, detailsOpt, checkOpt});
+  const QCommandLineOption pointersOpt(QStringLiteral("pointers"),
+                                       QStringLiteral("the folder with the pointer masks aobj_pbm*.bmp (default: the tool's own folder)"),
+                                       QStringLiteral("folder"));
+  const QCommandLineOption roomOpt(QStringLiteral("pointer-room"),
+                                   QStringLiteral("regions the pointer cannot stand in without covering an outline get no marker"));
+  parser.addOptions({outputOpt, previewOpt, noPreviewOpt, noDatOpt, backgroundOpt, replaceOpt, minAreaOpt, gapOpt, detailsOpt, checkOpt,
+                     pointersOpt, roomOpt});
   parser.process(app);
 
   const QStringList args = parser.positionalArguments();
@@ -132,12 +152,16 @@ int main(int argc, char** argv) {
     return Failed;
   }
   const QString input = args.first();
-  if (parser.isSet(checkOpt)) return Check(input, parser.value(previewOpt));
+  const std::vector<QImage> masks =
+      PointerMasks(parser.isSet(pointersOpt) ? parser.value(pointersOpt) : QCoreApplication::applicationDirPath());
+  if (parser.isSet(checkOpt)) return Check(input, parser.value(previewOpt), masks);
 
   pictures::MakerOptions options;
   options.markBackground = parser.isSet(backgroundOpt);
   options.keepMarkers = !parser.isSet(replaceOpt);
   options.smallAreDetails = parser.isSet(detailsOpt);
+  options.pointerMustFit = parser.isSet(roomOpt);
+  options.pointerMasks = masks;
   bool ok1 = false, ok2 = false;
   options.minArea = parser.value(minAreaOpt).toInt(&ok1);
   options.gapRadius = parser.value(gapOpt).toInt(&ok2);
@@ -185,7 +209,7 @@ int main(int argc, char** argv) {
 
   // Read the written file back and look at it with the colouring window's eyes.
   QImage written(output);
-  const pictures::PictureCheck check = pictures::CheckPicture(written, QFileInfo(output).fileName());
+  const pictures::PictureCheck check = pictures::CheckPicture(written, QFileInfo(output).fileName(), masks);
   for (const QString& line : pictures::DescribeCheck(check)) Out() << "  " << line << '\n';
 
   if (check.scan.message.isEmpty() && !parser.isSet(noDatOpt)) {

@@ -1,6 +1,8 @@
 #include "picture_maker.h"
 
+#include "pictures/pointer_placement.h"
 #include "platform/raster.h"
+#include "pointer_shapes.h"
 
 #include <QColor>
 
@@ -260,50 +262,24 @@ QRect PointerRect(const Seed& seed) {
   return QRect(std::max(1, seed.x - kPointerWidth / 2), seed.y - kPointerHeight, kPointerWidth, kPointerHeight);
 }
 
-namespace {
-
-// Counts the cells of a 400 x 400 mask in rectangles, in constant time.
-class AreaTable {
-public:
-  template <typename InRegion>
-  explicit AreaTable(InRegion in) : sat_((N + 1) * (N + 1), 0) {
-    for (int y = 0; y < N; ++y) {
-      int rowSum = 0;
-      for (int x = 0; x < N; ++x) {
-        rowSum += in(Index(x, y)) ? 1 : 0;
-        sat_[(y + 1) * (N + 1) + x + 1] = sat_[y * (N + 1) + x + 1] + rowSum;
-      }
-    }
-  }
-  int Count(const QRect& r) const {  // clipped to the picture
-    const int x0 = std::clamp(r.left(), 0, N), x1 = std::clamp(r.right() + 1, 0, N);
-    const int y0 = std::clamp(r.top(), 0, N), y1 = std::clamp(r.bottom() + 1, 0, N);
-    if (x1 <= x0 || y1 <= y0) return 0;
-    return sat_[y1 * (N + 1) + x1] - sat_[y0 * (N + 1) + x1] - sat_[y1 * (N + 1) + x0] + sat_[y0 * (N + 1) + x0];
-  }
-  double PointerCover(const Seed& s) const {
-    return static_cast<double>(Count(PointerRect(s))) / (kPointerWidth * kPointerHeight);
-  }
-
-private:
-  std::vector<int> sat_;
-};
-
-}  // namespace
-
 // Where in the region the marker goes: a place with the whole pointer over
 // the region first; then well inside (large distance to the outline) and
 // with as much of the pointer above it as possible over the region itself.
 std::optional<Seed> BestMarker(const std::vector<int>& label, int region, const QRect& bounds, const std::vector<double>& dist2,
-                               const MarkerLimits& limits) {
-  const AreaTable table([&](int i) { return label[i] == region; });
+                               const MarkerLimits& limits, const QImage& pointerMask) {
+  const QImage mask = pointerMask.isNull() ? StandInPointerMasks().front() : pointerMask;
+  std::vector<uint8_t> inside(N * N);
+  for (int i = 0; i < N * N; ++i) inside[i] = label[i] == region ? 1 : 0;
+  const PointerCover pointer(mask, inside, N, N);
   std::optional<Seed> best;
   double bestScore = -1;
   for (int y = std::max({2, bounds.top(), limits.minY}); y <= std::min(N - 2, bounds.bottom()); ++y) {
     for (int x = std::max({2, bounds.left(), limits.minX}); x <= std::min({N - 2, bounds.right(), limits.maxX}); ++x) {
       const int i = Index(x, y);
       if (label[i] != region || dist2[i] < 4.0) continue;
-      const double cover = table.PointerCover({x, y});
+      // Where the session puts the pointer at its own size.
+      const PointerPlace at = PlacePointer(QImage(), {x, y}, mask, 1);
+      const double cover = static_cast<double>(pointer.Covered(at.left, at.top)) / pointer.MaskPixels();
       const double d = std::sqrt(dist2[i]);
       const double score = (cover >= 1.0 ? 100.0 : 0.0) + std::min(d, 20.0) + 20.0 * cover + d * 1e-3;
       if (score > bestScore) {
@@ -314,6 +290,21 @@ std::optional<Seed> BestMarker(const std::vector<int>& label, int region, const 
   }
   return best;
 }
+
+namespace {
+
+// Whether the pointer at its own size, standing on `marker`, lies wholly
+// inside the picture and over the region.
+bool PointerFits(const std::vector<int>& label, int region, const Seed& marker, const QImage& pointerMask) {
+  const QImage mask = pointerMask.isNull() ? StandInPointerMasks().front() : pointerMask;
+  std::vector<uint8_t> inside(N * N);
+  for (int i = 0; i < N * N; ++i) inside[i] = label[i] == region ? 1 : 0;
+  const PointerCover pointer(mask, inside, N, N);
+  const PointerPlace at = PlacePointer(QImage(), marker, mask, 1);
+  return pointer.Covered(at.left, at.top) == pointer.MaskPixels();
+}
+
+}  // namespace
 
 QImage CleanDrawing(const QImage& drawing, std::vector<Seed>* markers, bool* scaled, int* thickened) {
   if (markers) markers->clear();
@@ -485,13 +476,21 @@ MadePicture MakePicture(const QImage& drawing, const MakerOptions& options) {
     made.regions[l].marker = d;
   }
 
+  const QImage pointerShape = UnionMask(options.pointerMasks);
   for (int l = 0; l < regions; ++l) {
     PictureRegion& r = made.regions[l];
     if (r.marked || (r.touchesEdge && !options.markBackground) || r.area < options.minArea) continue;
     // The whole pointer inside the picture where the region allows it; the
     // check reports a region that does not.
-    auto m = BestMarker(label, l, r.bounds, dist2, WholePointerLimits);
-    if (!m) m = BestMarker(label, l, r.bounds, dist2);
+    auto m = BestMarker(label, l, r.bounds, dist2, WholePointerLimits, pointerShape);
+    if (!m) m = BestMarker(label, l, r.bounds, dist2, {}, pointerShape);
+    // A region the pointer cannot stand in, wholly inside the picture, is a
+    // detail like a small one: a pointer over its outline would leave the
+    // user guessing which part is meant.
+    if (m && options.pointerMustFit && !PointerFits(label, l, *m, pointerShape)) {
+      r.narrow = true;
+      m.reset();
+    }
     if (m) {
       r.marked = true;
       r.marker = *m;
@@ -531,11 +530,11 @@ QStringList MadePicture::Warnings(const MakerOptions& options) const {
   QStringList small;
   for (const PictureRegion& r : regions) {
     if (r.marked || (r.touchesEdge && !options.markBackground)) continue;
-    if (options.smallAreDetails && r.area < options.minArea) continue;
+    if (options.smallAreDetails && (r.area < options.minArea || r.narrow)) continue;
     small << QStringLiteral("%1 (%2 pixels)").arg(At(r.inner)).arg(r.area);
   }
   if (!small.isEmpty()) {
-    out << QStringLiteral("%1 region(s) too small to see when coloured get no marker and stay white: at %2.")
+    out << QStringLiteral("%1 region(s) too small to see or to point at when coloured get no marker and stay white: at %2.")
                .arg(small.size())
                .arg(small.join(QStringLiteral(", ")));
   }
@@ -594,113 +593,6 @@ QImage MakePreview(const QImage& picture, const std::vector<Seed>& seeds, const 
     }
     DrawNumber(out, static_cast<int>(k) + 1, s.x, s.y - 17);
   }
-  return out;
-}
-
-bool PictureCheck::Leaks() const {
-  return std::any_of(sections.begin(), sections.end(), [](const SectionSpread& s) { return s.coversMost || !s.reaches.empty(); });
-}
-
-PictureCheck CheckPicture(const QImage& image, const QString& pictureName) {
-  PictureCheck check;
-  QImage shown = image;
-  check.scan = ScanPicture(shown, pictureName);
-  if (!check.scan.message.isEmpty()) return check;
-  const auto& seeds = check.scan.seeds;
-  for (size_t k = 0; k < seeds.size(); ++k) {
-    SectionSpread spread;
-    spread.seed = seeds[k];
-    const auto region = platform::FindFillRegion(shown, seeds[k].x, seeds[k].y, qRgb(0, 0, 0));
-    spread.area = region.pixelCount();
-    std::vector<uint8_t> inside(static_cast<size_t>(shown.width()) * shown.height(), 0);
-    for (const platform::Span& s : region.spans) {
-      spread.bounds = spread.bounds.united(QRect(s.x0, s.y, s.x1 - s.x0 + 1, 1));
-      std::fill_n(inside.begin() + static_cast<long>(s.y) * shown.width() + s.x0, s.x1 - s.x0 + 1, 1);
-    }
-    for (size_t j = 0; j < seeds.size(); ++j)
-      if (j != k && inside[static_cast<size_t>(seeds[j].y) * shown.width() + seeds[j].x]) spread.reaches.push_back(static_cast<int>(j) + 1);
-    spread.coversMost = spread.area * 2 > static_cast<long long>(shown.width()) * shown.height();
-    if (shown.width() == N && shown.height() == N) {
-      const QRect pointer = PointerRect(seeds[k]);
-      spread.pointerInPicture = QRect(0, 0, N, N).contains(pointer);
-      const AreaTable table([&](int i) { return inside[i] != 0; });
-      spread.pointerCover = table.PointerCover(seeds[k]);
-      // Could another marker place hold the whole pointer inside the section?
-      // (A marker needs its eight neighbours inside as well.)
-      const int full = kPointerWidth * kPointerHeight;
-      for (int y = std::max(kPointerHeight, spread.bounds.top() + 1); y <= std::min(N - 2, spread.bounds.bottom() - 1) && !spread.pointerCanFit; ++y)
-        for (int x = std::max(kPointerWidth / 2, spread.bounds.left() + 1); x <= std::min(N - kPointerWidth / 2, spread.bounds.right() - 1); ++x)
-          if (inside[Index(x, y)] && inside[Index(x, y + 1)] && table.Count(PointerRect({x, y})) == full &&
-              table.Count(QRect(x - 1, y - 1, 3, 3)) == 9) {
-            spread.pointerCanFit = true;
-            break;
-          }
-    }
-    check.sections.push_back(spread);
-  }
-  check.preview = MakePreview(shown, seeds);
-  return check;
-}
-
-QStringList PictureCheck::Problems() const {
-  QStringList out;
-  if (!scan.message.isEmpty()) {
-    out << QStringLiteral("The colouring window refuses the picture.");
-    return out;
-  }
-  for (size_t k = 0; k < sections.size(); ++k) {
-    const SectionSpread& s = sections[k];
-    const QString n = QString::number(k + 1);
-    if (!s.reaches.empty()) out << QStringLiteral("The fill of section %1 reaches other sections.").arg(n);
-    if (s.coversMost) out << QStringLiteral("The fill of section %1 covers most of the picture.").arg(n);
-    if (s.area < MinSectionArea)
-      out << QStringLiteral("Section %1 has only %2 pixels (at least %3 are needed to see it).").arg(n).arg(s.area).arg(MinSectionArea);
-    if (!s.pointerInPicture)
-      out << QStringLiteral("The pointer of section %1 (marker at %2) is cut off by the picture's edge.").arg(n, At(s.seed));
-    else if (s.pointerCanFit && s.pointerCover < 1.0)
-      out << QStringLiteral("The pointer of section %1 (marker at %2) reaches out of the section, which has room for all of it.")
-                 .arg(n, At(s.seed));
-  }
-  return out;
-}
-
-int PictureCheck::PointerMargin() const {
-  int margin = N;
-  for (const SectionSpread& s : sections) {
-    const QRect p = PointerRect(s.seed);
-    margin = std::min({margin, p.left(), p.top(), N - 1 - p.right(), N - 1 - p.bottom()});
-  }
-  return margin;
-}
-
-QStringList DescribeCheck(const PictureCheck& check) {
-  QStringList out;
-  if (!check.scan.message.isEmpty()) {
-    out << QStringLiteral("The colouring window refuses this picture with the message:");
-    for (const QString& line : check.scan.message.split(QLatin1Char('\n'))) out << QStringLiteral("    ") + line;
-    return out;
-  }
-  out << QStringLiteral("Accepted: %1 section(s), coloured in this order:").arg(check.scan.sectionCount);
-  for (size_t k = 0; k < check.sections.size(); ++k) {
-    const SectionSpread& s = check.sections[k];
-    QString line = QStringLiteral("  %1: seed %2, the fill covers %3 pixels from (%4, %5) to (%6, %7)")
-                       .arg(k + 1)
-                       .arg(At(s.seed))
-                       .arg(s.area)
-                       .arg(s.bounds.left())
-                       .arg(s.bounds.top())
-                       .arg(s.bounds.right())
-                       .arg(s.bounds.bottom());
-    if (!s.reaches.empty()) {
-      QStringList others;
-      for (int j : s.reaches) others << QString::number(j);
-      line += QStringLiteral("; LEAKS into section(s) %1").arg(others.join(QStringLiteral(", ")));
-    }
-    if (s.coversMost) line += QStringLiteral("; COVERS MOST OF THE PICTURE");
-    line += QStringLiteral("; pointer %1 % over the section").arg(std::lround(s.pointerCover * 100));
-    out << line;
-  }
-  for (const QString& p : check.Problems()) out << QStringLiteral("PROBLEM: ") + p;
   return out;
 }
 

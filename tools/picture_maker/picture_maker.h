@@ -10,6 +10,7 @@
 #include <QRect>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -28,16 +29,25 @@ struct MakerOptions {
   int speckArea = 24;           // enclosed white specks up to this size become outline
   bool smallAreDetails = false; // regions under minArea are meant as details that stay white:
                                 // no warning about them
+  std::vector<QImage> pointerMasks;  // the program's pointer masks; none: a 40 x 48 rectangle
+  bool pointerMustFit = false;  // a region the pointer cannot stand in gets no marker (a detail)
 };
 
 // The options the shipped pictures are made with: no section under
-// MinSectionArea; smaller regions (eyes, windows, buttons) stay white.
-inline MakerOptions ShippedPictureOptions() {
+// MinSectionArea; smaller regions (eyes, windows, buttons) stay white;
+// markers placed for the program's pointers (`pointerMasks`).
+inline MakerOptions ShippedPictureOptions(std::vector<QImage> pointerMasks = {}) {
   MakerOptions o;
   o.minArea = MinSectionArea;
   o.smallAreDetails = true;
+  o.pointerMasks = std::move(pointerMasks);
+  o.pointerMustFit = true;
   return o;
 }
+
+// A section must hold a disc this many pixels across, or it is a sliver
+// that is hard to see and to point at; the check refuses it.
+constexpr int MinSectionWidth = 12;
 
 // One white region of the picture, 4-connected like the fill.
 struct PictureRegion {
@@ -47,6 +57,7 @@ struct PictureRegion {
   Seed inner;            // its most interior point
   bool marked = false;   // it is a section
   bool byHand = false;   // its marker was in the drawing already
+  bool narrow = false;   // no marker: the pointer cannot stand in it
   Seed marker;
 };
 
@@ -109,12 +120,13 @@ constexpr MarkerLimits WholePointerLimits{PointerWidth / 2 + 2, 400 - PointerWid
 QRect PointerRect(const Seed& seed);
 
 // The marker of one region of a 400 x 400 label map. A place where the whole
-// pointer lies over the region itself comes first; among the others, the
-// place well inside (far from the outline) with as much of the pointer over
-// the region as possible. Nothing when no point of the region within
-// `limits` will do.
+// pointer (`pointerMask`, pointing down; null: the 40 x 48 rectangle) lies
+// over the region itself comes first; among the others, the place well
+// inside (far from the outline) with as much of the pointer over the region
+// as possible. Nothing when no point of the region within `limits` will do.
 std::optional<Seed> BestMarker(const std::vector<int>& label, int region, const QRect& bounds,
-                               const std::vector<double>& dist2, const MarkerLimits& limits = {});
+                               const std::vector<double>& dist2, const MarkerLimits& limits = {},
+                               const QImage& pointerMask = QImage());
 
 // Pure black and white, 400 x 400, outlines at least two pixels thick.
 // Marker dots of a 400 x 400 drawing (isolated dark pixels) are taken out
@@ -129,16 +141,23 @@ MadePicture MakePicture(const QImage& drawing, const MakerOptions& options = {})
 QImage MakePreview(const QImage& picture, const std::vector<Seed>& seeds,
                    const std::vector<OutlineGap>& gaps = {});
 
-// Where the fill from one section's seed will spread.
+// Where the fill from one section's seed will spread, and how the pointer
+// marks it.
 struct SectionSpread {
   Seed seed;
   long long area = 0;
   QRect bounds;
   std::vector<int> reaches;  // other sections (numbered from 1) whose seed it covers
   bool coversMost = false;   // more than half of the picture
-  bool pointerInPicture = false;  // the pointer at this seed lies wholly inside the picture
-  double pointerCover = 0;        // the part of the pointer over the section, 0..1
-  bool pointerCanFit = false;     // some marker place would hold the whole pointer in the section
+  int width = 0;             // the widest disc the section holds, in pixels across
+  // At PointerScale 1, every pointer lies wholly inside the picture, and
+  // the part of it over the section (0..1; below 1 it covers an outline or
+  // another section, so the user cannot tell which part is meant).
+  bool pointerInPicture = false;
+  double pointerCover = 0;
+  // At PointerScale 2 and 3 (index 0: scale 2), every pointer where the
+  // program places it lies whole inside the picture with its tip in the section.
+  std::array<bool, 2> scaledPointerFits{};
 };
 
 struct PictureCheck {
@@ -147,17 +166,18 @@ struct PictureCheck {
   QImage preview;                      // when accepted
   bool Leaks() const;                  // some fill reaches another seed or most of the picture
   // Everything a shipped picture must not have, one sentence each: the
-  // refusal, leaks, sections under MinSectionArea, a pointer cut off by the
-  // picture's edge, a pointer reaching out of a section that could hold it.
+  // refusal, leaks, sections under MinSectionArea or narrower than
+  // MinSectionWidth, a pointer cut off by the picture's edge or covering
+  // more than its section at scale 1, an enlarged pointer that cannot lie
+  // whole inside the picture with its tip in the section.
   QStringList Problems() const;
-  // The smallest distance from a pointer to the picture's edge (negative
-  // when one is cut off); 400 when there is no section.
-  int PointerMargin() const;
 };
 
-// Runs the colouring window's own scan on a copy of `image` and follows every
-// section's fill.
-PictureCheck CheckPicture(const QImage& image, const QString& pictureName);
+// Runs the colouring window's own scan on a copy of `image`, follows every
+// section's fill and places the pointers (`pointerMasks`, pointing down; none:
+// the 40 x 48 rectangle) at scales 1 to 3 as the colouring session does.
+PictureCheck CheckPicture(const QImage& image, const QString& pictureName,
+                          const std::vector<QImage>& pointerMasks = {});
 
 // The check as lines of text for a carer.
 QStringList DescribeCheck(const PictureCheck& check);
