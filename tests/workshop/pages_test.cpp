@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -222,4 +223,37 @@ TEST(WorkshopPages, EachNewSourceStartsWithAnEmptyNameAndOnlyATakenNameAsksToRep
   EXPECT_EQ(saved.count(), 2);
   ASSERT_EQ(boxes.texts.size(), 1);
   EXPECT_TRUE(boxes.texts[0].contains(QStringLiteral("Replace it?")));
+}
+
+TEST(WorkshopPages, ListRowsKeepTheirHeightWithHeadingsAndMissingPictures) {
+  TempProgramFolder folder({QStringLiteral("aobj_se*.cfg"), QStringLiteral("cat.bmp")});
+  testing_support::WriteFile(folder.file(QStringLiteral("pictures_1.pcf")), "cat.bmp\r\n-- Pets --\r\ngone.bmp\r\n");
+  // The last row sets the height of all when they are uniform: a missing
+  // picture there, on a desktop whose warning sign is small (as many icon
+  // themes have it), shrank every row.
+  struct SmallSigns : QProxyStyle {
+    QIcon standardIcon(StandardPixmap, const QStyleOption*, const QWidget*) const override {
+      QPixmap sign(16, 16);
+      sign.fill(Qt::yellow);
+      return QIcon(sign);
+    }
+  };
+  SmallSigns style;
+  ListPage page(folder.path());
+  page.setStyle(&style);
+  page.RefreshFolder();
+  page.resize(1000, 600);
+  page.show();
+  QCoreApplication::processEvents();
+  auto* entries = Control<QListWidget>(&page, QStringLiteral("Pictures in colouring order"));
+  ASSERT_EQ(entries->count(), 3);
+  for (int row = 0; row < 3; ++row) {
+    const QRect r = entries->visualItemRect(entries->item(row));
+    EXPECT_GE(r.height(), entries->iconSize().height()) << "row " << row;
+    if (row > 0) {
+      EXPECT_GT(r.top(), entries->visualItemRect(entries->item(row - 1)).bottom()) << "rows overlap at " << row;
+    }
+  }
+  // The missing picture has a placeholder as large as a picture.
+  EXPECT_EQ(entries->item(2)->icon().actualSize(entries->iconSize()), entries->iconSize());
 }
