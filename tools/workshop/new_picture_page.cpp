@@ -251,14 +251,14 @@ NewPicturePage::NewPicturePage(const QString& programFolder, QWidget* parent) : 
   connect(earlier_, &QPushButton::clicked, this, [this] { moveInOrder(-1); });
   connect(later_, &QPushButton::clicked, this, [this] { moveInOrder(1); });
   connect(mergeSmall_, &QPushButton::clicked, this, [this] {
-    tidy(&MergeSmallRegions, QStringLiteral("Joined small regions to their neighbours %1 time(s)."));
+    tidy(&MergeSmallRegions, QStringLiteral("Joined small regions %1 time(s)."));
   });
   connect(dropSmall_, &QPushButton::clicked, this, [this] {
     setDesign(DropSmallRegions(design_));
     Q_EMIT status(QStringLiteral("The small regions are left white."));
   });
   connect(mergeDown_, &QPushButton::clicked, this, [this] {
-    tidy(&MergeSmallestSection, QStringLiteral("Joined the smallest sections to their neighbours %1 time(s)."));
+    tidy(&MergeSmallestSection, QStringLiteral("Joined the smallest sections %1 time(s)."));
   });
   connect(undoButton_, &QPushButton::clicked, this, [this] { undo(); });
   connect(redoButton_, &QPushButton::clicked, this, [this] { redo(); });
@@ -488,10 +488,7 @@ void NewPicturePage::tidy(TidyResult (*step)(const Design&), const QString& done
   if (result.joined > 0) setDesign(result.design);
   QString text = done.arg(result.joined);
   if (result.left > 0) {
-    text += QStringLiteral(" %1 stay as they are: joined to a neighbour, they would lose their shape or open another "
-                           "outline. Join them by hand with \"Two clicks join two regions\", or leave them white with "
-                           "\"Drop Small Regions\".")
-                .arg(result.left);
+    text += QStringLiteral(" %1 stay red, or their shape would be lost: join them by hand, or drop them.").arg(result.left);
   }
   Q_EMIT status(text);
 }
