@@ -108,8 +108,9 @@ std::optional<Design> JoinRegions(const Design& design, int a, int b, QString* p
     if (fromA[i] != Unreached && fromB[i] != Unreached) thinnest = std::min(thinnest, fromA[i] + fromB[i]);
   if (thinnest == Unreached) return fail(QStringLiteral("These two regions do not touch."));
   // The outline between the two: cells nearer to both of them than to any
-  // other region, on a line about as thin as where they are closest (so a
-  // thick outline of a third region beside them is not eaten into).
+  // other region, on a line about as thin as where they are closest (so
+  // where a thick outline of a third region runs beside them, it is not
+  // taken for theirs).
   const int widest = 2 * thinnest + 2;
   std::vector<uint8_t> cut(Cells, 0);
   QImage lines = design.lines;
@@ -119,8 +120,9 @@ std::optional<Design> JoinRegions(const Design& design, int a, int b, QString* p
     cut[i] = 1;
   }
   // Where the outline between the two met another region's, cells as near
-  // to that region as to these two stay; those standing out from that
-  // outline, further from its region than it is thick, would be bumps on it.
+  // to that region as to these two stayed; those of them further from it
+  // than its outline is usually thick would stand out as bumps, and go too.
+  // The cells touching another region always stay, so it stays closed.
   std::map<int, int> thickness;  // how often the outline beside the two is how thick
   for (int i = 0; i < Cells; ++i) {
     if (!black[i] || cut[i] || fromOther[i] == Unreached) continue;
