@@ -171,6 +171,14 @@ TEST(WorkshopPages, TheCarerJoinsSplitsErasesUndoesAndRedoes) {
   auto* redo = Control<QPushButton>(&page, QStringLiteral("Redo"));
   ASSERT_EQ(sections->count(), 2);
   EXPECT_EQ(sections->item(0)->text(), QStringLiteral("Section 1"));  // measurements only in the tooltip
+  // A marker moved with the arrow keys, press by press, is one step to undo.
+  QTest::mouseClick(preview, Qt::LeftButton, {}, QPoint(100, 200));
+  const QString placed = sections->item(0)->toolTip();
+  for (int k = 0; k < 3; ++k) QTest::keyClick(preview, Qt::Key_Right);
+  EXPECT_NE(sections->item(0)->toolTip(), placed);
+  undo->click();
+  EXPECT_EQ(sections->item(0)->toolTip(), placed);
+  EXPECT_FALSE(undo->isEnabled());
 
   Control<QRadioButton>(&page, QStringLiteral("Two clicks join two regions"))->click();
   QTest::mouseClick(preview, Qt::LeftButton, {}, QPoint(100, 200));

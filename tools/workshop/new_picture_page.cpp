@@ -354,6 +354,7 @@ void NewPicturePage::setDesign(const Design& next, bool keepUndo) {
   }
   design_ = next;
   joinFirst_ = -1;
+  nudged_ = -1;
   if (selected_ >= static_cast<int>(design_.regions.size()) || (selected_ >= 0 && !design_.regions[selected_].marker)) selected_ = -1;
   unsaved_ = true;
   showDesign();
@@ -461,7 +462,10 @@ void NewPicturePage::nudgeMarker(int dx, int dy) {
   if (selected_ < 0 || !design_.regions[selected_].marker) return;
   const pictures::Seed m = *design_.regions[selected_].marker;
   if (auto moved = MoveMarker(design_, m.x + dx, m.y + dy); moved && moved->RegionAt(m.x + dx, m.y + dy) == selected_) {
-    setDesign(*moved);
+    // One marker moved key press by key press is one step to undo.
+    const int marker = selected_;
+    setDesign(*moved, nudged_ != marker);
+    nudged_ = marker;
   }
 }
 
@@ -500,6 +504,7 @@ void NewPicturePage::undo() {
   undo_.pop_back();
   if (selected_ >= static_cast<int>(design_.regions.size())) selected_ = -1;
   joinFirst_ = -1;
+  nudged_ = -1;
   unsaved_ = true;
   showDesign();
   Q_EMIT status(QStringLiteral("Undone."));
@@ -512,6 +517,7 @@ void NewPicturePage::redo() {
   redo_.pop_back();
   if (selected_ >= static_cast<int>(design_.regions.size())) selected_ = -1;
   joinFirst_ = -1;
+  nudged_ = -1;
   unsaved_ = true;
   showDesign();
   Q_EMIT status(QStringLiteral("Done again."));

@@ -64,6 +64,7 @@ private:
   std::vector<Design> redo_;
   int selected_ = -1;
   int joinFirst_ = -1;  // the region a join begins with
+  int nudged_ = -1;     // the section whose marker the last step moved by a key
   bool unsaved_ = false;
   QElapsedTimer sinceOpen_;
   bool firstPreviewPending_ = false;
