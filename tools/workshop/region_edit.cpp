@@ -37,10 +37,12 @@ void ForNeighbours8(int i, F f) {
     }
 }
 
-// Steps through the outline (4-connected) from the nearest cell of a region
-// `from` accepts: 1 for an outline cell touching one, Unreached beyond `limit`.
+// Steps through the outline (4-connected, or 8-connected with `diagonal`)
+// from the nearest cell of a region `from` accepts: 1 for an outline cell
+// touching one, Unreached beyond `limit`.
 template <typename Pred>
-std::vector<int> StepsThroughOutline(const Design& design, const std::vector<uint8_t>& black, Pred from, int limit) {
+std::vector<int> StepsThroughOutline(const Design& design, const std::vector<uint8_t>& black, Pred from, int limit,
+                                     bool diagonal = false) {
   std::vector<int> steps(Cells, Unreached);
   std::deque<int> queue;
   for (int i = 0; i < Cells; ++i)
@@ -52,12 +54,14 @@ std::vector<int> StepsThroughOutline(const Design& design, const std::vector<uin
     const int i = queue.front();
     queue.pop_front();
     if (steps[i] >= limit) continue;
-    ForNeighbours4(i, [&](int j) {
+    auto step = [&](int j) {
       if (black[j] && steps[j] == Unreached) {
         steps[j] = steps[i] + 1;
         queue.push_back(j);
       }
-    });
+    };
+    if (diagonal) ForNeighbours8(i, step);
+    else ForNeighbours4(i, step);
   }
   return steps;
 }
@@ -123,20 +127,42 @@ std::optional<Design> JoinRegions(const Design& design, int a, int b, QString* p
   // to that region as to these two stayed; those of them further from it
   // than its outline is usually thick would stand out as bumps, and go too.
   // The cells touching another region always stay, so it stays closed.
+  // (Measured with diagonal steps, so the corner where two outlines cross
+  // is not taken for a bump.)
+  const std::vector<int> nearOther =
+      StepsThroughOutline(design, black, [a, b](int l) { return l != a && l != b; }, 2 * Reach, true);
   std::map<int, int> thickness;  // how often the outline beside the two is how thick
   for (int i = 0; i < Cells; ++i) {
-    if (!black[i] || cut[i] || fromOther[i] == Unreached) continue;
+    if (!black[i] || cut[i] || nearOther[i] == Unreached) continue;
     bool beside = false;
     ForNeighbours4(i, [&](int j) { beside = beside || design.label[j] == a || design.label[j] == b; });
-    if (beside) ++thickness[fromOther[i]];
+    if (beside) ++thickness[nearOther[i]];
   }
   int usual = 0;
   for (const auto& [t, n] : thickness)
     if (usual == 0 || n >= thickness[usual]) usual = t;
   for (int i = 0; i < Cells; ++i) {
     if (!black[i] || cut[i] || fromA[i] == Unreached || fromB[i] == Unreached || fromA[i] + fromB[i] > widest) continue;
-    if (usual > 0 && fromOther[i] > usual) cut[i] = 1;
+    if (usual > 0 && nearOther[i] > usual) cut[i] = 1;
   }
+  // Single cells where the cut met the outline that stays: a cell taken out
+  // of its edge (outline on three sides) goes back, a cell standing out of
+  // it (paper of the two on three sides) goes.
+  auto joinedPaper = [&](int j) { return cut[j] || design.label[j] == a || design.label[j] == b; };
+  std::vector<int> dents, bumps;
+  for (int i = 0; i < Cells; ++i) {
+    if (!black[i]) continue;
+    int lineSides = 0, paperSides = 0, nearCut = 0;
+    ForNeighbours4(i, [&](int j) {
+      lineSides += black[j] && !cut[j];
+      paperSides += joinedPaper(j);
+    });
+    ForNeighbours8(i, [&](int j) { nearCut += cut[j]; });
+    if (cut[i] && lineSides >= 3) dents.push_back(i);
+    if (!cut[i] && nearCut && paperSides >= 3) bumps.push_back(i);
+  }
+  for (int i : dents) cut[i] = 0;
+  for (int i : bumps) cut[i] = 1;
   for (int i = 0; i < Cells; ++i)
     if (cut[i]) lines.setPixel(i % Side, i / Side, qRgb(255, 255, 255));
   if (opened) {
