@@ -16,11 +16,16 @@ if cmake --install "$build" --prefix "$prefix" >"$E2E_TMP/install.log" 2>&1; the
 for f in bin/brushwell bin/brushwell-picture-maker share/brushwell/aobj_se1.cfg share/brushwell/aobj_gid.txt \
          share/doc/brushwell/aobj_gid.html share/man/man1/brushwell.1.gz \
          share/applications/org.brushwell.Brushwell.desktop bin/brushwell-workshop share/metainfo/org.brushwell.Brushwell.metainfo.xml \
-         share/icons/hicolor/scalable/apps/org.brushwell.Brushwell.svg share/icons/hicolor/48x48/apps/org.brushwell.Brushwell.png; do
+         share/icons/hicolor/scalable/apps/org.brushwell.Brushwell.svg share/icons/hicolor/48x48/apps/org.brushwell.Brushwell.png \
+         share/applications/org.brushwell.Brushwell.Workshop.desktop share/man/man1/brushwell-workshop.1.gz \
+         share/icons/hicolor/scalable/apps/org.brushwell.Brushwell.Workshop.svg \
+         share/icons/hicolor/48x48/apps/org.brushwell.Brushwell.Workshop.png; do
   [ -f "$prefix/$f" ] || fail "not installed: $f"
 done
 if command -v desktop-file-validate >/dev/null; then
   desktop-file-validate "$prefix/share/applications/org.brushwell.Brushwell.desktop" && pass "desktop entry valid" || fail "desktop entry invalid"
+  desktop-file-validate "$prefix/share/applications/org.brushwell.Brushwell.Workshop.desktop" >/dev/null &&
+    pass "workshop desktop entry valid" || fail "workshop desktop entry invalid"
 fi
 if command -v appstreamcli >/dev/null; then
   appstreamcli validate --no-net "$prefix/share/metainfo/org.brushwell.Brushwell.metainfo.xml" >/dev/null && pass "metainfo valid" || fail "metainfo invalid"

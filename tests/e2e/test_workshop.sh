@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The carers' Picture Workshop from the keyboard: a thin-lined drawing with a
-# gap becomes a picture of three sections, saved with its section file; the
+# gap becomes a picture of three sections once "Close gaps" is raised, saved
+# with its section file; the
 # picture is added to picture list 2 and the list saved; then the real
 # program colours it, section by section, in the order the workshop showed.
 here=$(cd "$(dirname "$0")" && pwd)
@@ -26,8 +27,10 @@ xdotool windowfocus --sync "$dlg"
 xdotool type --delay 10 "$drawing"; sleep 0.3
 keys Return
 sleep 1.5
-e2e_shot workshop_new_picture
 xdotool windowfocus --sync "$ws"
+keys alt+g Right Right                       # Close gaps: from 0 (lines as drawn) to 2
+sleep 1
+e2e_shot workshop_new_picture
 keys alt+c ctrl+a                            # Picture name
 xdotool type --delay 10 "e2e_boxes"; sleep 0.2
 keys Return                                  # Save Picture

@@ -293,10 +293,7 @@ SourceImage LoadSourceImage(const QString& path, int workingSide) {
   const bool onlyTooLarge = size.isValid() && std::max(size.width(), size.height()) > platform::PictureBox::MaxPictureSide;
   if (!svg && !onlyTooLarge && !platform::CheckPictureFile(path, &why)) return refuse(why);
   if (size.isValid() && (size.width() > MaxSourceSide || size.height() > MaxSourceSide)) {
-    return refuse(QStringLiteral("it is %1 by %2 pixels, larger than the %3 by %3 the workshop can open")
-                      .arg(size.width())
-                      .arg(size.height())
-                      .arg(MaxSourceSide));
+    return refuse(QStringLiteral("it is too large for the workshop to open; make it smaller in a photo program first"));
   }
   if (size.isValid() && !size.isEmpty() && (svg || std::max(size.width(), size.height()) > workingSide)) {
     reader.setScaledSize(size.scaled(workingSide, workingSide, Qt::KeepAspectRatio));
@@ -305,7 +302,7 @@ SourceImage LoadSourceImage(const QString& path, int workingSide) {
   QImage image = reader.read();
   if (image.isNull()) return refuse(QStringLiteral("it could not be decoded (%1)").arg(reader.errorString()));
   if (image.width() > MaxSourceSide || image.height() > MaxSourceSide) {
-    return refuse(QStringLiteral("it is larger than %1 pixels on a side").arg(MaxSourceSide));
+    return refuse(QStringLiteral("it is too large for the workshop to open; make it smaller in a photo program first"));
   }
   out.original = size.isValid() ? size : image.size();
   out.image = image.convertToFormat(QImage::Format_ARGB32);

@@ -58,7 +58,7 @@ Mask FromImage(const QImage& image);
 
 struct DrawingOptions {
   int threshold = 160;  // grey levels below it are ink (0..255)
-  int gapRadius = 2;    // gaps up to about twice this wide are closed
+  int gapRadius = 0;    // gaps up to about twice this wide are closed (0: none)
 };
 
 struct CleanResult {

@@ -64,7 +64,6 @@ ListPage::ListPage(const QString& programFolder, QWidget* parent) : QWidget(pare
   entriesView_ = Named(new QListWidget(this), QStringLiteral("Pictures in colouring order"));
   entriesLabel->setBuddy(entriesView_);
   entriesView_->setIconSize(QSize(Thumb, Thumb));
-  entriesView_->setUniformItemSizes(true);  // headings are rows as tall as the pictures
   entriesView_->setDragDropMode(QAbstractItemView::InternalMove);
   entriesView_->setDefaultDropAction(Qt::MoveAction);
   entriesView_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -168,9 +167,26 @@ QIcon ListPage::thumbnail(const QString& name) {
     const QImage image = reader.read();
     if (!image.isNull()) icon = QIcon(QPixmap::fromImage(image));
   }
-  if (icon.isNull()) icon = style()->standardIcon(QStyle::SP_MessageBoxWarning);
+  if (icon.isNull()) icon = placeholder();
   thumbnails_.insert(name, icon);
   return icon;
+}
+
+QIcon ListPage::placeholder() {
+  // As large as a thumbnail, so a picture that is missing or damaged takes
+  // the room of one: a grey card with a warning sign.
+  if (placeholder_.isNull()) {
+    QPixmap card(Thumb, Thumb);
+    card.fill(QColor(235, 235, 235));
+    QPainter p(&card);
+    p.setPen(QPen(QColor(150, 150, 150), 1, Qt::DashLine));
+    p.drawRect(0, 0, Thumb - 1, Thumb - 1);
+    const int sign = Thumb / 2;
+    p.drawPixmap((Thumb - sign) / 2, (Thumb - sign) / 2, style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(sign, sign));
+    p.end();
+    placeholder_ = QIcon(card);
+  }
+  return placeholder_;
 }
 
 void ListPage::RefreshFolder() {
@@ -211,7 +227,7 @@ void ListPage::fillEntries(int current) {
       item->setData(Qt::AccessibleTextRole, QStringLiteral("Heading: %1").arg(e.caption()));
     } else if (std::find(missing.begin(), missing.end(), static_cast<int>(i)) != missing.end()) {
       item->setText(QStringLiteral("%1   (not in the folder)").arg(e.text));
-      item->setIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning));
+      item->setIcon(placeholder());
       item->setForeground(QColor(170, 0, 0));
       item->setData(Qt::AccessibleTextRole, QStringLiteral("%1, not in the folder").arg(e.text));
       missingNames << e.text;
@@ -220,6 +236,8 @@ void ListPage::fillEntries(int current) {
       item->setIcon(thumbnail(e.text));
       item->setData(Qt::AccessibleTextRole, e.text);
     }
+    // Every row as tall as a thumbnail, headings and missing pictures too.
+    item->setSizeHint(QSize(entriesView_->fontMetrics().horizontalAdvance(item->text()) + Thumb + 32, Thumb + 8));
   }
   missing_->setText(missingNames.isEmpty()
                         ? QString()

@@ -50,6 +50,7 @@ private:
   void undo();
   bool save();
   QIcon thumbnail(const QString& name);
+  QIcon placeholder();
   QString listCaption(int n) const;
 
   QString folder_;
@@ -60,6 +61,7 @@ private:
   std::vector<Snapshot> undo_;
   bool dirty_ = false;
   QHash<QString, QIcon> thumbnails_;
+  QIcon placeholder_;
 
   QListWidget* lists_ = nullptr;
   QLineEdit* description_ = nullptr;

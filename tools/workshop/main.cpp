@@ -11,12 +11,18 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
+#include <QIcon>
 #include <QMessageBox>
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("brushwell-workshop"));
   QApplication::setApplicationDisplayName(QStringLiteral("Brushwell Picture Workshop"));
+  QApplication::setDesktopFileName(QStringLiteral("org.brushwell.Brushwell.Workshop"));
+  // Its own icon: installed in the icon theme, or beside the program in a program folder.
+  QApplication::setWindowIcon(QIcon::fromTheme(
+      QStringLiteral("org.brushwell.Brushwell.Workshop"),
+      QIcon(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("brushwell-workshop.svg")))));
 
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral("Makes colouring pictures from drawings and photos, and edits picture lists."));

@@ -24,6 +24,7 @@
 #include <QRegularExpression>
 #include <QShortcut>
 #include <QSlider>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -43,13 +44,15 @@ QSlider* MakeSlider(int min, int max, int value, const QString& name, QWidget* p
   s->setRange(min, max);
   s->setValue(value);
   s->setPageStep(std::max(1, (max - min) / 10));
-  s->setMinimumWidth(180);
+  s->setMinimumWidth(150);
   return s;
 }
 
 // The original is shown smaller than the picture made from it, so that the
 // page fits a 1024-pixel-wide screen with the picture at its true size.
-constexpr int OriginalSide = 280;
+constexpr int OriginalSide = 240;
+// Steps kept for undoing.
+constexpr size_t UndoSteps = 40;
 
 QImage Framed(const QImage& image, int side = Side) {
   // A picture on a square grey mat, so its letterbox can be seen.
@@ -90,7 +93,6 @@ NewPicturePage::NewPicturePage(const QString& programFolder, QWidget* parent) : 
   original_->setFixedSize(OriginalSide, OriginalSide);
   original_->setPixmap(QPixmap::fromImage(Framed({}, OriginalSide)));
   originalBox->addWidget(original_);
-  originalBox->addStretch(1);
   pictures->addLayout(originalBox);
   auto* previewBox = new QVBoxLayout();
   previewBox->addWidget(new QLabel(QStringLiteral("Colouring picture (numbers: the colouring order)"), this));
@@ -104,19 +106,50 @@ NewPicturePage::NewPicturePage(const QString& programFolder, QWidget* parent) : 
 
   // The controls beside the two pictures.
   auto* side = new QVBoxLayout();
+  // A slider with its value beside it and the ends of its scale below.
+  auto sliderRow = [](QGridLayout* grid, int row, const QString& caption, QSlider* slider, QLabel* value,
+                      const QString& low, const QString& high) {
+    auto* label = new QLabel(caption, slider->parentWidget());
+    label->setBuddy(slider);
+    grid->addWidget(label, row, 0);
+    grid->addWidget(slider, row, 1, 1, 2);
+    if (value) {
+      value->setMinimumWidth(24);
+      grid->addWidget(value, row, 3);
+      QObject::connect(slider, &QSlider::valueChanged, value, [value](int v) { value->setNum(v); });
+      value->setNum(slider->value());
+    }
+    auto* lowLabel = new QLabel(low, slider->parentWidget());
+    auto* highLabel = new QLabel(high, slider->parentWidget());
+    highLabel->setAlignment(Qt::AlignRight);
+    for (QLabel* l : {lowLabel, highLabel}) {
+      QFont small = l->font();
+      small.setPointSizeF(small.pointSizeF() * 0.85);
+      l->setFont(small);
+    }
+    grid->addWidget(lowLabel, row + 1, 1);
+    grid->addWidget(highLabel, row + 1, 2);
+  };
   drawingControls_ = new QGroupBox(QStringLiteral("Drawing"), this);
   auto* dl = new QGridLayout(drawingControls_);
   threshold_ = MakeSlider(20, 240, 160, QStringLiteral("Line darkness"), drawingControls_);
-  gaps_ = MakeSlider(0, 5, 2, QStringLiteral("Close gaps"), drawingControls_);
-  dl->addWidget(new QLabel(QStringLiteral("Line darkness:"), drawingControls_), 0, 0);
-  dl->addWidget(threshold_, 0, 1);
-  dl->addWidget(new QLabel(QStringLiteral("Close gaps:"), drawingControls_), 1, 0);
-  dl->addWidget(gaps_, 1, 1);
+  // Gentlest first: closing gaps also makes every line heavier.
+  gaps_ = MakeSlider(0, 5, 0, QStringLiteral("Close gaps"), drawingControls_);
+  gaps_->setTickPosition(QSlider::TicksBelow);
+  gaps_->setTickInterval(1);
+  gapsValue_ = new QLabel(drawingControls_);
+  sliderRow(dl, 0, QStringLiteral("Line dar&kness:"), threshold_, nullptr, QStringLiteral("only dark lines"),
+            QStringLiteral("faint lines too"));
+  sliderRow(dl, 2, QStringLiteral("Close &gaps:"), gaps_, gapsValue_, QStringLiteral("0: none"), QStringLiteral("5: wide gaps"));
   photoControls_ = new QGroupBox(QStringLiteral("Photo"), this);
   auto* pl = new QGridLayout(photoControls_);
   detail_ = MakeSlider(1, 10, 5, QStringLiteral("Detail"), photoControls_);
-  pl->addWidget(new QLabel(QStringLiteral("Detail:"), photoControls_), 0, 0);
-  pl->addWidget(detail_, 0, 1);
+  detail_->setTickPosition(QSlider::TicksBelow);
+  detail_->setTickInterval(1);
+  detail_->setPageStep(1);
+  detailValue_ = new QLabel(photoControls_);
+  sliderRow(pl, 0, QStringLiteral("De&tail:"), detail_, detailValue_, QStringLiteral("1: few large areas"),
+            QStringLiteral("10: many small"));
   photoControls_->hide();
   side->addWidget(drawingControls_);
   side->addWidget(photoControls_);
@@ -124,7 +157,7 @@ NewPicturePage::NewPicturePage(const QString& programFolder, QWidget* parent) : 
   auto* sectionsBox = new QGroupBox(QStringLiteral("Sections"), this);
   auto* sl = new QVBoxLayout(sectionsBox);
   sections_ = Named(new QListWidget(sectionsBox), QStringLiteral("Sections in colouring order"));
-  sections_->setMinimumHeight(130);
+  sections_->setMinimumHeight(90);
   sl->addWidget(sections_);
   auto* orderRow = new QHBoxLayout();
   earlier_ = Named(new QPushButton(QStringLiteral("Colour &Earlier"), sectionsBox), QStringLiteral("Colour Earlier"));
@@ -132,22 +165,42 @@ NewPicturePage::NewPicturePage(const QString& programFolder, QWidget* parent) : 
   orderRow->addWidget(earlier_);
   orderRow->addWidget(later_);
   sl->addLayout(orderRow);
-  clickChooses_ = Named(new QRadioButton(QStringLiteral("A click chooses a section"), sectionsBox), QStringLiteral("A click chooses a section"));
-  clickMoves_ = Named(new QRadioButton(QStringLiteral("A click moves the section's marker"), sectionsBox),
-                      QStringLiteral("A click moves the section's marker"));
-  clickChooses_->setChecked(true);
-  sl->addWidget(clickChooses_);
-  sl->addWidget(clickMoves_);
   mergeSmall_ = Named(new QPushButton(QStringLiteral("&Merge Small Regions"), sectionsBox), QStringLiteral("Merge Small Regions"));
   dropSmall_ = Named(new QPushButton(QStringLiteral("D&rop Small Regions"), sectionsBox), QStringLiteral("Drop Small Regions"));
+  dropSmall_->setToolTip(QStringLiteral("The small regions in red stay white and are not coloured."));
   mergeDown_ = Named(new QPushButton(QStringLiteral("Merge Down to &25 Sections"), sectionsBox), QStringLiteral("Merge Down to 25 Sections"));
-  undoButton_ = Named(new QPushButton(QStringLiteral("&Undo"), sectionsBox), QStringLiteral("Undo"));
   sl->addWidget(mergeSmall_);
   sl->addWidget(dropSmall_);
   sl->addWidget(mergeDown_);
-  sl->addWidget(undoButton_);
   side->addWidget(sectionsBox);
+
+  auto* clickBox = new QGroupBox(QStringLiteral("On the picture"), this);
+  auto* cl = new QVBoxLayout(clickBox);
+  clickChooses_ = Named(new QRadioButton(QStringLiteral("A click chooses a section"), clickBox), QStringLiteral("A click chooses a section"));
+  clickMoves_ = Named(new QRadioButton(QStringLiteral("A click moves the section's marker"), clickBox),
+                      QStringLiteral("A click moves the section's marker"));
+  clickJoins_ = Named(new QRadioButton(QStringLiteral("Two clicks &join two regions"), clickBox), QStringLiteral("Two clicks join two regions"));
+  lineSplits_ = Named(new QRadioButton(QStringLiteral("A line dra&wn across a region splits it"), clickBox),
+                      QStringLiteral("A line drawn across a region splits it"));
+  clickErases_ = Named(new QRadioButton(QStringLiteral("A click or a stroke erases l&ines"), clickBox),
+                       QStringLiteral("A click or a stroke erases lines"));
+  clickJoins_->setToolTip(QStringLiteral("Click one region, then the one beside it: the line between them goes."));
+  lineSplits_->setToolTip(QStringLiteral("Hold the button down and draw across the region, from one outline to the other."));
+  clickErases_->setToolTip(QStringLiteral("A click on a stray line or dot takes it away; drag along a line to rub it out."));
+  clickChooses_->setChecked(true);
+  for (QRadioButton* b : {clickChooses_, clickMoves_, clickJoins_, lineSplits_, clickErases_}) cl->addWidget(b);
+  // Under the original, where there is room.
+  originalBox->addWidget(clickBox);
+  originalBox->addStretch(1);
   side->addStretch(1);
+
+  // Undo and Redo in the top row, always in sight.
+  undoButton_ = Named(new QPushButton(QStringLiteral("&Undo"), this), QStringLiteral("Undo"));
+  redoButton_ = Named(new QPushButton(QStringLiteral("Redo"), this), QStringLiteral("Redo"));
+  undoButton_->setToolTip(QStringLiteral("Ctrl+Z"));
+  redoButton_->setToolTip(QStringLiteral("Ctrl+Shift+Z or Ctrl+Y"));
+  top->addWidget(undoButton_);
+  top->addWidget(redoButton_);
   pictures->addLayout(side, 1);
   outer->addLayout(pictures);
 
@@ -179,7 +232,16 @@ NewPicturePage::NewPicturePage(const QString& programFolder, QWidget* parent) : 
     if (!source_.image.isNull()) rebuild();
   });
   connect(preview_, &PreviewLabel::clicked, this, [this](QPoint p) { regionClicked(p); });
+  connect(preview_, &PreviewLabel::stroked, this, [this](const QVector<QPoint>& path) { stroked(path); });
   connect(preview_, &PreviewLabel::nudged, this, [this](int dx, int dy) { nudgeMarker(dx, dy); });
+  for (QRadioButton* b : {clickChooses_, clickMoves_, clickJoins_, lineSplits_, clickErases_}) {
+    connect(b, &QRadioButton::toggled, this, [this](bool on) {
+      if (!on) return;
+      joinFirst_ = -1;
+      preview_->SetStrokeColour(clickErases_->isChecked() ? QColor(0, 150, 255) : QColor(220, 0, 0));
+      showDesign();
+    });
+  }
   connect(sections_, &QListWidget::currentRowChanged, this, [this](int row) {
     const std::vector<int> order = design_.Order();
     if (row < 0 || row >= static_cast<int>(order.size()) || order[row] == selected_) return;
@@ -188,18 +250,24 @@ NewPicturePage::NewPicturePage(const QString& programFolder, QWidget* parent) : 
   });
   connect(earlier_, &QPushButton::clicked, this, [this] { moveInOrder(-1); });
   connect(later_, &QPushButton::clicked, this, [this] { moveInOrder(1); });
-  // Joining many regions takes a moment: the pointer says so.
-  auto busy = [this](Design (*step)(const Design&)) {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    setDesign(step(design_));
-    QApplication::restoreOverrideCursor();
-  };
-  connect(mergeSmall_, &QPushButton::clicked, this, [busy] { busy(&MergeSmallRegions); });
-  connect(dropSmall_, &QPushButton::clicked, this, [busy] { busy(&DropSmallRegions); });
-  connect(mergeDown_, &QPushButton::clicked, this, [busy] { busy(&MergeSmallestSection); });
+  connect(mergeSmall_, &QPushButton::clicked, this, [this] {
+    tidy(&MergeSmallRegions, QStringLiteral("Joined small regions %1 time(s)."));
+  });
+  connect(dropSmall_, &QPushButton::clicked, this, [this] {
+    setDesign(DropSmallRegions(design_));
+    Q_EMIT status(QStringLiteral("The small regions are left white."));
+  });
+  connect(mergeDown_, &QPushButton::clicked, this, [this] {
+    tidy(&MergeSmallestSection, QStringLiteral("Joined the smallest sections %1 time(s)."));
+  });
   connect(undoButton_, &QPushButton::clicked, this, [this] { undo(); });
+  connect(redoButton_, &QPushButton::clicked, this, [this] { redo(); });
   auto* undoKey = new QShortcut(QKeySequence::Undo, this);
   connect(undoKey, &QShortcut::activated, this, [this] { undo(); });
+  for (const QKeySequence& key : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}) {
+    auto* redoKey = new QShortcut(key, this);
+    connect(redoKey, &QShortcut::activated, this, [this] { redo(); });
+  }
   connect(saveButton_, &QPushButton::clicked, this, [this] { save(); });
   connect(name_, &QLineEdit::returnPressed, this, [this] { save(); });
   showDesign();
@@ -213,7 +281,9 @@ void NewPicturePage::chooseSource() {
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setNameFilters({QStringLiteral("Drawings and photos (*.png *.jpg *.jpeg *.bmp *.gif *.svg *.PNG *.JPG *.JPEG *.BMP *.GIF *.SVG)"),
                          QStringLiteral("All files (*)")});
-  dialog.setDirectory(QDir::homePath());
+  // Where a carer's photos and scans usually are.
+  const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+  dialog.setDirectory(!pictures.isEmpty() && QFileInfo(pictures).isDir() ? pictures : QDir::homePath());
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
   OpenSource(dialog.selectedFiles().first());
 }
@@ -229,8 +299,10 @@ bool NewPicturePage::OpenSource(const QString& path) {
   sourceName_ = QFileInfo(path).completeBaseName();
   original_->setPixmap(QPixmap::fromImage(Framed(source_.image, OriginalSide)));
   undo_.clear();
+  redo_.clear();
   design_ = Design{};
   selected_ = -1;
+  joinFirst_ = -1;
   firstPreviewPending_ = true;
   const bool photo = LooksLikePhoto(source_.image);
   {
@@ -239,12 +311,9 @@ bool NewPicturePage::OpenSource(const QString& path) {
   }
   drawingControls_->setVisible(!photo);
   photoControls_->setVisible(photo);
-  if (name_->text().isEmpty() || name_->isModified() == false) {
-    QString suggested = sourceName_.toLower();
-    suggested.replace(QRegularExpression(QStringLiteral("[^a-z0-9_-]+")), QStringLiteral("_"));
-    name_->setText(suggested);
-    name_->setModified(false);
-  }
+  // A new picture gets a name of its own: the one the last picture was
+  // saved under must not be offered again (and then replaced by mistake).
+  name_->clear();
   rebuild();
   return true;
 }
@@ -264,24 +333,28 @@ void NewPicturePage::rebuild() {
     return;
   }
   setDesign(AnalyseLines(lines), !design_.lines.isNull());
-  QString note = QStringLiteral("Preview made in %1 ms.").arg(timer.elapsed());
+  QString note = QStringLiteral("The picture was made again.");
+  QString details = QStringLiteral("Preview made in %1 ms.").arg(timer.elapsed());
   if (firstPreviewPending_) {
     firstPreviewPending_ = false;
-    note = QStringLiteral("Opened %1 (%2 x %3) and made the first preview in %4 ms.")
-               .arg(sourceName_)
-               .arg(source_.original.width())
-               .arg(source_.original.height())
-               .arg(sinceOpen_.elapsed());
+    note = QStringLiteral("Opened %1.").arg(sourceName_);
+    details = QStringLiteral("%1 x %2 pixels; first preview after %3 ms.")
+                  .arg(source_.original.width())
+                  .arg(source_.original.height())
+                  .arg(sinceOpen_.elapsed());
   }
-  Q_EMIT status(note);
+  Q_EMIT status(note, details);
 }
 
 void NewPicturePage::setDesign(const Design& next, bool keepUndo) {
   if (keepUndo && !design_.lines.isNull()) {
     undo_.push_back(design_);
-    if (undo_.size() > 30) undo_.erase(undo_.begin());
+    if (undo_.size() > UndoSteps) undo_.erase(undo_.begin());
+    redo_.clear();
   }
   design_ = next;
+  joinFirst_ = -1;
+  nudged_ = -1;
   if (selected_ >= static_cast<int>(design_.regions.size()) || (selected_ >= 0 && !design_.regions[selected_].marker)) selected_ = -1;
   unsaved_ = true;
   showDesign();
@@ -290,17 +363,20 @@ void NewPicturePage::setDesign(const Design& next, bool keepUndo) {
 void NewPicturePage::showDesign() {
   const bool has = !design_.lines.isNull();
   const std::vector<int> order = has ? design_.Order() : std::vector<int>{};
-  preview_->setPixmap(QPixmap::fromImage(has ? RenderPreview(design_, selected_) : Framed({})));
+  const int highlight = joinFirst_ >= 0 ? joinFirst_ : selected_;
+  preview_->setPixmap(QPixmap::fromImage(has ? RenderPreview(design_, highlight) : Framed({})));
   {
     const QSignalBlocker block(sections_);
     sections_->clear();
     for (size_t k = 0; k < order.size(); ++k) {
       const Region& r = design_.regions[order[k]];
-      sections_->addItem(QStringLiteral("%1: %2 pixels, marker at (%3, %4)").arg(k + 1).arg(r.area).arg(r.marker->x).arg(r.marker->y));
+      auto* item = new QListWidgetItem(QStringLiteral("Section %1").arg(k + 1), sections_);
+      // The measurements, for whoever wants them, out of the way.
+      item->setToolTip(QStringLiteral("%1 pixels; marker at %2, %3").arg(r.area).arg(r.marker->x).arg(r.marker->y));
       if (order[k] == selected_) sections_->setCurrentRow(static_cast<int>(k));
     }
   }
-  remarks_->setText(has ? Remarks(design_).join(QLatin1Char(' ')) : QStringLiteral("Open a drawing or a photo to begin."));
+  remarks_->setText(has ? Remarks(design_, isPhoto()).join(QLatin1Char(' ')) : QStringLiteral("Open a drawing or a photo to begin."));
   const bool chosen = selected_ >= 0;
   earlier_->setEnabled(chosen);
   later_->setEnabled(chosen);
@@ -308,6 +384,7 @@ void NewPicturePage::showDesign() {
   dropSmall_->setEnabled(has && design_.SmallCount() > 0);
   mergeDown_->setEnabled(has && order.size() > static_cast<size_t>(MaxSections));
   undoButton_->setEnabled(!undo_.empty());
+  redoButton_->setEnabled(!redo_.empty());
   saveButton_->setEnabled(has && !order.empty() && order.size() <= static_cast<size_t>(MaxSections));
 }
 
@@ -316,7 +393,7 @@ void NewPicturePage::regionClicked(QPoint pixel) {
   const int r = design_.RegionAt(pixel.x(), pixel.y());
   if (clickMoves_->isChecked()) {
     if (r >= 0 && design_.regions[r].small) {
-      Q_EMIT status(QStringLiteral("That region is too small for a marker; merge or drop it."));
+      Q_EMIT status(QStringLiteral("That region is too small for a marker: join it to a neighbour, or drop it."));
       return;
     }
     if (auto moved = MoveMarker(design_, pixel.x(), pixel.y())) {
@@ -327,15 +404,68 @@ void NewPicturePage::regionClicked(QPoint pixel) {
     }
     return;
   }
+  if (clickJoins_->isChecked()) {
+    if (r < 0) {
+      Q_EMIT status(QStringLiteral("Click inside a region, not on a line."));
+    } else if (joinFirst_ < 0 || joinFirst_ == r) {
+      joinFirst_ = joinFirst_ == r ? -1 : r;
+      showDesign();
+      if (joinFirst_ >= 0) Q_EMIT status(QStringLiteral("Now click the region beside it to join the two."));
+    } else {
+      QString problem;
+      const int first = std::exchange(joinFirst_, -1);
+      if (auto joined = JoinRegions(design_, first, r, &problem)) {
+        setDesign(*joined);
+        Q_EMIT status(QStringLiteral("The two regions are joined."));
+      } else {
+        showDesign();
+        Q_EMIT status(problem);
+      }
+    }
+    return;
+  }
+  if (clickErases_->isChecked()) return stroked({pixel});
+  if (lineSplits_->isChecked()) {
+    Q_EMIT status(QStringLiteral("Hold the button down and draw a line across the region."));
+    return;
+  }
   selected_ = (r >= 0 && design_.regions[r].marker) ? r : -1;
   showDesign();
+}
+
+void NewPicturePage::stroked(const QVector<QPoint>& path) {
+  if (design_.lines.isNull() || path.isEmpty()) return;
+  QString problem;
+  std::optional<Design> changed;
+  if (lineSplits_->isChecked()) {
+    changed = SplitRegion(design_, path.front(), path.back(), &problem);
+  } else if (clickErases_->isChecked()) {
+    changed = EraseLines(design_, std::vector<QPoint>(path.begin(), path.end()), &problem);
+  } else {
+    return;
+  }
+  if (!changed) {
+    Q_EMIT status(problem);
+    return;
+  }
+  const int before = static_cast<int>(design_.regions.size());
+  setDesign(*changed);
+  const int after = static_cast<int>(design_.regions.size());
+  if (lineSplits_->isChecked()) {
+    Q_EMIT status(QStringLiteral("The region is split in two."));
+  } else {
+    Q_EMIT status(after < before ? QStringLiteral("Erased. Regions the line divided are now one.") : QStringLiteral("Erased."));
+  }
 }
 
 void NewPicturePage::nudgeMarker(int dx, int dy) {
   if (selected_ < 0 || !design_.regions[selected_].marker) return;
   const pictures::Seed m = *design_.regions[selected_].marker;
   if (auto moved = MoveMarker(design_, m.x + dx, m.y + dy); moved && moved->RegionAt(m.x + dx, m.y + dy) == selected_) {
-    setDesign(*moved);
+    // One marker moved key press by key press is one step to undo.
+    const int marker = selected_;
+    setDesign(*moved, nudged_ != marker);
+    nudged_ = marker;
   }
 }
 
@@ -354,13 +484,43 @@ void NewPicturePage::moveInOrder(int step) {
   }
 }
 
+void NewPicturePage::tidy(TidyResult (*step)(const Design&), const QString& done) {
+  // Joining many regions takes a moment: the pointer says so.
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const TidyResult result = step(design_);
+  QApplication::restoreOverrideCursor();
+  if (result.joined > 0) setDesign(result.design);
+  QString text = done.arg(result.joined);
+  if (result.left > 0) {
+    text += QStringLiteral(" %1 stay red, or their shape would be lost: join them by hand, or drop them.").arg(result.left);
+  }
+  Q_EMIT status(text);
+}
+
 void NewPicturePage::undo() {
   if (undo_.empty()) return;
-  design_ = undo_.back();
+  redo_.push_back(std::move(design_));
+  design_ = std::move(undo_.back());
   undo_.pop_back();
   if (selected_ >= static_cast<int>(design_.regions.size())) selected_ = -1;
+  joinFirst_ = -1;
+  nudged_ = -1;
+  unsaved_ = true;
   showDesign();
   Q_EMIT status(QStringLiteral("Undone."));
+}
+
+void NewPicturePage::redo() {
+  if (redo_.empty()) return;
+  undo_.push_back(std::move(design_));
+  design_ = std::move(redo_.back());
+  redo_.pop_back();
+  if (selected_ >= static_cast<int>(design_.regions.size())) selected_ = -1;
+  joinFirst_ = -1;
+  nudged_ = -1;
+  unsaved_ = true;
+  showDesign();
+  Q_EMIT status(QStringLiteral("Done again."));
 }
 
 void NewPicturePage::save() {
@@ -416,11 +576,8 @@ void NewPicturePage::save() {
   }
   unsaved_ = false;
   Q_EMIT pictureSaved(fileName);
-  Q_EMIT status(QStringLiteral("Saved %1 with %2 sections (checked and written in %3 ms). Add it to a list on the Picture "
-                               "Lists page.")
-                    .arg(fileName)
-                    .arg(order.size())
-                    .arg(timer.elapsed()));
+  Q_EMIT status(QStringLiteral("Saved %1 with %2 sections. Add it to a list on the Picture Lists page.").arg(fileName).arg(order.size()),
+                QStringLiteral("Checked and written in %1 ms.").arg(timer.elapsed()));
 }
 
 }  // namespace workshop

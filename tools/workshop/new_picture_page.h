@@ -5,8 +5,10 @@
 
 #include "image_pipeline.h"
 #include "picture_design.h"
+#include "region_edit.h"
 
 #include <QElapsedTimer>
+#include <QVector>
 #include <QWidget>
 #include <vector>
 
@@ -35,7 +37,9 @@ public:
 
 Q_SIGNALS:
   void pictureSaved(const QString& fileName);
-  void status(const QString& text);
+  // What just happened, for the status line; `details` (sizes, timings)
+  // for whoever wants to know more.
+  void status(const QString& text, const QString& details = QString());
 
 private:
   void chooseSource();
@@ -43,9 +47,12 @@ private:
   void setDesign(const Design& next, bool keepUndo = true);
   void showDesign();
   void regionClicked(QPoint pixel);
+  void stroked(const QVector<QPoint>& path);
   void nudgeMarker(int dx, int dy);
   void moveInOrder(int step);
+  void tidy(TidyResult (*step)(const Design&), const QString& done);
   void undo();
+  void redo();
   void save();
   bool isPhoto() const;
 
@@ -54,7 +61,10 @@ private:
   QString sourceName_;
   Design design_;
   std::vector<Design> undo_;
+  std::vector<Design> redo_;
   int selected_ = -1;
+  int joinFirst_ = -1;  // the region a join begins with
+  int nudged_ = -1;     // the section whose marker the last step moved by a key
   bool unsaved_ = false;
   QElapsedTimer sinceOpen_;
   bool firstPreviewPending_ = false;
@@ -73,12 +83,18 @@ private:
   QListWidget* sections_ = nullptr;
   QRadioButton* clickChooses_ = nullptr;
   QRadioButton* clickMoves_ = nullptr;
+  QRadioButton* clickJoins_ = nullptr;
+  QRadioButton* lineSplits_ = nullptr;
+  QRadioButton* clickErases_ = nullptr;
+  QLabel* gapsValue_ = nullptr;
+  QLabel* detailValue_ = nullptr;
   QPushButton* earlier_ = nullptr;
   QPushButton* later_ = nullptr;
   QPushButton* mergeSmall_ = nullptr;
   QPushButton* dropSmall_ = nullptr;
   QPushButton* mergeDown_ = nullptr;
   QPushButton* undoButton_ = nullptr;
+  QPushButton* redoButton_ = nullptr;
   QLabel* remarks_ = nullptr;
   QLineEdit* name_ = nullptr;
   QPushButton* saveButton_ = nullptr;

@@ -3,8 +3,6 @@
 #include "picture_maker.h"
 
 #include <algorithm>
-#include <deque>
-#include <map>
 
 namespace workshop {
 namespace {
@@ -12,18 +10,8 @@ namespace {
 using pictures::Seed;
 
 constexpr QRgb Black = 0xFF000000u;
-constexpr QRgb White = 0xFFFFFFFFu;
 
 size_t Index(int x, int y) { return static_cast<size_t>(y) * Side + x; }
-
-std::vector<uint8_t> BlackCells(const QImage& lines) {
-  std::vector<uint8_t> black(Side * Side);
-  for (int y = 0; y < Side; ++y) {
-    const auto* row = reinterpret_cast<const QRgb*>(lines.constScanLine(y));
-    for (int x = 0; x < Side; ++x) black[Index(x, y)] = (row[x] & 0x00FFFFFFu) == 0 ? 1 : 0;
-  }
-  return black;
-}
 
 // The markers of a design's sections, those of `first` (a region) first.
 std::vector<Seed> Markers(const Design& design, int first = -1) {
@@ -34,41 +22,16 @@ std::vector<Seed> Markers(const Design& design, int first = -1) {
   return out;
 }
 
-QImage Recoloured(const Design& design, const std::vector<std::pair<int, QRgb>>& paint) {
-  QImage lines = design.lines;
-  for (int y = 0; y < Side; ++y)
-    for (int x = 0; x < Side; ++x)
-      for (const auto& [region, colour] : paint)
-        if (design.label[Index(x, y)] == region) lines.setPixel(x, y, colour);
-  return lines;
-}
-
-// Distance through the outline from region `region`: for every black cell,
-// the number of 4-steps over black cells from the nearest cell of the
-// region (1 for a cell touching it), 0 where not reached within `limit`.
-std::vector<int> DepthFrom(const Design& design, const std::vector<uint8_t>& black, int region, int limit) {
-  std::vector<int> depth(Side * Side, 0);
-  std::deque<int> queue;
-  for (int i = 0; i < Side * Side; ++i)
-    if (design.label[i] == region) queue.push_back(i);
-  std::vector<uint8_t> seen(Side * Side, 0);
-  for (int i : queue) seen[i] = 1;
-  while (!queue.empty()) {
-    const int i = queue.front();
-    queue.pop_front();
-    const int x = i % Side, y = i / Side;
-    const int next[4] = {x > 0 ? i - 1 : -1, x + 1 < Side ? i + 1 : -1, y > 0 ? i - Side : -1, y + 1 < Side ? i + Side : -1};
-    for (int j : next) {
-      if (j < 0 || seen[j] || !black[j]) continue;
-      seen[j] = 1;
-      depth[j] = depth[i] + 1;
-      if (depth[j] < limit) queue.push_back(j);
-    }
-  }
-  return depth;
-}
-
 }  // namespace
+
+std::vector<uint8_t> OutlineCells(const QImage& lines) {
+  std::vector<uint8_t> black(Side * Side);
+  for (int y = 0; y < Side; ++y) {
+    const auto* row = reinterpret_cast<const QRgb*>(lines.constScanLine(y));
+    for (int x = 0; x < Side; ++x) black[Index(x, y)] = (row[x] & 0x00FFFFFFu) == 0 ? 1 : 0;
+  }
+  return black;
+}
 
 std::vector<int> Design::Order() const {
   std::vector<int> out;
@@ -90,11 +53,11 @@ int Design::SmallCount() const {
   return static_cast<int>(std::count_if(regions.begin(), regions.end(), [](const Region& r) { return r.small; }));
 }
 
-Design AnalyseLines(const QImage& lines, const std::vector<Seed>& keep) {
+Design AnalyseLines(const QImage& lines, const std::vector<Seed>& keep, const std::vector<QPoint>& leftWhite) {
   Design d;
   d.lines = lines.convertToFormat(QImage::Format_RGB32);
   if (d.lines.width() != Side || d.lines.height() != Side) d.lines = d.lines.copy(0, 0, Side, Side);
-  std::vector<uint8_t> black = BlackCells(d.lines);
+  std::vector<uint8_t> black = OutlineCells(d.lines);
   auto relabel = [&] {
     std::vector<uint8_t> white(Side * Side);
     for (int i = 0; i < Side * Side; ++i) white[i] = !black[i];
@@ -124,10 +87,21 @@ Design AnalyseLines(const QImage& lines, const std::vector<Seed>& keep) {
   }
   if (specks) relabel();
 
+  // Regions left white stay so while they hold no section's marker (a line
+  // erased between one and a section makes them part of the section).
+  std::vector<uint8_t> holdsMarker(d.regions.size(), 0);
+  for (const Seed& s : keep)
+    if (const int l = d.RegionAt(s.x, s.y); l >= 0) holdsMarker[l] = 1;
+  for (const QPoint& p : leftWhite) {
+    const int l = d.RegionAt(p.x(), p.y());
+    if (l < 0 || d.regions[l].background || d.regions[l].leftWhite || holdsMarker[l]) continue;
+    d.regions[l].leftWhite = true;
+    d.leftWhite.push_back(p);
+  }
   const std::vector<double> dist2 = pictures::DistanceSquared(black, Side, Side);
   for (size_t l = 0; l < d.regions.size(); ++l) {
     Region& r = d.regions[l];
-    if (r.background) continue;
+    if (r.background || r.leftWhite) continue;
     r.small = r.area < SmallArea;
     if (r.small) continue;
     for (const Seed& s : keep) {
@@ -178,7 +152,7 @@ std::optional<Design> ArrangeOrder(const Design& design, const std::vector<int>&
     std::sort(b.begin(), b.end());
     if (a != b) return fail(QStringLiteral("The new order must hold every section once."));
   }
-  std::vector<uint8_t> black = BlackCells(design.lines);
+  std::vector<uint8_t> black = OutlineCells(design.lines);
   const std::vector<double> dist2 = pictures::DistanceSquared(black, Side, Side);
   // Columns in which each section has a place for its marker.
   const int k = static_cast<int>(order.size());
@@ -229,109 +203,11 @@ std::optional<Design> ArrangeOrder(const Design& design, const std::vector<int>&
   return out;
 }
 
-std::optional<Design> MergeRegion(const Design& design, int region) {
-  if (region < 0 || region >= static_cast<int>(design.regions.size())) return std::nullopt;
-  const std::vector<uint8_t> black = BlackCells(design.lines);
-  constexpr int Reach = 16;  // outlines up to this thick are crossed
-  const std::vector<int> fromRegion = DepthFrom(design, black, region, Reach);
-  // The neighbours: paper of other regions next to the outline around this one.
-  std::map<int, int> contact;
-  for (int i = 0; i < Side * Side; ++i) {
-    if (!fromRegion[i]) continue;
-    const int x = i % Side, y = i / Side;
-    const int next[4] = {x > 0 ? i - 1 : -1, x + 1 < Side ? i + 1 : -1, y > 0 ? i - Side : -1, y + 1 < Side ? i + Side : -1};
-    for (int j : next)
-      if (j >= 0 && design.label[j] >= 0 && design.label[j] != region) ++contact[design.label[j]];
-  }
-  int into = -1;
-  for (const auto& [r, n] : contact) {
-    const bool better = into < 0 || (design.regions[into].background && !design.regions[r].background) ||
-                        (design.regions[into].background == design.regions[r].background && n > contact[into]);
-    if (better) into = r;
-  }
-  if (into < 0) return std::nullopt;
-  const std::vector<int> fromInto = DepthFrom(design, black, into, Reach);
-  int thinnest = 1 << 30;
-  for (int i = 0; i < Side * Side; ++i)
-    if (fromRegion[i] && fromInto[i]) thinnest = std::min(thinnest, fromRegion[i] + fromInto[i]);
-  if (thinnest == 1 << 30) return std::nullopt;
-  QImage lines = design.lines;
-  for (int i = 0; i < Side * Side; ++i) {
-    if (!fromRegion[i] || !fromInto[i] || fromRegion[i] + fromInto[i] > thinnest + 2) continue;
-    // Never open the outline of a third region.
-    const int x = i % Side, y = i / Side;
-    bool third = false;
-    for (int dy = -1; dy <= 1 && !third; ++dy)
-      for (int dx = -1; dx <= 1 && !third; ++dx) {
-        const int l = design.RegionAt(x + dx, y + dy);
-        third = l >= 0 && l != region && l != into;
-      }
-    if (!third) lines.setPixel(x, y, White);
-  }
-  // Bits of the old outline left standing alone in the joined area (the
-  // corners of a small box) go too.
-  const QRect joined = design.regions[region].bounds.united(design.regions[into].bounds);
-  std::vector<uint8_t> crumbs = BlackCells(lines);
-  std::vector<int> piece;
-  std::vector<uint8_t> seen(Side * Side, 0);
-  for (int start = 0; start < Side * Side; ++start) {
-    if (!crumbs[start] || seen[start] || !joined.contains(start % Side, start / Side)) continue;
-    piece.assign(1, start);
-    seen[start] = 1;
-    bool inside = true;
-    for (size_t k = 0; k < piece.size(); ++k) {  // the whole piece, so no part of it is judged alone
-      const int x = piece[k] % Side, y = piece[k] / Side;
-      for (int dy = -1; dy <= 1; ++dy)
-        for (int dx = -1; dx <= 1; ++dx) {
-          const int nx = x + dx, ny = y + dy;
-          if (nx < 0 || ny < 0 || nx >= Side || ny >= Side) continue;
-          const int j = static_cast<int>(Index(nx, ny));
-          if (!crumbs[j] || seen[j]) continue;
-          seen[j] = 1;
-          if (!joined.contains(nx, ny)) inside = false;
-          piece.push_back(j);
-        }
-    }
-    if (inside && piece.size() <= 40)
-      for (int i : piece) lines.setPixel(i % Side, i / Side, White);
-  }
-  return AnalyseLines(lines, Markers(design, into));
-}
-
-Design DropRegion(const Design& design, int region) {
-  return AnalyseLines(Recoloured(design, {{region, Black}}), Markers(design));
-}
-
-Design MergeSmallRegions(const Design& design) {
-  Design d = design;
-  for (int guard = 0; guard < 500; ++guard) {
-    int smallest = -1;
-    for (size_t r = 0; r < d.regions.size(); ++r)
-      if (d.regions[r].small && (smallest < 0 || d.regions[r].area < d.regions[smallest].area)) smallest = static_cast<int>(r);
-    if (smallest < 0) break;
-    auto merged = MergeRegion(d, smallest);
-    d = merged && merged->SmallCount() < d.SmallCount() ? *merged : DropRegion(d, smallest);
-  }
-  return d;
-}
-
-Design DropSmallRegions(const Design& design) {
-  std::vector<std::pair<int, QRgb>> paint;
-  for (size_t r = 0; r < design.regions.size(); ++r)
-    if (design.regions[r].small) paint.emplace_back(static_cast<int>(r), Black);
-  return AnalyseLines(Recoloured(design, paint), Markers(design));
-}
-
-Design MergeSmallestSection(const Design& design) {
-  Design d = design;
-  for (int guard = 0; guard < 300 && d.Order().size() > static_cast<size_t>(MaxSections); ++guard) {
-    int smallest = -1;
-    for (int r : d.Order())
-      if (smallest < 0 || d.regions[r].area < d.regions[smallest].area) smallest = r;
-    auto merged = MergeRegion(d, smallest);
-    d = merged && merged->Order().size() < d.Order().size() ? *merged : DropRegion(d, smallest);
-  }
-  return d;
+Design WithLines(const Design& design, const QImage& lines, int first, const std::vector<int>& joined) {
+  std::vector<QPoint> white;
+  for (const QPoint& p : design.leftWhite)
+    if (std::find(joined.begin(), joined.end(), design.RegionAt(p.x(), p.y())) == joined.end()) white.push_back(p);
+  return AnalyseLines(lines, Markers(design, first), white);
 }
 
 QImage ComposePicture(const Design& design) {
@@ -378,23 +254,29 @@ QString CheckWithProgram(const QImage& picture, const Design& design, const QStr
   return QString();
 }
 
-QStringList Remarks(const Design& design) {
+QStringList Remarks(const Design& design, bool photo) {
   QStringList out;
   const int sections = static_cast<int>(design.Order().size());
   if (sections == 0) {
-    out << QStringLiteral("No closed area to colour was found. Are the outlines closed? Try closing larger gaps.");
+    out << (photo ? QStringLiteral("No area to colour was found. Try more detail.")
+                  : QStringLiteral("No closed area to colour was found. Are the outlines closed? Move \"Close gaps\" "
+                                   "to the right."));
   } else if (sections > MaxSections) {
-    out << QStringLiteral("%1 sections: Brushwell colours at most %2. Use \"Merge Down to 25 Sections\", or lower the detail.")
+    out << QStringLiteral("%1 sections: Brushwell colours at most %2. Use \"Merge Down to 25 Sections\"%3.")
                .arg(sections)
-               .arg(MaxSections);
+               .arg(MaxSections)
+               .arg(photo ? QStringLiteral(", or lower the detail") : QStringLiteral(", or join two at a time with \"Two clicks join two regions\""));
   } else {
     out << QStringLiteral("%1 section(s), coloured in the numbered order.").arg(sections);
   }
   if (const int small = design.SmallCount()) {
-    out << QStringLiteral("%1 region(s) in red are too small to see or to point at; they stay white unless you merge "
-                          "or drop them.")
+    out << QStringLiteral("%1 region(s) in red are too small to see or to point at. Join each to a neighbour (\"Merge "
+                          "Small Regions\", or \"Two clicks join two regions\"), or leave them white with \"Drop "
+                          "Small Regions\".")
                .arg(small);
   }
+  const auto white = std::count_if(design.regions.begin(), design.regions.end(), [](const Region& r) { return r.leftWhite; });
+  if (white) out << QStringLiteral("%1 small region(s) are left white and not coloured.").arg(white);
   const auto clipped = std::count_if(design.regions.begin(), design.regions.end(),
                                      [](const Region& r) { return r.marker && r.pointerClipped; });
   if (clipped) out << QStringLiteral("%1 section(s) lie so near the top that the pointer is partly hidden.").arg(clipped);

@@ -14,6 +14,7 @@
 #include "pictures/section_scan.h"
 
 #include <QImage>
+#include <QPoint>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -35,6 +36,7 @@ struct Region {
   QRect bounds;
   bool background = false;  // touches the page's edge: never coloured
   bool small = false;       // enclosed, but under SmallArea: shown in red, no marker
+  bool leftWhite = false;   // small, and the carer chose to leave it white
   std::optional<pictures::Seed> marker;  // set for a section
   bool pointerClipped = false;  // no marker place shows the whole pointer
 };
@@ -43,6 +45,7 @@ struct Design {
   QImage lines;               // Side x Side, pure black on white, no markers
   std::vector<int> label;     // region of each pixel, -1 on the outlines
   std::vector<Region> regions;
+  std::vector<QPoint> leftWhite;  // a point in each region left white
   int specksFilled = 0;
 
   // The sections (indices into `regions`) in colouring order.
@@ -57,7 +60,18 @@ struct Design {
 // kept there; the other sections get the most interior point that shows the
 // whole pointer (or, in a region too near the top for that, the most
 // interior point).
-Design AnalyseLines(const QImage& lines, const std::vector<pictures::Seed>& keep = {});
+// A small region holding a point of `leftWhite` is left white.
+Design AnalyseLines(const QImage& lines, const std::vector<pictures::Seed>& keep = {},
+                    const std::vector<QPoint>& leftWhite = {});
+
+// The design analysed again with new outlines, keeping every marker and
+// every region left white that is still where it was; the marker of region
+// `first` wins where regions were joined, and the regions of `joined` are
+// no longer left white.
+Design WithLines(const Design& design, const QImage& lines, int first = -1, const std::vector<int>& joined = {});
+
+// The outline cells of a picture: 1 where it is black.
+std::vector<uint8_t> OutlineCells(const QImage& lines);
 
 // Whether a marker may stand at (x, y) in region `region`: paper all round,
 // inside the part of the picture the colouring window scans.
@@ -72,19 +86,7 @@ std::optional<Design> MoveMarker(const Design& design, int x, int y);
 // Nothing, with the reason in `problem`, when no placing gives that order.
 std::optional<Design> ArrangeOrder(const Design& design, const std::vector<int>& order, QString* problem = nullptr);
 
-// Joins region `region` to the neighbour it shares the most outline with by
-// taking out the outline between them (the background only when it is the
-// only neighbour). Nothing when it has no neighbour.
-std::optional<Design> MergeRegion(const Design& design, int region);
-// Fills region `region` with black: it becomes part of the outline.
-Design DropRegion(const Design& design, int region);
-
-// Every small region merged into its neighbour (or dropped when it has
-// none); then, while there are more than MaxSections sections, the smallest
-// section merged into its neighbour.
-Design MergeSmallRegions(const Design& design);
-Design DropSmallRegions(const Design& design);
-Design MergeSmallestSection(const Design& design);
+// Joining, splitting and erasing are in region_edit.h.
 
 // The picture as it will be saved: the outlines with one marker dot per section.
 QImage ComposePicture(const Design& design);
@@ -98,7 +100,8 @@ QImage RenderPreview(const Design& design, int selectedRegion = -1);
 // order and each fill covers exactly its section; otherwise what is wrong.
 QString CheckWithProgram(const QImage& picture, const Design& design, const QString& pictureName);
 
-// What a carer should know about the design, one sentence each.
-QStringList Remarks(const Design& design);
+// What a carer should know about the design, one sentence each; the hints
+// name only the controls there are for a drawing, or for a photo.
+QStringList Remarks(const Design& design, bool photo = false);
 
 }  // namespace workshop

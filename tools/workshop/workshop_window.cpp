@@ -9,6 +9,7 @@
 #include <QScrollArea>
 #include <QShortcut>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
 
@@ -30,8 +31,21 @@ WorkshopWindow::WorkshopWindow(const QString& programFolder, QWidget* parent) : 
   setCentralWidget(tabs_);
   statusBar()->setAccessibleName(QStringLiteral("Status"));
   statusBar()->showMessage(QStringLiteral("Pictures and lists are saved in %1").arg(programFolder));
-  connect(newPicture_, &NewPicturePage::status, this, [this](const QString& text) { statusBar()->showMessage(text); });
-  connect(lists_, &ListPage::status, this, [this](const QString& text) { statusBar()->showMessage(text); });
+  // Sizes and timings stay out of the carer's way, in the status line's tooltip.
+  connect(newPicture_, &NewPicturePage::status, this, [this](const QString& text, const QString& details) {
+    statusBar()->showMessage(text);
+    statusBar()->setToolTip(details);
+  });
+  connect(lists_, &ListPage::status, this, [this](const QString& text) {
+    statusBar()->showMessage(text);
+    statusBar()->setToolTip(QString());
+  });
+  // A Close button in plain sight, beside the pages' tabs.
+  auto* closeButton = new QPushButton(QStringLiteral("Close"), tabs_);
+  closeButton->setAccessibleName(QStringLiteral("Close"));
+  closeButton->setToolTip(QStringLiteral("Close the workshop (Ctrl+Q)"));
+  tabs_->setCornerWidget(closeButton, Qt::TopRightCorner);
+  connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
   connect(newPicture_, &NewPicturePage::pictureSaved, lists_, [this] { lists_->RefreshFolder(); });
   // As large as the layout likes, within the screen.
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
