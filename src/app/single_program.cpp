@@ -54,6 +54,7 @@ void OpenFrontDoor(const QString& name) {
   // Only the holder of the lock listens, so a name still there was left by
   // a program that was killed.
   QLocalServer::removeServer(name);
+  server->setSocketOptions(QLocalServer::UserAccessOption);  // this user's copies only
   if (!server->listen(name)) return;  // later copies then say that Brushwell runs
   QObject::connect(server, &QLocalServer::newConnection, server, [server] {
     bool called = false;
