@@ -4,6 +4,7 @@
 #include <QSessionManager>
 
 #include "app/program_folder.h"
+#include "app/single_program.h"
 #include "app/startup.h"
 #include "app/termination.h"
 #include "input/key_repeat_guard.h"
@@ -18,12 +19,15 @@ int main(int argc, char** argv) {
   if (font.pointSizeF() < 11) font.setPointSizeF(11);
   QApplication::setFont(font);
 
+  // One program per folder: a second start brings the first to the front.
+  const QString folder = app::ProgramFolder();
+  if (!app::OnlyProgramInFolder(folder)) return 0;
   // A held switch key is one press on every window, however busy the machine.
   input::InstallKeyRepeatGuard();
   app::CheckTheDisplay();
   menu::Banner banner;
   app::ConnectWindows(banner);
-  banner.Load(app::ProgramFolder());
+  banner.Load(folder);
   banner.ShowAndActivate();
   // Logging out or shutting down ends the program without "Exit": the
   // settings are saved as "Exit" would.

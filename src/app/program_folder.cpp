@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "platform/host.h"
+#include "platform/safe_file.h"
 
 #ifndef BRUSHWELL_DATA_FROM_BIN
 #define BRUSHWELL_DATA_FROM_BIN "../share/brushwell"
@@ -35,6 +36,36 @@ bool IsUsersOwn(const QString& name) {
 
 bool Writable(const QString& folder) { return ::access(QFile::encodeName(folder).constData(), W_OK) == 0; }
 
+// The data folders a user folder has been linked to, one a line, so that its
+// links can be told from the user's own when the data folder moves.
+const QString DataFoldersRecord = QStringLiteral(".data_folders");
+
+QStringList RecordedDataFolders(const QDir& user) {
+  QFile record(user.filePath(DataFoldersRecord));
+  if (!record.open(QIODevice::ReadOnly)) return {};
+  return QString::fromUtf8(record.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+// A link the program made is named like its target, and that target lies
+// in a data folder: the one in use, one this user folder was linked to
+// before, or the share/brushwell folder of any installation (links made
+// before the record was kept). A user's own link to a picture elsewhere is
+// none of these and is never touched.
+bool IsProgramLink(const QFileInfo& link, const QString& dataPath, const QStringList& formerData) {
+  const QFileInfo target(QDir::cleanPath(link.symLinkTarget()));
+  if (target.fileName() != link.fileName()) return false;
+  const QString folder = WithSlash(target.path());
+  return folder == dataPath || formerData.contains(folder) || folder.endsWith(QStringLiteral("/share/brushwell/"));
+}
+
+// Whether a link of the program's still leads to the file of that name in
+// the data folder in use.
+bool LeadsIntoDataFolder(const QFileInfo& link, const QString& dataPath) {
+  if (!link.exists()) return false;
+  const QFileInfo target(QDir::cleanPath(link.symLinkTarget()));
+  return WithSlash(QFileInfo(target.path()).canonicalFilePath()) == dataPath;
+}
+
 }  // namespace
 
 ProgramFolderPlan PlanProgramFolder(const QString& executableFolder, const QString& installedData,
@@ -54,11 +85,21 @@ QStringList PrepareUserFolder(const QString& userFolder, const QString& dataFold
     return problems;
   }
   const QDir data(dataFolder);
-  const QString dataPath = data.canonicalPath() + QLatin1Char('/');
-  // Links left by an earlier installation whose files have gone.
-  for (const QFileInfo& entry : user.entryInfoList(QDir::Files | QDir::System | QDir::Hidden)) {
-    if (entry.isSymLink() && !entry.exists() && entry.symLinkTarget().startsWith(dataPath))
-      QFile::remove(entry.absoluteFilePath());
+  const QString dataPath = WithSlash(data.canonicalPath());
+  // Links into a data folder that has moved (installed again elsewhere, a
+  // stick mounted under another name) or whose file has gone are made anew
+  // below, or dropped with the file.
+  QStringList formerData = RecordedDataFolders(user);
+  for (const QFileInfo& entry :
+       user.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden)) {
+    if (entry.isSymLink() && IsProgramLink(entry, dataPath, formerData) && !LeadsIntoDataFolder(entry, dataPath) &&
+        !QFile::remove(entry.absoluteFilePath()))
+      problems << QStringLiteral("The old link %1 could not be replaced.").arg(entry.absoluteFilePath());
+  }
+  if (!formerData.contains(dataPath)) {
+    formerData << dataPath;
+    const QString why = platform::WriteFileVerified(user.filePath(DataFoldersRecord), formerData.join(QLatin1Char('\n')).toUtf8() + '\n');
+    if (!why.isEmpty()) problems << QStringLiteral("%1 could not be written (%2).").arg(user.filePath(DataFoldersRecord), why);
   }
   // Files, and folders such as voices/, which are linked whole.
   for (const QFileInfo& shipped : data.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {

@@ -29,9 +29,11 @@ ProgramFolderPlan PlanProgramFolder(const QString& executableFolder, const QStri
 
 // Creates or brings up to date the per-user program folder: copies the
 // settings files and the picture lists that are not there yet, links every
-// other data file that is not there yet, and removes links whose target has
-// gone (a file dropped from a newer installation). Returns the problems
-// met, for the carer; what could be done is done.
+// other data file that is not there yet, and makes anew each of its links
+// whose target has gone (a file dropped from a newer installation) or lies
+// outside `dataFolder` (the data folder moved). The user's own files and
+// links are never touched. Returns the problems met, for the carer; what
+// could be done is done.
 QStringList PrepareUserFolder(const QString& userFolder, const QString& dataFolder);
 
 // The folder the program runs in, prepared. Problems are told to the carer;

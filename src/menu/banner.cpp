@@ -464,6 +464,13 @@ void Banner::HideMainMenu() {
 
 void Banner::LeaveProgram() {
   settings::SaveSettings();
+  // A settings file that could not be read at start, or that is locked, is
+  // left as it is: said here, once, not at every save.
+  const QString kept = settings::SettingsKeptMessage();
+  if (!kept.isEmpty())
+    platform::message(kept, settings::SettingsKeptAsTheyAre() == settings::SettingsKept::Locked
+                                ? platform::MessageIcon::Information
+                                : platform::MessageIcon::Exclamation);
   hide();
   if (ShowCredits) ShowCredits();
 }

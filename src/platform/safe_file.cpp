@@ -67,6 +67,14 @@ QString WriteFileVerified(const QString& path, const QByteArray& data) {
   return {};
 }
 
+bool IsReadOnlyFile(const QString& path) {
+  const QByteArray name = QFile::encodeName(path);
+  struct stat info {};
+  if (::stat(name.constData(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+  if ((info.st_mode & S_IWUSR) == 0) return true;
+  return ::access(name.constData(), W_OK) != 0 && errno == EACCES;
+}
+
 int RemoveStaleSavingFiles(const QString& folder) {
   QDir dir(folder);
   int removed = 0;

@@ -18,6 +18,11 @@ inline const QString SavingSuffix = QStringLiteral(".saving");
 // no temporary file is left).
 QString WriteFileVerified(const QString& path, const QByteArray& data);
 
+// Whether `path` is a file that is read-only: its owner may not write it
+// (mode bits, so that it holds for every user, root included), or this user
+// is refused writing it. A missing file is not read-only.
+bool IsReadOnlyFile(const QString& path);
+
 // Removes the temporary files that a program killed while saving left in
 // `folder`. Returns how many were removed.
 int RemoveStaleSavingFiles(const QString& folder);

@@ -200,20 +200,35 @@ QByteArray SettingsFileImage(const SettingsData& record) {
   return out;
 }
 
-void ReadSettingsFiles(const QString& folder, const QString& programFolder, SettingsData& record,
-                       QStringList& problems) {
+SettingsFileRead ReadSettingsFiles(const QString& folder, const QString& programFolder, SettingsData& record,
+                                   QStringList& problems) {
   const SettingsData standard = DefaultSettings();
   record = standard;
+  SettingsFileRead outcome = SettingsFileRead::Read;
 
   QFile file(QDir(folder).filePath(SettingsFileName));
+  QByteArray image;
+  QString unreadable;
   if (!file.exists()) {
-    problems << QStringLiteral("The settings file %1 was not found; the standard settings are used.").arg(SettingsFileName);
+    outcome = SettingsFileRead::Missing;
+  } else if (QFileInfo(file).isDir()) {
+    unreadable = QStringLiteral("it is a folder, not a file");
   } else if (!file.open(QIODevice::ReadOnly)) {
-    problems << QStringLiteral("The settings file %1 could not be read (%2); the standard settings are used.")
-                    .arg(SettingsFileName, file.errorString());
+    unreadable = file.errorString();
   } else {
-    FieldReader reader(file.readAll());
+    image = file.readAll();
+    if (file.error() != QFileDevice::NoError) unreadable = file.errorString();
     file.close();
+  }
+  if (!unreadable.isEmpty()) outcome = SettingsFileRead::Unreadable;
+
+  if (outcome == SettingsFileRead::Missing) {
+    problems << QStringLiteral("The settings file %1 was not found; the standard settings are used.").arg(SettingsFileName);
+  } else if (outcome == SettingsFileRead::Unreadable) {
+    problems << QStringLiteral("The settings file %1 could not be read (%2); the standard settings are used.")
+                    .arg(SettingsFileName, unreadable);
+  } else {
+    FieldReader reader(image);
     int fieldNo = 0;
     bool shortFile = false;
     for (const Field& f : fields()) {
@@ -282,10 +297,14 @@ void ReadSettingsFiles(const QString& folder, const QString& programFolder, Sett
   if (!program.endsWith(QLatin1Char('/'))) program += QLatin1Char('/');
   record.TextFolder = program;
   record.MediaFolder = program;
+  return outcome;
 }
 
 QString WriteSettingsFile(const QString& folder, const SettingsData& record) {
-  return platform::WriteFileVerified(QDir(folder).filePath(SettingsFileName), SettingsFileImage(record));
+  const QString path = QDir(folder).filePath(SettingsFileName);
+  // Replacing the file would also make it writable again.
+  if (platform::IsReadOnlyFile(path)) return QStringLiteral("the file is read-only, the settings are locked");
+  return platform::WriteFileVerified(path, SettingsFileImage(record));
 }
 
 QString SettingsProblemMessage(const QStringList& problems) {
@@ -306,8 +325,16 @@ struct DescriptionsOnFile {
   std::array<QString, 16> text;
 };
 std::optional<DescriptionsOnFile> LastSeen;
+// Why the file is kept, and which file (the current folder's at loading).
+SettingsKept Kept = SettingsKept::No;
+QString KeptFile;
 
 QString SettingsFilePath() { return QDir::current().absoluteFilePath(SettingsFileName); }
+
+void Keep(SettingsKept why) {
+  Kept = why;
+  KeptFile = SettingsFilePath();
+}
 
 void RememberDescriptions() { LastSeen = DescriptionsOnFile{SettingsFilePath(), SettingsRecord.PictureListDescription}; }
 
@@ -338,13 +365,46 @@ void LoadSettings() {
   const QString here = QDir::currentPath();
   // A save cut short by a crash or a kill left its temporary file.
   platform::RemoveStaleSavingFiles(here);
-  ReadSettingsFiles(here, here, SettingsRecord, problems);
+  const SettingsFileRead read = ReadSettingsFiles(here, here, SettingsRecord, problems);
   RememberDescriptions();
+  Keep(SettingsKept::No);
+  if (read == SettingsFileRead::Unreadable) {
+    Keep(SettingsKept::Unreadable);
+    platform::message(problems.value(0) +
+                          QStringLiteral("\nBrushwell leaves %1 as it is and will not save over it. Make it "
+                                         "readable again (or ask who set up this computer), then start Brushwell "
+                                         "again.")
+                              .arg(SettingsFilePath()),
+                      platform::MessageIcon::Exclamation);
+    return;
+  }
+  if (read == SettingsFileRead::Read && platform::IsReadOnlyFile(SettingsFilePath())) Keep(SettingsKept::Locked);
   const QString text = SettingsProblemMessage(problems);
   if (!text.isEmpty()) platform::message(text, platform::MessageIcon::Exclamation);
 }
 
+SettingsKept SettingsKeptAsTheyAre() { return KeptFile == SettingsFilePath() ? Kept : SettingsKept::No; }
+
+QString SettingsKeptMessage() {
+  switch (SettingsKeptAsTheyAre()) {
+    case SettingsKept::No: return {};
+    case SettingsKept::Unreadable:
+      return QStringLiteral("The settings were not saved: the settings file %1 could not be read when Brushwell "
+                            "started, so it is left as it was.")
+          .arg(SettingsFilePath());
+    case SettingsKept::Locked:
+      return QStringLiteral("The settings are locked: the settings file %1 is read-only, so changes made since "
+                            "Brushwell started were not saved.")
+          .arg(SettingsFilePath());
+  }
+  return {};
+}
+
 void SaveSettings() {
+  // A file made read-only while the program runs is a lock as well.
+  if (SettingsKeptAsTheyAre() == SettingsKept::No && platform::IsReadOnlyFile(SettingsFilePath()))
+    Keep(SettingsKept::Locked);
+  if (SettingsKeptAsTheyAre() != SettingsKept::No) return;
   TakeOutsideDescriptionChanges();
   const QString why = WriteSettingsFile(QDir::currentPath(), SettingsRecord);
   if (why.isEmpty()) RememberDescriptions();

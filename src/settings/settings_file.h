@@ -25,16 +25,21 @@ QString SingleLine(QString text);
 // The whole 49-line file image of a record, CR LF line ends.
 QByteArray SettingsFileImage(const SettingsData& record);
 
+// How reading aobj_se1.cfg went: read (perhaps with damaged lines), not
+// there, or there but not readable (no permission, a folder in its place).
+enum class SettingsFileRead { Read, Missing, Unreadable };
+
 // Reads both files from `folder` into `record`. Fields that are missing,
 // unreadable or out of range keep a standard value; each problem is added to
 // `problems` as one sentence naming the file and the line. Afterwards
 // TextFolder and MediaFolder are `programFolder` (ending in "/").
-void ReadSettingsFiles(const QString& folder, const QString& programFolder, SettingsData& record,
+SettingsFileRead ReadSettingsFiles(const QString& folder, const QString& programFolder, SettingsData& record,
                        QStringList& problems);
 
 // Writes the record to `folder`/aobj_se1.cfg atomically and verified: a
-// crash or a full disk while saving leaves the old file whole. Returns an
-// empty string, or why it failed.
+// crash or a full disk while saving leaves the old file whole. A read-only
+// file is a carer's lock and is not replaced. Returns an empty string, or
+// why it failed.
 QString WriteSettingsFile(const QString& folder, const SettingsData& record);
 
 // The carer's message for the problems found while loading ("" when none).
@@ -46,7 +51,16 @@ void LoadSettings();
 // Writes SettingsRecord to aobj_se1.cfg in the current folder; tells the
 // carer when that fails. Descriptions that the Picture Workshop changed in
 // the file meanwhile are taken in first (see below), so saving keeps them.
+// Writes nothing, and says nothing, while the file is kept (below).
 void SaveSettings();
+
+// Why aobj_se1.cfg is left as it is for the rest of this run: it was there
+// but could not be read at start (saving would put standard values over the
+// carer's settings), or it is read-only (the carer has locked the settings).
+enum class SettingsKept { No, Unreadable, Locked };
+SettingsKept SettingsKeptAsTheyAre();
+// What "Exit" tells the carer when the settings were kept ("" when not).
+QString SettingsKeptMessage();
 
 // The carers' Picture Workshop writes list descriptions into aobj_se1.cfg
 // while the program may be running. This takes into SettingsRecord every

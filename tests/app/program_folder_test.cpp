@@ -74,4 +74,45 @@ TEST(ProgramFolder, TheUsersFolderHoldsOwnCopiesAndLinksAndKeepsWhatTheUserPutTh
   EXPECT_EQ(app::PrepareUserFolder(home.filePath(QStringLiteral("file/brushwell")), data.path()).size(), 1);
 }
 
+// The shipped data moves (installed again into another prefix, a stick
+// mounted under another name): the program's links follow it at the next
+// start; what the user made there stays as it is.
+TEST(ProgramFolder, LinksFollowTheDataFolderWhenItMovesAndTheUsersOwnLinksStay) {
+  QTemporaryDir root;
+  const QString first = root.filePath(QStringLiteral("stick/Brushwell")), user = root.filePath(QStringLiteral("mine"));
+  const QString elsewhere = root.filePath(QStringLiteral("Pictures"));
+  for (const QString& f : {first, user, elsewhere}) ASSERT_TRUE(QDir().mkpath(f));
+  for (const char* name : {"aobj_se1.cfg", "aobj_logo.jpg", "cat.bmp", "sun.bmp"})
+    WriteFile(first + QLatin1Char('/') + QLatin1String(name), QByteArray("shipped ") + name);
+  WriteFile(elsewhere + QStringLiteral("/cat.bmp"), "the user's cat");
+  ASSERT_EQ(app::PrepareUserFolder(user, first), QStringList());
+  // The user's own links: one to a picture elsewhere, one whose picture has gone.
+  ASSERT_TRUE(QFile::remove(user + QStringLiteral("/cat.bmp")));
+  ASSERT_TRUE(QFile::link(elsewhere + QStringLiteral("/cat.bmp"), user + QStringLiteral("/cat.bmp")));
+  ASSERT_TRUE(QFile::link(elsewhere + QStringLiteral("/gone.bmp"), user + QStringLiteral("/gone.bmp")));
+  // A link made before the program kept a record of its data folders.
+  ASSERT_TRUE(QFile::link(root.filePath(QStringLiteral("old/share/brushwell/ding.wav")), user + QStringLiteral("/ding.wav")));
+  WriteFile(user + QStringLiteral("/aobj_se1.cfg"), "the user's settings");
+
+  const QString moved = root.filePath(QStringLiteral("stick1/Brushwell"));
+  ASSERT_TRUE(QDir().mkpath(root.filePath(QStringLiteral("stick1"))));
+  ASSERT_TRUE(QDir().rename(first, moved));
+  EXPECT_EQ(app::PrepareUserFolder(user, moved), QStringList());
+  EXPECT_EQ(ReadFile(user + QStringLiteral("/aobj_logo.jpg")), "shipped aobj_logo.jpg");
+  EXPECT_FALSE(QFileInfo(user + QStringLiteral("/ding.wav")).isSymLink());
+
+  // The old folder is still there, another one is used: the links go to the one in use.
+  const QString other = root.filePath(QStringLiteral("usr/share/games/brushwell"));
+  ASSERT_TRUE(QDir().mkpath(other));
+  WriteFile(other + QStringLiteral("/aobj_logo.jpg"), "newer logo");
+  WriteFile(other + QStringLiteral("/aobj_se1.cfg"), "x");
+  EXPECT_EQ(app::PrepareUserFolder(user, other), QStringList());
+  EXPECT_EQ(ReadFile(user + QStringLiteral("/aobj_logo.jpg")), "newer logo");
+  EXPECT_FALSE(QFileInfo(user + QStringLiteral("/sun.bmp")).isSymLink()) << "not in the folder in use";
+
+  EXPECT_EQ(ReadFile(user + QStringLiteral("/cat.bmp")), "the user's cat");
+  EXPECT_EQ(QFileInfo(user + QStringLiteral("/gone.bmp")).symLinkTarget(), elsewhere + QStringLiteral("/gone.bmp"));
+  EXPECT_EQ(ReadFile(user + QStringLiteral("/aobj_se1.cfg")), "the user's settings");
+}
+
 }  // namespace

@@ -21,6 +21,8 @@ e2e_setup() {
   E2E_SHOTS=${E2E_SHOTS:-$E2E_TMP/shots}
   mkdir -p "$E2E_SHOTS"
   cp -a "$source_folder" "$E2E_APP"
+  # A program running in the source folder holds it; the copy is free.
+  rm -f "$E2E_APP/brushwell.lock"
   local n=$((200 + RANDOM % 500))
   while [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done
   export DISPLAY=:$n

@@ -3,7 +3,8 @@
 # read-only, then the program run as a user who cannot write there, with a
 # temporary home. It starts, Exit writes the settings into the per-user
 # folder and nothing into the prefix; the desktop entry and the metainfo are
-# valid where the validators are installed.
+# valid where the validators are installed. Then the prefix moves, and the
+# program starts from its new place.
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"
 program=${1:?program folder}
@@ -57,5 +58,26 @@ e2e_wait_exit 5
 [ "$E2E_CODE" = "0" ] && pass "program ended" || fail "program did not end (got $E2E_CODE)"
 [ "$(sed -n 6p "$mine/aobj_se1.cfg" | tr -d '\r')" = "$mine/" ] && pass "settings saved in the per-user folder" || fail "settings not saved there"
 [ "$(listing)" = "$before" ] && pass "nothing written into the prefix" || fail "the prefix changed"
+
+# The prefix moves (installed again elsewhere, a stick mounted under another
+# name): the next start follows it; the user's settings and own link stay.
+"${as_user[@]}" sed -i '35s/.*/Sam'"'"'s animals\r/' "$mine/aobj_se1.cfg"
+"${as_user[@]}" ln -s "$home/own.bmp" "$mine/own.bmp"
+mv "$prefix" "$E2E_TMP/moved"
+prefix=$E2E_TMP/moved
+env -u XDG_DATA_HOME HOME="$home" "${as_user[@]}" "$prefix/bin/brushwell" >"$E2E_TMP/out.log" 2>&1 &
+E2E_PID=$!
+if id=$(e2e_wait_window "Options" 15); then pass "starts after the data folder moved"; else fail "no main window after the move"; fi
+sleep 0.5
+e2e_shot moved-menu
+[ "$(readlink "$mine/aobj_logo.jpg")" = "$prefix/share/brushwell/aobj_logo.jpg" ] && pass "links lead into the moved data folder" ||
+  fail "the logo link leads to $(readlink "$mine/aobj_logo.jpg")"
+[ "$(readlink "$mine/own.bmp")" = "$home/own.bmp" ] && pass "the user's own link stays" || fail "the user's own link changed"
+e2e_key "$id" Escape
+cid=$(e2e_wait_window "Credits" 5) && e2e_key "$cid" Escape
+e2e_wait_exit 5
+[ "$E2E_CODE" = "0" ] && pass "program ended" || fail "program did not end (got $E2E_CODE)"
+[ "$(sed -n 35p "$mine/aobj_se1.cfg" | tr -d '\r')" = "Sam's animals" ] && pass "the user's settings stay" || fail "the user's settings changed"
+[ "$(listing)" = "$before" ] && pass "nothing written into the moved prefix" || fail "the moved prefix changed"
 chmod -R u+w "$prefix"
 e2e_finish

@@ -121,3 +121,49 @@ TEST_F(MenuTest, ClosingTheMainMenuIsExitAndSavesTheSettings) {
   EXPECT_EQ(lines[8], QByteArray(" 17 \r"));
   EXPECT_EQ(creditsShown, 1);
 }
+
+// A settings file that cannot be read is never replaced by standard values,
+// and a read-only one is the carer's lock: neither the calibration's save
+// nor "Exit" replaces it. Said once at start (unreadable) and once at Exit.
+TEST_F(MenuTest, ASettingsFileThatCannotBeReadOrIsReadOnlyIsNeverReplaced) {
+  int creditsShown = 0;
+  const QString file = folder() + settings::SettingsFileName;
+  // Root reads any file: a folder in its place cannot be read by anyone.
+  QFile::remove(file);
+  ASSERT_TRUE(QDir().mkpath(file));
+  testing_support::WriteFile(file + QStringLiteral("/inside"), "kept");
+  banner = std::make_unique<menu::Banner>();
+  banner->Load(folder());
+  banner->ShowAndActivate();
+  banner->ShowCredits = [&] { ++creditsShown; };
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_TRUE(host.messages[0].text.contains(QStringLiteral("will not save over it")));
+  host.messages.clear();
+  settings::SaveSettings();  // as confirming the speed calibration does
+  EXPECT_TRUE(host.messages.empty());
+  banner->close();
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_TRUE(host.messages[0].text.contains(QStringLiteral("not saved")));
+  EXPECT_EQ(testing_support::ReadFile(file + QStringLiteral("/inside")), "kept");
+  EXPECT_EQ(creditsShown, 1);
+
+  ASSERT_TRUE(QDir(file).removeRecursively());
+  host.messages.clear();
+  ASSERT_TRUE(settings::WriteSettingsFile(folder(), describedRecord()).isEmpty());
+  const QByteArray locked = testing_support::ReadFile(file);
+  ASSERT_TRUE(QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+  banner = std::make_unique<menu::Banner>();
+  banner->Load(folder());
+  banner->ShowAndActivate();
+  banner->ShowCredits = [&] { ++creditsShown; };
+  EXPECT_TRUE(host.messages.empty());
+  settings::SettingsRecord.ScanSeconds = 17;
+  settings::SaveSettings();
+  EXPECT_TRUE(host.messages.empty());
+  banner->close();
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_TRUE(host.messages[0].text.contains(QStringLiteral("locked")));
+  EXPECT_EQ(testing_support::ReadFile(file), locked);
+  EXPECT_FALSE(QFileInfo(file).permissions() & QFileDevice::WriteOwner) << "still read-only";
+  EXPECT_EQ(creditsShown, 2);
+}
