@@ -12,8 +12,8 @@
 #include <QVBoxLayout>
 
 #include "menu/guide_document.h"
-#include "menu/keyboard_focus.h"
 #include "platform/host.h"
+#include "platform/keyboard_focus.h"
 #include "platform/safe_file.h"
 
 namespace menu {
@@ -84,7 +84,7 @@ FileViewer::FileViewer(const QString& filePath, Mode mode, QWidget* parent) : QD
   connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
   buttons->addWidget(closeButton);
   outer->addLayout(buttons);
-  new FocusRing(this);
+  new platform::FocusRing(this);
   (mode == Mode::Guide ? static_cast<QWidget*>(contents) : editor)->setFocus();
 }
 
