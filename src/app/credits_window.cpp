@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "media/narration_languages.h"
 #include "platform/host.h"
 
 namespace app {
@@ -45,6 +46,11 @@ QLineEdit* textBox(const QString& text, QWidget* parent) {
 
 }  // namespace
 
+QString NarrationCredit(const media::NarrationLanguage& language) {
+  return QStringLiteral("%1 speech synthesizer, voice %2")
+      .arg(QString::fromLatin1(media::SpeechEngineName(language.engine)), QString::fromLatin1(language.voice));
+}
+
 CreditsWindow::CreditsWindow(QWidget* parent) : QWidget(parent) {
   setWindowTitle(QStringLiteral("Credits"));
   setWindowFlag(Qt::FramelessWindowHint);
@@ -77,10 +83,10 @@ CreditsWindow::CreditsWindow(QWidget* parent) : QWidget(parent) {
   bold.setBold(true);
   voices->setFont(bold);
   layout->addWidget(voices);
-  layout->addWidget(roleLine(QStringLiteral("    English"), QStringLiteral("espeak-ng speech synthesizer"), Frame1));
-  for (const char* language : {"Dutch", "French", "Spanish", "Hebrew"})
-    layout->addWidget(roleLine(QStringLiteral("    ") + QString::fromLatin1(language),
-                               QStringLiteral("not recorded yet"), Frame1));
+  // One line per language, from the table the spoken words are made from.
+  for (const media::NarrationLanguage& language : media::NarrationLanguages)
+    layout->addWidget(roleLine(QStringLiteral("    ") + QString::fromLatin1(language.englishName),
+                               NarrationCredit(language), Frame1));
   layout->addSpacing(8);
   layout->addWidget(roleLine(QStringLiteral("Technical Advisor"), QStringLiteral("The Brushwell contributors"), Frame1));
   layout->addWidget(roleLine(QStringLiteral("Educational Content Advisors"), QStringLiteral("The Brushwell contributors"), Frame1));

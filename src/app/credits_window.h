@@ -4,6 +4,10 @@
 class QFrame;
 class QPushButton;
 
+namespace media {
+struct NarrationLanguage;
+}
+
 namespace app {
 
 // The way out of the program: who made it, how to reach the project, "Quit".
@@ -24,6 +28,9 @@ protected:
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 };
+
+// Who spoke a language's words: "espeak-ng speech synthesizer, voice nl+f3".
+QString NarrationCredit(const media::NarrationLanguage& language);
 
 // Ends the program from the credits window.
 void EndProgram();

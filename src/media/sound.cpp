@@ -13,6 +13,7 @@
 #include <thread>
 #include <vector>
 
+#include "media/narration_languages.h"
 #include "platform/host.h"
 #include "platform/shutdown.h"
 
@@ -304,11 +305,12 @@ QString VoiceFile(const QString& name) {
 }
 
 const std::vector<VoiceLanguageName>& VoiceLanguages() {
-  static const std::vector<VoiceLanguageName> languages = {
-      {QStringLiteral("en"), QStringLiteral("English")},  {QStringLiteral("nl"), QStringLiteral("Nederlands")},
-      {QStringLiteral("fr"), QStringLiteral("Français")}, {QStringLiteral("es"), QStringLiteral("Español")},
-      {QStringLiteral("de"), QStringLiteral("Deutsch")},  {QStringLiteral("he"), QStringLiteral("עברית")},
-  };
+  static const std::vector<VoiceLanguageName> languages = [] {
+    std::vector<VoiceLanguageName> all;
+    for (const NarrationLanguage& l : NarrationLanguages)
+      all.push_back({QString::fromLatin1(l.code), QString::fromUtf8(l.ownName)});
+    return all;
+  }();
   return languages;
 }
 

@@ -36,7 +36,7 @@ Banner::Banner(QWidget* parent) : QWidget(parent) {
   buildMenu();
   buildScreens();
   // The switch test screen takes Return as the second switch.
-  focus_ring = new FocusRing(this, [this](QWidget* w) { return test_switches_frame->isAncestorOf(w); });
+  focus_ring = new platform::FocusRing(this, [this](QWidget* w) { return test_switches_frame->isAncestorOf(w); });
 }
 
 void Banner::buildScreens() {

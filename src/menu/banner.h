@@ -13,11 +13,11 @@
 #include "menu/coloring_options_screen.h"
 #include "menu/device_screen.h"
 #include "menu/file_viewer.h"
-#include "menu/keyboard_focus.h"
 #include "menu/picture_lists_screen.h"
 #include "menu/scan_screen.h"
 #include "menu/statistics_screen.h"
 #include "platform/companion_program.h"
+#include "platform/keyboard_focus.h"
 #include "menu/switch_timing_screen.h"
 #include "menu/test_switches_screen.h"
 
@@ -106,7 +106,7 @@ public:
   StatisticsScreen* stats_frame = nullptr;
   SwitchTimingScreen* switch_timing_frame = nullptr;
   TestSwitchesScreen* test_switches_frame = nullptr;
-  FocusRing* focus_ring = nullptr;
+  platform::FocusRing* focus_ring = nullptr;
 
 protected:
   void keyPressEvent(QKeyEvent* event) override;

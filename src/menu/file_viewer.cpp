@@ -12,8 +12,8 @@
 #include <QVBoxLayout>
 
 #include "menu/guide_document.h"
-#include "menu/keyboard_focus.h"
 #include "platform/host.h"
+#include "platform/keyboard_focus.h"
 #include "platform/safe_file.h"
 
 namespace menu {
@@ -33,6 +33,8 @@ FileViewer::FileViewer(const QString& filePath, Mode mode, QWidget* parent) : QD
   auto* outer = new QVBoxLayout(this);
   auto* note = new QLabel(this);
   note->setWordWrap(true);
+  // Room below the last line: an underscore reaches below the font's descent.
+  note->setContentsMargins(0, 0, 0, 3);
   outer->addWidget(note);
 
   if (mode == Mode::Guide) {
@@ -44,9 +46,18 @@ FileViewer::FileViewer(const QString& filePath, Mode mode, QWidget* parent) : QD
     auto* row = new QHBoxLayout;
     contents = new QListWidget(this);
     contents->setAccessibleName(QStringLiteral("Contents"));
-    contents->setFixedWidth(340);
+    contents->setFixedWidth(300);
+    // Long chapter titles wrap onto a second line rather than being cut.
+    contents->setWordWrap(true);
+    contents->setTextElideMode(Qt::ElideNone);
+    contents->setResizeMode(QListView::Adjust);
+    contents->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     guide = new QTextBrowser(this);
     guide->setAccessibleName(QStringLiteral("User Guide"));
+    // Blocks laid out by hand (tables, examples) keep their line breaks and
+    // spacing but wrap at the window's edge, so no text is cut off.
+    guide->document()->setDefaultStyleSheet(QStringLiteral("pre { white-space: pre-wrap; }"));
+    guide->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     guide->setHtml(GuideToHtml(document));
     for (const GuideSection& s : document.sections) {
       auto* item = new QListWidgetItem((s.chapter ? QString() : QStringLiteral("    ")) + ContentsTitle(s), contents);
@@ -84,7 +95,7 @@ FileViewer::FileViewer(const QString& filePath, Mode mode, QWidget* parent) : QD
   connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
   buttons->addWidget(closeButton);
   outer->addLayout(buttons);
-  new FocusRing(this);
+  new platform::FocusRing(this);
   (mode == Mode::Guide ? static_cast<QWidget*>(contents) : editor)->setFocus();
 }
 

@@ -35,6 +35,37 @@ QStringList Dedented(const QStringList& lines) {
   return out;
 }
 
+// Words set in columns: a gap of three or more spaces inside a line.
+bool HasColumns(const QStringList& lines) {
+  return std::any_of(lines.begin(), lines.end(), [](const QString& l) { return l.trimmed().contains(QLatin1String("   ")); });
+}
+
+// Lines of running text: one indentation, no columns.
+bool IsRunningText(const QStringList& lines) {
+  const int first = Indent(lines.first());
+  return !HasColumns(lines) &&
+         std::all_of(lines.begin(), lines.end(), [first](const QString& l) { return Indent(l) == first; });
+}
+
+QString Joined(const QStringList& lines) {
+  QStringList words;
+  for (const QString& l : lines) words << l.trimmed();
+  return words.join(QLatin1Char(' '));
+}
+
+const QRegularExpression& StepNumber() {
+  static const QRegularExpression number(QStringLiteral("^\\d+\\.\\s"));
+  return number;
+}
+
+// Numbered steps: "1. ..." lines, each followed by its lines indented deeper.
+bool IsSteps(const QStringList& lines) {
+  const int base = Indent(lines.first());
+  return std::all_of(lines.begin(), lines.end(), [base](const QString& l) {
+    return Indent(l) > base || (Indent(l) == base && StepNumber().match(l.trimmed()).hasMatch());
+  });
+}
+
 GuideBlock Classify(const QStringList& lines) {
   GuideBlock block;
   if (IsListItem(lines.first())) {
@@ -45,34 +76,57 @@ GuideBlock Classify(const QStringList& lines) {
     }
     return block;
   }
-  if (Indent(lines.first()) > 0) {
-    block.kind = GuideBlock::Kind::Preformatted;
-    block.lines = Dedented(lines);
+  const QStringList dedented = Dedented(lines);
+  if (!HasColumns(lines) && StepNumber().match(lines.first().trimmed()).hasMatch() && IsSteps(lines)) {
+    block.kind = GuideBlock::Kind::Steps;
+    for (const QString& l : dedented) {
+      if (Indent(l) == 0) block.lines << l.trimmed();
+      else block.lines.last() += QLatin1Char(' ') + l.trimmed();
+    }
     return block;
   }
-  const bool explained = lines.size() > 1 && std::all_of(lines.begin() + 1, lines.end(), [](const QString& l) {
+  // A term may take more than one line ("... or" on the first).
+  qsizetype head = 1;
+  while (head < dedented.size() && Indent(dedented[head]) == 0) ++head;
+  const bool explained = head < dedented.size() && std::all_of(dedented.begin() + head, dedented.end(), [](const QString& l) {
     return Indent(l) > 0;
   });
-  if (explained) {
+  if (explained && !HasColumns(dedented.mid(0, head))) {
     block.kind = GuideBlock::Kind::Term;
-    block.lines << lines.first().trimmed() << Dedented(lines.mid(1));
+    block.lines << Joined(dedented.mid(0, head)) << Dedented(dedented.mid(head));
     return block;
   }
-  QStringList words;
-  for (const QString& l : lines) words << l.trimmed();
-  block.lines << words.join(QLatin1Char(' '));
+  // An indented block is kept as laid out, unless it is running text.
+  if (Indent(lines.first()) > 0 && (lines.size() == 1 || !IsRunningText(lines))) {
+    block.kind = GuideBlock::Kind::Preformatted;
+    block.lines = dedented;
+    return block;
+  }
+  block.lines << Joined(lines);
   return block;
 }
 
 QString Escaped(const QString& text) { return text.toHtmlEscaped(); }
 
-// Explanation lines that share one indentation read as running text; lines
-// laid out in columns or at several depths keep their layout.
+// An explanation, in runs of lines of one depth: running text reads as a
+// paragraph (set in when it is deeper than the explanation), lines laid out
+// in columns or at several depths keep their layout.
 QString Explanation(const QStringList& lines) {
-  const bool flat = std::all_of(lines.begin(), lines.end(), [](const QString& l) { return Indent(l) == 0; }) &&
-                    std::none_of(lines.begin(), lines.end(), [](const QString& l) { return l.contains(QLatin1String("   ")); });
-  if (flat) return QStringLiteral("<p>") + Escaped(lines.join(QLatin1Char(' '))) + QStringLiteral("</p>");
-  return QStringLiteral("<pre>") + Escaped(lines.join(QLatin1Char('\n'))) + QStringLiteral("</pre>");
+  QString html;
+  for (int i = 0; i < lines.size();) {
+    const bool deeper = Indent(lines[i]) > 0;
+    int end = i + 1;
+    while (end < lines.size() && (Indent(lines[end]) > 0) == deeper) ++end;
+    const QStringList run = lines.mid(i, end - i);
+    if (!IsRunningText(run))
+      html += QStringLiteral("<pre>") + Escaped(Dedented(run).join(QLatin1Char('\n'))) + QStringLiteral("</pre>");
+    else if (deeper)
+      html += QStringLiteral("<blockquote><p>") + Escaped(Joined(run)) + QStringLiteral("</p></blockquote>");
+    else
+      html += QStringLiteral("<p>") + Escaped(Joined(run)) + QStringLiteral("</p>");
+    i = end;
+  }
+  return html;
 }
 
 void AppendBlocks(QString& html, const std::vector<GuideBlock>& blocks) {
@@ -85,6 +139,15 @@ void AppendBlocks(QString& html, const std::vector<GuideBlock>& blocks) {
         html += QStringLiteral("<ul>\n");
         for (const QString& item : b.lines) html += QStringLiteral("<li>") + Escaped(item) + QStringLiteral("</li>\n");
         html += QStringLiteral("</ul>\n");
+        break;
+      case GuideBlock::Kind::Steps:
+        html += QStringLiteral("<ol>\n");
+        for (const QString& step : b.lines) {
+          const QString number = StepNumber().match(step).captured(0);
+          html += QStringLiteral("<li value=\"%1\">").arg(number.trimmed().chopped(1)) +
+                  Escaped(step.mid(number.size()).trimmed()) + QStringLiteral("</li>\n");
+        }
+        html += QStringLiteral("</ol>\n");
         break;
       case GuideBlock::Kind::Preformatted:
         html += QStringLiteral("<pre>") + Escaped(b.lines.join(QLatin1Char('\n'))) + QStringLiteral("</pre>\n");

@@ -6,8 +6,10 @@
 //
 // The text's conventions: the title is underlined with "=", a heading with
 // "-"; blocks are separated by blank lines; a block of "  - " lines is a
-// list; an indented block is kept as it is laid out; an unindented line
-// followed by indented ones is a term and its explanation.
+// list; "1. " lines with their continuations indented deeper are numbered
+// steps; an indented block is kept as it is laid out unless it is running
+// text (lines of one indentation, no columns); a line followed by lines
+// indented deeper is a term and its explanation.
 
 #include <QString>
 #include <QStringList>
@@ -16,10 +18,10 @@
 namespace menu {
 
 struct GuideBlock {
-  enum class Kind { Paragraph, List, Preformatted, Term };
+  enum class Kind { Paragraph, List, Steps, Preformatted, Term };
   Kind kind = Kind::Paragraph;
-  QStringList lines;  // Paragraph: one text; List: one item each; Preformatted: lines as laid out;
-                      // Term: the term, then its explanation laid out
+  QStringList lines;  // Paragraph: one text; List: one item each; Steps: "1. ..." one step each;
+                      // Preformatted: lines as laid out; Term: the term, then its explanation laid out
 };
 
 struct GuideSection {

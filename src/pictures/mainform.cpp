@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QScreen>
 
 #include <algorithm>
@@ -15,6 +16,7 @@
 #include "media/sound.h"
 #include "pictures/session_tables.h"
 #include "platform/host.h"
+#include "platform/keyboard_focus.h"
 #include "settings/settings_record.h"
 
 namespace pictures {
@@ -43,6 +45,19 @@ void colourLabel(QLabel* label, const QColor& text, const QColor& back) {
   label->setPalette(pal);
   label->setTextFormat(Qt::PlainText);
 }
+
+// A click on the speed slider's groove moves it by its large change towards
+// the click, whatever the desktop's style would do (some jump to the place
+// clicked, hundreds of thousands at once).
+class PageClickStyle : public QProxyStyle {
+public:
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* returnData) const override {
+    if (hint == SH_Slider_AbsoluteSetButtons) return Qt::NoButton;
+    if (hint == SH_Slider_PageSetButtons) return Qt::LeftButton;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+  }
+};
 
 }  // namespace
 
@@ -144,6 +159,9 @@ void Mainform::buildControls() {
   Slider1->setAccessibleName(QStringLiteral("Animation speed"));
   Slider1->setAccessibleDescription(Slider1->toolTip());
   Slider1->setFocusPolicy(Qt::NoFocus);
+  auto* sliderStyle = new PageClickStyle;
+  sliderStyle->setParent(Slider1);
+  Slider1->setStyle(sliderStyle);
   Slider1->resize(400, std::max(30, Slider1->sizeHint().height()));
   Slider1->hide();
   Test = new QPushButton(QStringLiteral("Test Speed"), this);
@@ -177,6 +195,15 @@ void Mainform::buildControls() {
   slider1_label_slow = label(QStringLiteral("slider1_label_slow"), Yellow, Black);
   slider1_label_slow->setFont(calibFont);
   slider1_label_slow->SetCaption(QStringLiteral("Slower"));
+  // The slider's number: a step of 1 or 5 in 700000 moves the handle by no
+  // visible amount, so the carer sees the change here.
+  slider1_value = label(QStringLiteral("slider1_value"), White, Black);
+  slider1_value->setFont(calibFont);
+  connect(Slider1, &QSlider::valueChanged, this, [this] { showSliderValue(); });
+  // Worked from the keyboard while the calibration waits: the focus starts
+  // on the slider, Tab goes on to the buttons, Return presses the focused
+  // button, and a ring shows where the focus is.
+  new platform::FocusRing(this);
 
   dwell_ring = new DwellRing(this);
   dwell_ring->setObjectName(QStringLiteral("dwell_ring"));
@@ -310,16 +337,19 @@ void Mainform::mouseReleaseEvent(QMouseEvent* event) {
 
 // ---------------------------------------------------------------- keys
 
-// No control takes the keyboard focus, so every key arrives here. Keys only
+// Outside the calibration no control takes the keyboard focus, so every key
+// arrives here; during it, the keys the focused control leaves. Keys only
 // raise flags; Escape alone acts at once.
 void Mainform::keyPressEvent(QKeyEvent* event) {
   event->accept();
-  // On the calibration screen the arrow keys (1), Page Up and Page Down (5),
-  // Home and End move the speed slider, which never has the focus itself.
+  // On the calibration screen the slider's keys (arrows by 1, Page Up and
+  // Page Down by 5, Home, End) reach the slider even when the window itself
+  // has the focus (after a click beside the controls).
   if (calibrating_) {
     switch (event->key()) {
       case Qt::Key_Left: case Qt::Key_Right: case Qt::Key_Up: case Qt::Key_Down:
       case Qt::Key_PageUp: case Qt::Key_PageDown: case Qt::Key_Home: case Qt::Key_End:
+        Slider1->setFocus(Qt::OtherFocusReason);
         QCoreApplication::sendEvent(Slider1, event);
         return;
       default:

@@ -100,6 +100,7 @@ public:
   ClickLabel* calib_reason = nullptr;
   ClickLabel* slider1_label_fast = nullptr;
   ClickLabel* slider1_label_slow = nullptr;
+  ClickLabel* slider1_value = nullptr;            // the slider's number, under its middle
   DwellRing* dwell_ring = nullptr;                // fills while the pointer rests on a tube
 
   // ---------------------------------------------------------------- window-level flags
@@ -153,8 +154,10 @@ public:
   // ---------------------------------------------------------------- calibration
   // Shows the calibration screen and returns when it is left.
   void calibrate_time();
-  // The "Test Speed" button: 200 pixels right and back at the slider's speed.
-  void RunSpeedTest();
+  // The "Test Speed" button: 200 pixels right and back at the slider's speed,
+  // repeated until the test has lasted long enough to be seen. Returns the
+  // number of trips.
+  int RunSpeedTest();
   // The "Main Menu" button: stores the slider's value and saves the settings.
   void FinishCalibration();
   // Leaves the calibration screen without storing anything (the Escape key).
@@ -203,6 +206,9 @@ protected:
   void keyReleaseEvent(QKeyEvent* event) override;
   // Closing the window (title bar, Alt+F4) leaves the session as Escape does.
   void closeEvent(QCloseEvent* event) override;
+  // During the calibration Tab and Shift+Tab go round the slider and its two
+  // buttons only.
+  bool focusNextPrevChild(bool next) override;
 
 private:
   friend Mainform* ShowMainform();
@@ -211,6 +217,7 @@ private:
   void buildControls();
   void syncBackground();
   void hideCalibrationControls();
+  void showSliderValue();
 
   QImage background_;
   int activationDepth_ = 0;

@@ -1,6 +1,8 @@
 // Start-up: the display check, the placement arithmetic, the first
 // activation of the main window, and the way out through the credits.
 
+#include <algorithm>
+
 #include <QDir>
 #include <QFile>
 #include <QTest>
@@ -8,6 +10,7 @@
 
 #include "app/credits_window.h"
 #include "app/startup.h"
+#include "media/narration_languages.h"
 #include "menu/banner.h"
 #include "menu/placement.h"
 #include "settings/settings_file.h"
@@ -108,4 +111,26 @@ TEST_F(MainWindowStart, EscapeSavesThenShowsTheCreditsWhichEndTheProgram) {
   EXPECT_THROW(QTest::keyClick(credits, Qt::Key_Escape), ProgramEnded);
   EXPECT_EQ(credits->Command1->text(), QStringLiteral("Quit"));
   EXPECT_THROW(credits->Command1->click(), ProgramEnded);
+}
+
+// A narration line for English and for every language the program folder
+// brings words for, naming the engine that spoke them; none "not recorded".
+TEST(Credits, VoiceLinesFollowTheShippedVoices) {
+  app::CreditsWindow credits;
+  QStringList lines;  // "Dutch: espeak-ng speech synthesizer, voice nl+f3"
+  for (const QWidget* w : credits.Frame1->findChildren<QWidget*>())
+    if (w->accessibleName().startsWith(QStringLiteral("    "))) lines << w->accessibleName().trimmed();
+  QStringList codes = QDir(QStringLiteral(BRUSHWELL_DIR "/voices")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+  codes.prepend(QStringLiteral("en"));
+  EXPECT_EQ(lines.size(), codes.size()) << lines.join(u'\n').toStdString();
+  for (const QString& code : codes) {
+    const auto* language = std::find_if(std::begin(media::NarrationLanguages), std::end(media::NarrationLanguages),
+                                        [&](const media::NarrationLanguage& l) { return code == QLatin1String(l.code); });
+    ASSERT_NE(language, std::end(media::NarrationLanguages)) << code.toStdString();
+    const QString credit = QString::fromLatin1(language->englishName) + QStringLiteral(": ") +
+                           QString::fromLatin1(media::SpeechEngineName(language->engine));
+    EXPECT_EQ(lines.filter(credit).size(), 1) << credit.toStdString();
+  }
+  EXPECT_EQ(lines.filter(QStringLiteral("English: Festival")).size(), 1);
+  EXPECT_TRUE(lines.filter(QStringLiteral("not recorded")).isEmpty());
 }

@@ -185,7 +185,7 @@ TEST_F(MenuTest, ReturnPressesTheFocusedButtonAndARingShowsTheFocus) {
   banner->auditory_frame->auditory_button->click();
   banner->but2_duration->click();
   slider->setFocus();
-  const menu::FocusRing* ring = banner->focus_ring;
+  const platform::FocusRing* ring = banner->focus_ring;
   EXPECT_EQ(ring->target(), slider);
   EXPECT_TRUE(ring->isVisible());
   const QRect around(slider->mapTo(banner.get(), QPoint(0, 0)), slider->size());

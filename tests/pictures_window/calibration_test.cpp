@@ -2,11 +2,16 @@
 // slider starts at, what "Main Menu" stores and saves, what Escape leaves
 // alone, and the window being discarded while its activation runs.
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
 #include <QKeyEvent>
 #include <QPointer>
+#include <QSlider>
+#include <QTest>
+#include <vector>
 
+#include "platform/keyboard_focus.h"
 #include "settings/settings_file.h"
 #include "window_fixture.h"
 
@@ -79,6 +84,64 @@ TEST_F(CalibrationTest, TheKeyboardMovesTheSliderByOneOrFive) {
     window->done_calib->click();
   });
   EXPECT_EQ(settings::SettingsRecord.AnimationDelay, 2500 + 1 + 5 + 5 - 1);
+}
+
+// Worked from the keyboard as it opens: the focus and its ring on the slider,
+// arrows by 1, Page Up/Down by 5, Tab round the slider and the two buttons,
+// Return presses; a click on the groove moves by 5. Once left, no control
+// keeps the keys (the space bar is the switch again).
+TEST_F(CalibrationTest, TheScreenIsWorkedFromTheKeyboardAndAGrooveClickMovesByFive) {
+  QWidget* focused = nullptr;
+  const platform::FocusRing* ring = window->findChild<platform::FocusRing*>();
+  ASSERT_NE(ring, nullptr);
+  // A key pressed and let go on a control, as the keyboard gives it.
+  auto key = [](QWidget* to, int code, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+      QKeyEvent event(type, code, modifiers);
+      QCoreApplication::sendEvent(to, &event);
+    }
+  };
+  Calibrate(2500, [&] {
+    QApplication::setActiveWindow(window.get());
+    QSlider* slider = window->Slider1;
+    focused = QApplication::focusWidget();
+    EXPECT_EQ(ring->target(), slider);
+    EXPECT_TRUE(ring->isVisible());
+    for (int code : {Qt::Key_Right, Qt::Key_PageUp, Qt::Key_PageUp, Qt::Key_Left}) key(slider, code);
+    EXPECT_EQ(slider->value(), 2510);
+    EXPECT_EQ(window->slider1_value->text(), u"Setting: 2510"_s);
+    QTest::mouseClick(slider, Qt::LeftButton, {}, QPoint(slider->width() - 4, slider->height() / 2));
+    EXPECT_EQ(slider->value(), 2515);
+    std::vector<QWidget*> order;
+    for (int i = 0; i < 3; ++i) {
+      key(QApplication::focusWidget(), Qt::Key_Tab);
+      order.push_back(QApplication::focusWidget());
+    }
+    EXPECT_EQ(order, (std::vector<QWidget*>{window->Test, window->done_calib, slider}));
+    key(slider, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(ring->target(), window->done_calib);
+    key(window->done_calib, Qt::Key_Return);
+    QTest::qWait(200);  // the click is animated
+    EXPECT_EQ(pictures::CalibrationFinished, 1) << "Return pressed \"Main Menu\"";
+    if (pictures::CalibrationFinished == 0) window->done_calib->click();
+  });
+  EXPECT_EQ(focused, window->Slider1);
+  EXPECT_EQ(settings::SettingsRecord.AnimationDelay, 2515);
+  EXPECT_FALSE(ring->isVisible());
+  for (QWidget* w : std::initializer_list<QWidget*>{window->Test, window->done_calib, window->Slider1})
+    EXPECT_EQ(w->focusPolicy(), Qt::NoFocus) << w->objectName().toStdString();
+}
+
+// Near the left end one trip of the test is over within a frame or two of
+// the display: the test repeats it (up to its most trips here, where the
+// clock stands still while the test runs) and leaves the object where it was.
+TEST_F(CalibrationTest, AtTheFastestSettingTheTestRepeatsItsTripSoItCanBeSeen) {
+  Calibrate(1, [this] {
+    const QPoint at = window->PB1->pos();
+    EXPECT_GT(window->RunSpeedTest(), 10);
+    EXPECT_EQ(window->PB1->pos(), at);
+    window->done_calib->click();
+  });
 }
 
 TEST_F(CalibrationTest, EscapeLeavesWithoutStoringOrSaving) {

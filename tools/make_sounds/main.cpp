@@ -18,11 +18,13 @@
 #include <SDL.h>
 
 #include <cstdio>
+#include <cstring>
 #include <iterator>
 #include <string>
 #include <vector>
 
 #include "dsp.h"
+#include "media/narration_languages.h"
 #include "effects.h"
 #include "songs.h"
 #include "wav_io.h"
@@ -45,15 +47,17 @@ const char* const kSpeechFiles[] = {
 };
 constexpr int kSpeechCount = static_cast<int>(std::size(kSpeechFiles));
 
-// English is spoken by Festival's HTS voice (a natural female American voice);
-// the other languages by espeak-ng, the best voice Debian has for each.
-struct Language {
-  const char* code;        // "en": the program folder itself; others: voices/<code>/
-  int espeakSpeed;         // words a minute with espeak-ng's female voice 3; 0: Festival
+// The words of each language. Which languages are made, and by which engine
+// and voice, is the program's own table (media/narration_languages.h), which
+// the credits read too: English by Festival's HTS voice (a natural female
+// American voice), the others by espeak-ng, the best voice Debian has for each.
+struct Words {
+  const char* code;
+  int espeakSpeed;  // words a minute with espeak-ng; unused with Festival
   const char* words[kSpeechCount];
 };
 
-const Language kLanguages[] = {
+const Words kWords[] = {
     {"en", 0,
      {"Red.", "Yellow.", "Green.", "Blue.", "Purple.", "Brown.", "Gray.", "Orange.", "Pink.", "Tan.",
       "Good job!", "Beautiful coloring!", "Well done!", "What a lovely picture!", "Great work!",
@@ -84,9 +88,21 @@ const Language kLanguages[] = {
       "זה נראה נפלא!", "הצלחת!", "צבעים נפלאים!", "צביעה מעולה!", "לחץ על המתג."}},
 };
 
+// A language to speak: the table's entry and its words.
+struct Language {
+  const media::NarrationLanguage& table;
+  const Words& words;
+};
+
+const Words* WordsOf(const char* code) {
+  for (const Words& w : kWords)
+    if (std::strcmp(w.code, code) == 0) return &w;
+  return nullptr;
+}
+
 QStringList EspeakArgs(const Language& language) {
-  return {QStringLiteral("-v"), QString::fromLatin1(language.code) + QStringLiteral("+f3"), QStringLiteral("-s"),
-          QString::number(language.espeakSpeed), QStringLiteral("-p"), QStringLiteral("55")};
+  return {QStringLiteral("-v"), QString::fromLatin1(language.table.voice), QStringLiteral("-s"),
+          QString::number(language.words.espeakSpeed), QStringLiteral("-p"), QStringLiteral("55")};
 }
 
 bool Save(const QDir& out, const std::string& name, snd::Buffer b, double levelDb) {
@@ -120,15 +136,15 @@ bool Run(const QString& program, const QStringList& args, const char* text) {
 }
 
 bool MakeSpeech(const QDir& out, const Engines& engines, const Language& language, int k, const QDir& scratch) {
-  const char* text = language.words[k];
-  const QString raw = scratch.filePath(QStringLiteral("%1_%2.wav").arg(QString::fromLatin1(language.code)).arg(k));
-  if (language.espeakSpeed == 0) {
+  const char* text = language.words.words[k];
+  const QString raw = scratch.filePath(QStringLiteral("%1_%2.wav").arg(QString::fromLatin1(language.table.code)).arg(k));
+  if (language.table.engine == media::SpeechEngine::Festival) {
     const QString input = scratch.filePath(QStringLiteral("words.txt"));
     QFile f(input);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(text) < 0) return false;
     f.close();
     if (!Run(engines.text2wave,
-             {QStringLiteral("-eval"), QStringLiteral("(voice_cmu_us_slt_arctic_hts)"), QStringLiteral("-o"), raw, input}, text))
+             {QStringLiteral("-eval"), QStringLiteral("(voice_%1)").arg(QString::fromLatin1(language.table.voice)), QStringLiteral("-o"), raw, input}, text))
       return false;
   } else if (!Run(engines.espeak, EspeakArgs(language) + QStringList{QStringLiteral("-w"), raw, QString::fromUtf8(text)}, text)) {
     return false;
@@ -211,12 +227,18 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "make_sounds: no temporary folder\n");
     return 1;
   }
-  for (const Language& language : kLanguages) {
-    const bool english = QString::fromLatin1(language.code) == QStringLiteral("en");
-    std::printf("Speech, %s (%s):\n", language.code, language.espeakSpeed == 0 ? "Festival, cmu_us_slt_arctic_hts" : "espeak-ng");
+  for (const media::NarrationLanguage& table : media::NarrationLanguages) {
+    const Words* words = WordsOf(table.code);
+    if (!words) {
+      std::fprintf(stderr, "make_sounds: no words for the language %s\n", table.code);
+      return 1;
+    }
+    const Language language{table, *words};
+    const bool english = QString::fromLatin1(table.code) == QStringLiteral("en");
+    std::printf("Speech, %s (%s, %s):\n", table.code, media::SpeechEngineName(table.engine), table.voice);
     QDir folder = out;
     if (!english) {
-      const QString sub = QStringLiteral("voices/") + QString::fromLatin1(language.code);
+      const QString sub = QStringLiteral("voices/") + QString::fromLatin1(table.code);
       if (!out.mkpath(sub)) {
         std::fprintf(stderr, "make_sounds: cannot create %s\n", out.filePath(sub).toLocal8Bit().constData());
         return 1;

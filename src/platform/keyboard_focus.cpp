@@ -1,11 +1,11 @@
-#include "menu/keyboard_focus.h"
+#include "platform/keyboard_focus.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
 
-namespace menu {
+namespace platform {
 
 namespace {
 constexpr int Gap = 2;    // between the control and the ring
@@ -78,4 +78,4 @@ void FocusRing::paintEvent(QPaintEvent*) {
   p.drawRect(outer.adjusted(Width / 2, Width / 2, -(Width / 2), -(Width / 2)));
 }
 
-}  // namespace menu
+}  // namespace platform

@@ -1,5 +1,6 @@
 #pragma once
-// The carer's screens worked from the keyboard: Return (and the keypad's
+// The carer's screens (the main menu's, the guide window, the speed
+// calibration) worked from the keyboard: Return (and the keypad's
 // Enter) presses the focused button, check box or option as the space bar
 // does, and a ring of at least 3 pixels in high contrast (blue with a white
 // edge on each side, so it shows on light and dark alike) stands round
@@ -9,7 +10,7 @@
 #include <QWidget>
 #include <functional>
 
-namespace menu {
+namespace platform {
 
 class FocusRing : public QWidget {
   Q_OBJECT
@@ -34,4 +35,4 @@ private:
   QPointer<QWidget> target_;
 };
 
-}  // namespace menu
+}  // namespace platform
