@@ -38,13 +38,13 @@ QT_QPA_PLATFORM=offscreen "$build/tools/make_images/make_images" "$content"
 
 if command -v sox >/dev/null 2>&1; then
   echo
-  printf '%-24s %8s %8s %8s\n' "sound" "seconds" "RMS dB" "peak dB"
+  printf '%-40s %8s %8s %8s\n' "sound" "seconds" "RMS dB" "peak dB"
   for f in "$content"/*.wav "$content"/voices/*/*.wav; do
     stats=$(sox "$f" -n stats 2>&1)
     secs=$(sox --i -D "$f")
     rms=$(awk '/^RMS lev dB/ {print $4}' <<<"$stats")
     peak=$(awk '/^Pk lev dB/ {print $4}' <<<"$stats")
-    printf '%-24s %8.2f %8s %8s\n' "${f#"$content"/}" "$secs" "$rms" "$peak"
+    printf '%-40s %8.2f %8s %8s\n' "${f#"$content"/}" "$secs" "$rms" "$peak"
   done
   du -ch "$content"/aobj_*.{wav,jpg,bmp} "$content"/goodjob* "$content"/s_song* "$content"/stop.wav \
     "$content"/voices | tail -1 | sed 's/total/in all (sounds and images)/'
@@ -57,9 +57,9 @@ if command -v pocketsphinx_continuous >/dev/null 2>&1 && command -v sox >/dev/nu
   echo "What a speech recogniser (pocketsphinx, en-us) hears:"
   scratch=$(mktemp -d)
   trap 'rm -rf "$scratch"' EXIT
-  for f in "$content"/aobj_voice_*.wav "$content"/goodjob*.wav "$content"/aobj_prs.wav; do
+  for f in "$content"/aobj_voice_*.wav "$content"/goodjob*.wav "$content"/aobj_prs.wav "$content"/aobj_name_*.wav; do
     sox "$f" -r 16000 "$scratch/in.wav"
     heard=$(pocketsphinx_continuous -infile "$scratch/in.wav" -logfn /dev/null 2>/dev/null | tr '\n' ' ')
-    printf '%-24s %s\n' "$(basename "$f")" "$heard"
+    printf '%-30s %s\n' "$(basename "$f")" "$heard"
   done
 fi

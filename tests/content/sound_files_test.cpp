@@ -1,12 +1,15 @@
 // The sound files shipped in content/: every name the program can play is
 // there, in English and in every other narration language, decodes, shares
 // one format and loudness, speech starts and ends in silence, the looping
-// ones join without a click, and together they stay small.
+// ones join without a click, and together they stay small. Every picture in
+// a shipped list has its spoken name in every language.
 
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QString>
 
 #include <algorithm>
@@ -15,6 +18,7 @@
 #include <vector>
 
 #include "media/sound.h"
+#include "pictures/picture_list.h"
 #include "pictures/session_tables.h"
 
 namespace {
@@ -79,6 +83,17 @@ int Peak(std::vector<int16_t>::const_iterator from, std::vector<int16_t>::const_
   return peak;
 }
 
+// Decodes a WAV file as SDL reads it; its samples as 16-bit little-endian.
+bool LoadWav(const QString& path, SDL_AudioSpec* wav, std::vector<int16_t>* samples) {
+  Uint8* data = nullptr;
+  Uint32 length = 0;
+  if (!SDL_LoadWAV(path.toLocal8Bit().constData(), wav, &data, &length)) return false;
+  samples->clear();
+  for (Uint32 i = 0; i + 1 < length; i += 2) samples->push_back(static_cast<int16_t>(data[i] | (data[i + 1] << 8)));
+  SDL_FreeWAV(data);
+  return true;
+}
+
 // Each reachable sound decodes in the common format and its expected length,
 // never clips, is about as loud as the rest, starts and ends at silence, and
 // a looping one joins without a click.
@@ -91,12 +106,8 @@ TEST(SoundFiles, EveryReachableSoundDecodesEvenlyLoudAndWithoutClicks) {
     SCOPED_TRACE(e.name.toStdString());
     bytes += QFileInfo(SoundPath(e.name)).size();
     SDL_AudioSpec wav{};
-    Uint8* data = nullptr;
-    Uint32 length = 0;
-    ASSERT_TRUE(SDL_LoadWAV(SoundPath(e.name).toLocal8Bit().constData(), &wav, &data, &length)) << SDL_GetError();
-    std::vector<int16_t> samples;  // 16-bit little-endian
-    for (Uint32 i = 0; i + 1 < length; i += 2) samples.push_back(static_cast<int16_t>(data[i] | (data[i + 1] << 8)));
-    SDL_FreeWAV(data);
+    std::vector<int16_t> samples;
+    ASSERT_TRUE(LoadWav(SoundPath(e.name), &wav, &samples)) << SDL_GetError();
     EXPECT_EQ(wav.format, AUDIO_S16LSB);
     EXPECT_EQ(wav.channels, 1);
     EXPECT_EQ(wav.freq, 22050);
@@ -134,6 +145,50 @@ TEST(SoundFiles, EveryReachableSoundDecodesEvenlyLoudAndWithoutClicks) {
   // Nothing stands out from the rest by more than a few decibels.
   EXPECT_LT(loudest - quietest, 6.0);
   EXPECT_LT(bytes, 20 * 1024 * 1024);
+}
+
+// When a picture is offered, its name is spoken: "aobj_name_" + the picture's
+// file name without its extension, in English and in voices/<code>/. Each
+// recording of every picture of the shipped lists is there, in the common
+// format, a word's length, levelled like the colour names, unclipped, and
+// framed by silence.
+TEST(SoundFiles, EveryListedPictureHasItsNameSpokenInEveryLanguage) {
+  SDL_Init(0);
+  constexpr int NearZero = 330;
+  QSet<QString> pictures;
+  for (int n = 1; n <= 15; ++n) {
+    QFile list(QStringLiteral(BRUSHWELL_SOURCE_DIR "/content/") + pictures::PictureListFileName(n));
+    ASSERT_TRUE(list.open(QIODevice::ReadOnly)) << list.fileName().toStdString();
+    for (const QString& name : pictures::ParsePictureList(list.readAll(), 10000).names)
+      pictures.insert(QFileInfo(name).completeBaseName());
+  }
+  ASSERT_GE(pictures.size(), 40);
+  qint64 bytes = 0;
+  for (const media::VoiceLanguageName& l : media::VoiceLanguages()) {
+    const QString folder = l.code == QStringLiteral("en") ? QString() : QStringLiteral("voices/%1/").arg(l.code);
+    for (const QString& picture : pictures) {
+      const QString name = folder + QStringLiteral("aobj_name_") + picture;
+      SCOPED_TRACE(name.toStdString());
+      bytes += QFileInfo(SoundPath(name)).size();
+      SDL_AudioSpec wav{};
+      std::vector<int16_t> samples;
+      if (!LoadWav(SoundPath(name), &wav, &samples)) {
+        ADD_FAILURE() << "missing or unreadable: " << SDL_GetError();
+        continue;
+      }
+      EXPECT_TRUE(wav.format == AUDIO_S16LSB && wav.channels == 1 && wav.freq == 22050);
+      const double seconds = static_cast<double>(samples.size()) / 22050.0;
+      EXPECT_GE(seconds, 0.25);
+      EXPECT_LE(seconds, 2.0);
+      if (samples.size() < 1100) continue;
+      EXPECT_LT(Db(Peak(samples.begin(), samples.end())), -0.5) << "peak too close to full scale";
+      const double level = AudibleRmsDb(samples);
+      EXPECT_TRUE(level > -21.0 && level < -15.0) << "level " << level << " dB, not that of the other voices";
+      EXPECT_LE(Peak(samples.begin(), samples.begin() + 441), NearZero) << "no silence at the start";
+      EXPECT_LE(Peak(samples.end() - 1100, samples.end()), NearZero) << "no silence at the end";
+    }
+  }
+  EXPECT_LT(bytes, 16 * 1024 * 1024);
 }
 
 }  // namespace

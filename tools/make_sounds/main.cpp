@@ -26,6 +26,7 @@
 #include "dsp.h"
 #include "media/narration_languages.h"
 #include "effects.h"
+#include "picture_names.h"
 #include "songs.h"
 #include "wav_io.h"
 
@@ -135,9 +136,10 @@ bool Run(const QString& program, const QStringList& args, const char* text) {
   return true;
 }
 
-bool MakeSpeech(const QDir& out, const Engines& engines, const Language& language, int k, const QDir& scratch) {
-  const char* text = language.words.words[k];
-  const QString raw = scratch.filePath(QStringLiteral("%1_%2.wav").arg(QString::fromLatin1(language.table.code)).arg(k));
+bool MakeSpeech(const QDir& out, const Engines& engines, const Language& language, const char* text,
+                const std::string& name, const QDir& scratch) {
+  const QString raw = scratch.filePath(
+      QStringLiteral("%1_%2.wav").arg(QString::fromLatin1(language.table.code), QString::fromStdString(name)));
   if (language.table.engine == media::SpeechEngine::Festival) {
     const QString input = scratch.filePath(QStringLiteral("words.txt"));
     QFile f(input);
@@ -167,7 +169,7 @@ bool MakeSpeech(const QDir& out, const Engines& engines, const Language& languag
   snd::Buffer padded(static_cast<size_t>(snd::Samples(0.04)), 0.0f);
   padded.insert(padded.end(), b.begin(), b.end());
   padded.resize(padded.size() + static_cast<size_t>(snd::Samples(0.12)), 0.0f);
-  return Save(out, kSpeechFiles[k], padded, LevelDb);
+  return Save(out, name, padded, LevelDb);
 }
 
 }  // namespace
@@ -245,7 +247,10 @@ int main(int argc, char** argv) {
       }
       folder = QDir(out.filePath(sub));
     }
-    for (int k = 0; k < kSpeechCount; ++k) ok &= MakeSpeech(folder, engines, language, k, QDir(scratch.path()));
+    for (int k = 0; k < kSpeechCount; ++k)
+      ok &= MakeSpeech(folder, engines, language, language.words.words[k], kSpeechFiles[k], QDir(scratch.path()));
+    for (const snd::SpokenName& n : snd::PictureNames(table.code))
+      ok &= MakeSpeech(folder, engines, language, n.text, n.file, QDir(scratch.path()));
   }
 
   SDL_Quit();
