@@ -1,5 +1,6 @@
 #include "menu/switch_timing_screen.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -123,6 +124,35 @@ SwitchTimingScreen::SwitchTimingScreen(QWidget* parent) : QGroupBox(QStringLiter
                                return n == 1 ? QStringLiteral("Standard size") : QStringLiteral("%1 times larger").arg(n);
                              });
   outer->addLayout(grid);
+
+  // The user's own choices, each with a line on whom it is for.
+  auto* choices = new QGridLayout();
+  choices->setHorizontalSpacing(14);
+  choices->setVerticalSpacing(2);
+  auto addChoice = [&](int column, const QString& caption, const QString& help) {
+    auto* box = new QCheckBox(caption, this);
+    box->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
+    box->setAccessibleDescription(help);
+    choices->addWidget(box, 0, column);
+    QLabel* sentence = wrappedLabel(help, this);
+    QPalette pal = sentence->palette();
+    pal.setColor(QPalette::WindowText, QColor(60, 60, 60));
+    sentence->setPalette(pal);
+    sentence->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    choices->addWidget(sentence, 1, column);
+    choices->setColumnStretch(column, 1);
+    return box;
+  };
+  choose_picture_check = addChoice(0, QStringLiteral("User chooses the &next picture"),
+                                   QStringLiteral("Between pictures, the next ones are offered with the scanning in "
+                                                  "use. For users learning to make choices."));
+  choose_section_check = addChoice(1, QStringLiteral("User chooses the &part to colour"),
+                                   QStringLiteral("Before each colour, the parts not coloured yet are offered with "
+                                                  "the pointer. For users who choose reliably."));
+  hold_ring_check = addChoice(2, QStringLiteral("Show the &hold"),
+                              QStringLiteral("With a hold time, a ring on the tube fills while the switch is held. "
+                                             "Shows the user how long to hold."));
+  outer->addLayout(choices);
   setFixedWidth(980);
   LoadFromOptions();
 }
@@ -135,6 +165,9 @@ void SwitchTimingScreen::LoadFromOptions() {
   scan_cycles_slider->setValue(o.ScanCycles);
   dwell_slider->setValue(o.DwellMs);
   pointer_scale_slider->setValue(o.PointerScale);
+  hold_ring_check->setChecked(o.HoldRing == 1);
+  choose_picture_check->setChecked(settings::SessionOptionsRecord.ChoosePicture == 1);
+  choose_section_check->setChecked(settings::SessionOptionsRecord.ChooseSection == 1);
 }
 
 bool SwitchTimingScreen::StoreOptions() {
@@ -145,6 +178,9 @@ bool SwitchTimingScreen::StoreOptions() {
   o.ScanCycles = static_cast<int16_t>(scan_cycles_slider->value());
   o.DwellMs = static_cast<int16_t>(dwell_slider->value());
   o.PointerScale = static_cast<int16_t>(pointer_scale_slider->value());
+  o.HoldRing = hold_ring_check->isChecked() ? 1 : 0;
+  settings::SessionOptionsRecord.ChoosePicture = choose_picture_check->isChecked() ? 1 : 0;
+  settings::SessionOptionsRecord.ChooseSection = choose_section_check->isChecked() ? 1 : 0;
   input::ApplySwitchOptions();
   return settings::SaveSwitchOptions();
 }

@@ -1,9 +1,12 @@
 #pragma once
 // "Switch Timing": the switch options of brushwell.ini, one slider each,
-// with its value in seconds (or times, cycles) and what it helps with.
+// with its value in seconds (or times, cycles) and what it helps with; and
+// the user's own choices (the next picture, the part to colour) and the
+// hold ring, one check box each.
 // Opened from "Keyboard / Switch Information"; "Back" stores the options,
 // writes brushwell.ini and puts them to use.
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -29,6 +32,9 @@ public:
   QSlider* scan_cycles_slider = nullptr;    // 0..20
   QSlider* dwell_slider = nullptr;          // 0..5000 ms in steps of 100
   QSlider* pointer_scale_slider = nullptr;  // 1..3
+  QCheckBox* choose_picture_check = nullptr;  // [session] ChoosePicture
+  QCheckBox* choose_section_check = nullptr;  // [session] ChooseSection
+  QCheckBox* hold_ring_check = nullptr;       // [switch] HoldRing
 };
 
 }  // namespace menu

@@ -1,4 +1,5 @@
 #include "pictures/mainform.h"
+#include "pictures/picture_chooser.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -208,6 +209,9 @@ void Mainform::buildControls() {
   dwell_ring = new DwellRing(this);
   dwell_ring->setObjectName(QStringLiteral("dwell_ring"));
   dwell_ring->hide();
+  picture_chooser = new PictureChooser(this);
+  connect(picture_chooser, &PictureChooser::pressed, this, [this](Qt::MouseButton b) { AreaPressed(0, b); });
+  connect(picture_chooser, &PictureChooser::released, this, [this](Qt::MouseButton b) { AreaReleased(b); });
   // Moves over the tubes reach mouseMoveEvent through their parent.
   setMouseTracking(true);
   for (int i = 1; i <= 10; ++i) pb_tube[i]->setMouseTracking(true);

@@ -72,6 +72,8 @@ enum class SectionLookUp {
   Skipped,  // a file time could not be read; this picture is given up
 };
 
+class PictureChooser;
+
 class Mainform : public QWidget {
   Q_OBJECT
 public:
@@ -102,6 +104,7 @@ public:
   ClickLabel* slider1_label_slow = nullptr;
   ClickLabel* slider1_value = nullptr;            // the slider's number, under its middle
   DwellRing* dwell_ring = nullptr;                // fills while the pointer rests on a tube
+  PictureChooser* picture_chooser = nullptr;      // the next pictures, when the user chooses
 
   // ---------------------------------------------------------------- window-level flags
   int16_t ExitRequested = 0;  // 1 = leave the session
@@ -187,6 +190,8 @@ public:
   void ExitLinkDoubleClicked();
 
   // ---------------------------------------------------------------- dwell selection
+  // Where the mouse pointer was last seen on the window.
+  QPoint MouseAt() const { return mouseAt_; }
   // The tube 1..tubeCount the mouse pointer was last seen on, 0 for none.
   int TubeUnderPointer(int tubeCount) const;
   // The ring on tube t filled to `part` (0..1), or flashing: the press

@@ -200,6 +200,7 @@ void PictureBox::resizeEvent(QResizeEvent* event) {
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {
   event->accept();
+  pressAt_ = event->position().toPoint() - QPoint(borderWidth(), borderWidth());
   Q_EMIT pressed(event->button());
 }
 
@@ -212,6 +213,7 @@ void PictureBox::mouseDoubleClickEvent(QMouseEvent* event) {
   // A quick second press still counts as a press (for switch interfaces that
   // send clicks, two presses in a row are two presses).
   event->accept();
+  pressAt_ = event->position().toPoint() - QPoint(borderWidth(), borderWidth());
   Q_EMIT pressed(event->button());
 }
 

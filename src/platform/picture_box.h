@@ -54,6 +54,9 @@ public:
   // box is hidden.
   void Refresh();
 
+  // Where in the box its last mouse press was (surface pixels).
+  QPoint lastPressAt() const { return pressAt_; }
+
 Q_SIGNALS:
   // Any mouse button. The second press of a double click is a press too.
   void pressed(Qt::MouseButton button);
@@ -67,6 +70,7 @@ protected:
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+  QPoint pressAt_{-1, -1};
   int borderWidth() const { return border_ == Border::FixedSingle ? 1 : 0; }
   // Keeps surface and box the same size: after a resize of the box the
   // surface follows; after the surface was replaced through image() the box

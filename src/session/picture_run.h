@@ -5,6 +5,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "platform/raster.h"
 
@@ -34,7 +35,17 @@ struct PictureRun {
   int16_t FirstCycle = 0;
   int16_t TubeChosen = 0;
   int TubesOffered = 0;  // tubes brought to the Scan Position for this section's choice
+
+  // [session] ChooseSection: the user picks the part to colour; the parts
+  // coloured so far, in the order they were coloured (the clear key undoes
+  // the last).
+  bool ChoosingSections = false;
+  std::vector<int16_t> Coloured;
 };
+
+// Whether a section was coloured before the one now being coloured (its
+// tube scan then begins with the tube that painted the last one).
+bool SectionColouredBefore(const PictureRun& run);
 
 // How the choice of a tube ended.
 enum class Choice {
@@ -50,6 +61,12 @@ bool SetUpPicture(PictureRun& run);
 bool RunSectionLoop(PictureRun& run);
 bool PaintSection(PictureRun& run);
 bool FinishPicture(PictureRun& run);
+
+// [session] ChooseSection: the user picks one of the parts not coloured
+// yet (see section_choice.cpp); it becomes CurrentSection.
+Choice ChooseSectionToColour(PictureRun& run, int last);
+// Draws the pointer on CurrentSection.
+void DrawSectionPointer(PictureRun& run);
 
 // The scan of the tubes for the current section, by ScanType.
 Choice ChooseTube(PictureRun& run);

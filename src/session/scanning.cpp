@@ -184,7 +184,7 @@ Choice ScanTheTubes(PictureRun& run, int scanType) {
   int unchosen = 0;  // tubes offered in a row without a choice
   for (;;) {
     for (int t = 1; t <= run.TubeCount; ++t) {
-      if (pictures::CurrentSection >= 2 && run.FirstCycle == 1) {
+      if (SectionColouredBefore(run) && run.FirstCycle == 1) {
         // Begin with the tube that painted the section before.
         t = SelectedTube + 1;
         if (t > run.TubeCount || t < 1) t = 1;

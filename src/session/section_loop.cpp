@@ -10,11 +10,10 @@
 #include "platform/raster.h"
 #include "session/picture_run.h"
 #include "session/session_state.h"
+#include "settings/options_file.h"
 #include "settings/settings_record.h"
 
 namespace session {
-
-namespace {
 
 using pictures::CurrentSection;
 using pictures::SectionSeedX;
@@ -35,12 +34,24 @@ void DrawSectionPointer(PictureRun& run) {
   w.Refresh();
 }
 
-}  // namespace
+bool SectionColouredBefore(const PictureRun& run) {
+  return run.ChoosingSections ? !run.Coloured.empty() : CurrentSection >= 2;
+}
 
 bool RunSectionLoop(PictureRun& run) {
   const int last = std::min<int>(pictures::SectionCount, pictures::MaxSections);
+  run.ChoosingSections = settings::SessionOptionsRecord.ChooseSection == 1;
+  run.Coloured.clear();
   CurrentSection = 1;
-  while (CurrentSection <= last) {
+  for (;;) {
+    if (run.ChoosingSections) {
+      if (static_cast<int>(run.Coloured.size()) >= last) break;
+      const Choice part = ChooseSectionToColour(run, last);
+      if (part == Choice::Left) return false;
+      if (part == Choice::Cleared) continue;
+    } else if (CurrentSection > last) {
+      break;
+    }
     DrawSectionPointer(run);
     switch (ChooseTube(run)) {
       case Choice::Left: return false;
@@ -48,7 +59,10 @@ bool RunSectionLoop(PictureRun& run) {
       case Choice::Chosen: break;
     }
     if (!PaintSection(run)) return false;
-    ++CurrentSection;
+    if (run.ChoosingSections)
+      run.Coloured.push_back(CurrentSection);
+    else
+      ++CurrentSection;
   }
   return true;
 }
@@ -57,7 +71,13 @@ Choice ClearLastSection(PictureRun& run, bool tubeOut) {
   pictures::Mainform& w = run.w;
   QImage& picture = w.PB1->image();
   w.TakePointerOff();
-  CurrentSection = static_cast<int16_t>(std::max(1, CurrentSection - 1));
+  if (!run.ChoosingSections) {
+    CurrentSection = static_cast<int16_t>(std::max(1, CurrentSection - 1));
+  } else if (!run.Coloured.empty()) {
+    // The part coloured last; with none yet, the part pointed at.
+    CurrentSection = run.Coloured.back();
+    run.Coloured.pop_back();
+  }
   // White in the fill style the last painting left on the picture, so a
   // hatched section is undone by the same hatch.
   platform::FloodFill(picture, SectionSeedX[CurrentSection], SectionSeedY[CurrentSection], qRgb(0, 0, 0),

@@ -3,6 +3,7 @@
 // with a switch press between them, until the user leaves.
 
 #include <QSet>
+#include <vector>
 
 #include "input/input_flags.h"
 #include "input/poll.h"
@@ -13,7 +14,10 @@
 #include "pictures/session_tables.h"
 #include "platform/host.h"
 #include "session/color_picture.h"
+#include "session/picture_choice.h"
 #include "session/session_driver.h"
+#include "session/session_state.h"
+#include "settings/options_file.h"
 #include "settings/settings_record.h"
 
 namespace session {
@@ -50,10 +54,13 @@ void RunColoringSession(pictures::Mainform& w) {
   }
   if (s.CurrentPictureIndex > pictureCount || s.CurrentPictureIndex < 1) s.CurrentPictureIndex = 1;
 
+  // The pictures finished in this session, for the user's own choice.
+  std::vector<bool> finished(list.names.size(), false);
   for (;;) {
     w.FillBlack();
     pictures::PictureName = list.names[s.CurrentPictureIndex - 1];
     ColorPicture(w);
+    if (PictureFinished == 1) finished[s.CurrentPictureIndex - 1] = true;
     // The position moves on even when the picture was left unfinished.
     s.CurrentPictureIndex = static_cast<int16_t>(s.CurrentPictureIndex + 1);
     if (s.CurrentPictureIndex > pictureCount) s.CurrentPictureIndex = 1;
@@ -62,6 +69,14 @@ void RunColoringSession(pictures::Mainform& w) {
     if (w.ExitRequested == 1) break;
     if (input::SkipPicturePressed == 1) {
       input::SkipPicturePressed = 0;
+      continue;
+    }
+    if (settings::SessionOptionsRecord.ChoosePicture == 1) {
+      // The user chooses the next picture instead of pressing for it.
+      w.ExitRequested = 0;
+      const int chosen = ChooseNextPicture(w, list, finished);
+      if (chosen == 0 || w.ExitRequested == 1) break;
+      s.CurrentPictureIndex = static_cast<int16_t>(chosen);
       continue;
     }
     // The finished picture stays until the switch is pressed.
