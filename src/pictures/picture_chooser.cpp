@@ -1,6 +1,7 @@
 #include "pictures/picture_chooser.h"
 
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
@@ -13,8 +14,17 @@ namespace pictures {
 
 namespace {
 constexpr int Margin = 24;
+
 constexpr int Gap = 24;
 constexpr int Frame = 10;  // the highlight's width
+
+// The names under the cards grow with the screen.
+QFont CaptionFont(const QWidget& w) {
+  QFont font = w.font();
+  font.setPointSizeF(std::max(14.0, w.height() / 40.0));
+  font.setBold(true);
+  return font;
+}
 }  // namespace
 
 QString PictureTitle(const QString& file) {
@@ -57,7 +67,7 @@ QRect PictureChooser::CardRect(int i) const {
   if (i < 0 || i >= n) return {};
   const int columns = n <= 3 ? n : 3;
   const int rows = (n + columns - 1) / columns;
-  const int caption = fontMetrics().height() * 2;
+  const int caption = QFontMetrics(CaptionFont(*this)).height() * 3 / 2 + 4;
   const int cellW = (width() - 2 * Margin - (columns - 1) * Gap) / columns;
   const int cellH = (height() - 2 * Margin - (rows - 1) * Gap) / rows;
   const int side = std::max(40, std::min(cellW, cellH - caption));
@@ -85,10 +95,7 @@ void PictureChooser::paintEvent(QPaintEvent*) {
   p.fillRect(rect(), Qt::black);
   p.setRenderHint(QPainter::SmoothPixmapTransform);
   p.setRenderHint(QPainter::Antialiasing);
-  QFont font = p.font();
-  font.setPointSizeF(std::max(14.0, height() / 40.0));
-  font.setBold(true);
-  p.setFont(font);
+  p.setFont(CaptionFont(*this));
   for (int i = 0; i < count(); ++i) {
     const QRect card = CardRect(i);
     const QRect picture(card.topLeft(), QSize(card.width(), card.width()));
