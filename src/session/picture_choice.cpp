@@ -30,7 +30,6 @@ namespace session {
 
 namespace {
 
-using input::EnterPressed;
 using input::SkipPicturePressed;
 using input::SwitchPressed;
 
@@ -60,36 +59,6 @@ void SayName(const QString& file) {
   const QString sound = QStringLiteral("aobj_name_") + QFileInfo(file).completeBaseName();
   if (QFile::exists(media::VoiceFile(sound)) || QFile::exists(sound + QStringLiteral(".wav")))
     media::play_wave(sound, QStringLiteral("DONT_LOOP"));
-}
-
-enum class Offer { Taken, Next, Left };
-
-// The highlight waits on card i until the scanning method takes it or
-// moves on.
-Offer OfferCard(pictures::Mainform& w) {
-  const int scanType = settings::SettingsRecord.ScanType;
-  const bool step = scanType == 2 || scanType == 3;
-  const bool twoSwitches = scanType == 3;
-  const double limit = twoSwitches ? NoDeadline
-                       : step      ? settings::SettingsRecord.ScanSpeed
-                                   : settings::SettingsRecord.ScanSeconds;
-  SwitchPressed = 0;
-  const double start = Clock();
-  input::PassWait wait;
-  for (;;) {
-    input::ClearAndPollInputs(w.ExitRequested, wait.Before(twoSwitches ? NoDeadline : start + limit));
-    platform::DoEvents();
-    if (ExitWanted(w)) return Offer::Left;
-    if (SkipPicturePressed == 1) return Offer::Taken;
-    if (SwitchPressed == 1) {
-      SwitchPressed = 0;
-      return step ? Offer::Next : Offer::Taken;
-    }
-    if (twoSwitches && EnterPressed == 1) return Offer::Taken;
-    const double elapsed = Clock() - start;
-    if (!step && elapsed >= limit) return Offer::Next;
-    if (scanType == 2 && elapsed > limit) return Offer::Taken;
-  }
 }
 
 // No scanning: a click on a card, or resting on it for DwellMs, takes it.
@@ -146,15 +115,17 @@ int ChooseNextPicture(pictures::Mainform& w, const pictures::PictureList& list, 
   if (settings::SettingsRecord.ScanType == 4) {
     taken = PickWithTheMouse(w, chooser, files);
   } else {
-    for (int k = 0;; k = (k + 1) % static_cast<int>(files.size())) {
+    for (int k = 0;;) {
       chooser.Highlight(k);
       SayName(files[k]);
-      const Offer offer = OfferCard(w);
-      if (offer == Offer::Left) break;
-      if (offer == Offer::Taken) {
-        taken = SkipPicturePressed == 1 ? 0 : k;
+      const Offered offer = WaitOnOffer(w);
+      if (offer == Offered::Left) break;
+      if (offer == Offered::Taken || offer == Offered::Skip) {
+        taken = offer == Offered::Skip ? 0 : k;
         break;
       }
+      // The clear key means nothing here: the same picture waits again.
+      if (offer == Offered::Next) k = (k + 1) % static_cast<int>(files.size());
     }
   }
   SkipPicturePressed = 0;

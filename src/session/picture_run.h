@@ -65,6 +65,15 @@ bool FinishPicture(PictureRun& run);
 // [session] ChooseSection: the user picks one of the parts not coloured
 // yet (see section_choice.cpp); it becomes CurrentSection.
 Choice ChooseSectionToColour(PictureRun& run, int last);
+// How the wait on something offered by the scanning (a part, a picture)
+// ended: the method took it or moved on, or the skip key, the clear key or
+// the user's leaving ended it.
+enum class Offered { Taken, Next, Skip, Clear, Left };
+// Waits while the thing offered now is highlighted, by the session's own
+// scanning method and times: timed, a press takes it and ScanSeconds
+// moves on; step scanning, a press moves on, and with one switch more than
+// ScanSpeed seconds alone takes it, with two the second switch takes it.
+Offered WaitOnOffer(pictures::Mainform& w);
 // Draws the pointer on CurrentSection.
 void DrawSectionPointer(PictureRun& run);
 

@@ -50,41 +50,6 @@ void PointAt(PictureRun& run, int s) {
   DrawSectionPointer(run);
 }
 
-enum class Offer { Picked, Next, Cleared, Left };
-
-Offer FromClear(PictureRun& run) {
-  return ClearLastSection(run, false) == Choice::Left ? Offer::Left : Offer::Cleared;
-}
-
-// The pointer waits on CurrentSection until the scanning method picks it
-// or moves on.
-Offer OfferPart(PictureRun& run) {
-  pictures::Mainform& w = run.w;
-  const int scanType = settings::SettingsRecord.ScanType;
-  const bool step = scanType == 2 || scanType == 3;
-  const bool twoSwitches = scanType == 3;
-  const double limit = twoSwitches ? NoDeadline
-                       : step      ? settings::SettingsRecord.ScanSpeed
-                                   : settings::SettingsRecord.ScanSeconds;
-  SwitchPressed = 0;
-  const double start = Clock();
-  input::PassWait wait;
-  for (;;) {
-    input::ClearAndPollInputs(w.ExitRequested, wait.Before(twoSwitches ? NoDeadline : start + limit));
-    platform::DoEvents();
-    if (ExitWanted(w) || SkipPicturePressed == 1) return Offer::Left;
-    if (ClearLastPressed == 1) return FromClear(run);
-    if (SwitchPressed == 1) {
-      SwitchPressed = 0;
-      return step ? Offer::Next : Offer::Picked;
-    }
-    if (twoSwitches && EnterPressed == 1) return Offer::Picked;
-    const double elapsed = Clock() - start;
-    if (!step && elapsed >= limit) return Offer::Next;
-    if (scanType == 2 && elapsed > limit) return Offer::Picked;
-  }
-}
-
 // Which part a pixel of the picture lies in: each part is flooded from its
 // seed over everything but the black outline, as its painting will be.
 class PartMap {
@@ -172,6 +137,33 @@ Choice PickWithTheMouse(PictureRun& run, const std::vector<int16_t>& parts) {
 
 }  // namespace
 
+Offered WaitOnOffer(pictures::Mainform& w) {
+  const int scanType = settings::SettingsRecord.ScanType;
+  const bool step = scanType == 2 || scanType == 3;
+  const bool twoSwitches = scanType == 3;
+  const double limit = twoSwitches ? NoDeadline
+                       : step      ? settings::SettingsRecord.ScanSpeed
+                                   : settings::SettingsRecord.ScanSeconds;
+  SwitchPressed = 0;
+  const double start = Clock();
+  input::PassWait wait;
+  for (;;) {
+    input::ClearAndPollInputs(w.ExitRequested, wait.Before(twoSwitches ? NoDeadline : start + limit));
+    platform::DoEvents();
+    if (ExitWanted(w)) return Offered::Left;
+    if (SkipPicturePressed == 1) return Offered::Skip;
+    if (ClearLastPressed == 1) return Offered::Clear;
+    if (SwitchPressed == 1) {
+      SwitchPressed = 0;
+      return step ? Offered::Next : Offered::Taken;
+    }
+    if (twoSwitches && EnterPressed == 1) return Offered::Taken;
+    const double elapsed = Clock() - start;
+    if (!step && elapsed >= limit) return Offered::Next;
+    if (scanType == 2 && elapsed > limit) return Offered::Taken;
+  }
+}
+
 Choice ChooseSectionToColour(PictureRun& run, int last) {
   run.w.ColoringPhase = 1;
   const std::vector<int16_t> parts = PartsLeft(run, last);
@@ -182,11 +174,12 @@ Choice ChooseSectionToColour(PictureRun& run, int last) {
   if (settings::SettingsRecord.ScanType == 4) return PickWithTheMouse(run, parts);
   for (size_t i = 0;; i = (i + 1) % parts.size()) {
     PointAt(run, parts[i]);
-    switch (OfferPart(run)) {
-      case Offer::Picked: run.w.TakePointerOff(); return Choice::Chosen;
-      case Offer::Next: break;
-      case Offer::Cleared: return Choice::Cleared;
-      case Offer::Left: return Choice::Left;
+    switch (WaitOnOffer(run.w)) {
+      case Offered::Taken: run.w.TakePointerOff(); return Choice::Chosen;
+      case Offered::Next: break;
+      case Offered::Clear: return ClearLastSection(run, false);
+      case Offered::Skip:
+      case Offered::Left: return Choice::Left;
     }
   }
 }

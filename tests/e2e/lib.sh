@@ -116,3 +116,28 @@ e2e_wait_pixel() {
 
 # Sets line $1 of the copied settings file to the value $2 (" 5 " style).
 e2e_setting() { sed -i "$1s/.*/$2\r/" "$E2E_APP/aobj_se1.cfg"; }
+
+# Starts the program and a session with the space bar ("Start" has the
+# focus); the colouring window gets the keyboard. Sets $win.
+e2e_start_session() {
+  e2e_start
+  local id
+  id=$(e2e_wait_window "Options" 15) || fail "no main window"
+  sleep 0.3
+  e2e_key "$id" space
+  win=$(e2e_wait_window "Brushwell Version 2" 10) || fail "no colouring window"
+  sleep "${1:-1.5}"
+  xdotool windowfocus "$win" 2>/dev/null
+}
+
+# Escape to the main menu, Escape to the credits, Escape to the end.
+e2e_leave_program() {
+  xdotool key Escape
+  local id cid
+  id=$(e2e_wait_window "Options" 10) || fail "no main window after Escape"
+  sleep 0.3
+  e2e_key "$id" Escape
+  cid=$(e2e_wait_window "Credits" 5) || fail "no credits"
+  e2e_key "$cid" Escape
+  e2e_wait_exit 5
+}

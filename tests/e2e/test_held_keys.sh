@@ -26,25 +26,6 @@ load_machine() { for _ in $(seq "${E2E_BUSY:-3}"); do (while :; do :; done) & bu
 unload_machine() { [ ${#busy[@]} -gt 0 ] && kill "${busy[@]}" 2>/dev/null; busy=(); }
 trap 'unload_machine; e2e_teardown' EXIT
 
-start_session() {
-  e2e_start
-  id=$(e2e_wait_window "Options" 15) || fail "no main window"
-  sleep 0.3
-  e2e_key "$id" space   # "Start" has the keyboard focus
-  win=$(e2e_wait_window "Brushwell Version 2" 10) || fail "no colouring window"
-  sleep 1.5             # the red tube is in the Scan Position
-  xdotool windowfocus "$win" 2>/dev/null
-}
-
-leave_program() {
-  xdotool key Escape
-  id=$(e2e_wait_window "Options" 10) || fail "no main window after Escape"
-  sleep 0.3
-  e2e_key "$id" Escape
-  cid=$(e2e_wait_window "Credits" 5) || fail "no credits"
-  e2e_key "$cid" Escape
-  e2e_wait_exit 5
-}
 
 # The tube a shine colour came from (the tubes in order, from the first).
 tube_of() {
@@ -89,7 +70,7 @@ e2e_key "$cid" Escape
 e2e_wait_exit 5
 
 # --- Step scanning with two switches: one hold, one step.
-start_session
+e2e_start_session
 load_machine
 hold_space 2
 sleep 1.5              # the next tube slides into the Scan Position
@@ -101,17 +82,17 @@ else
   fail "a 2 s hold of space under load chose $(tube_of "$(e2e_pixel $shine)"), expected yellow (1 step)"
 fi
 e2e_shot step_after_hold
-leave_program
+e2e_leave_program
 
 # --- Timed scanning, AcceptanceMs 750: a 2 s hold counts.
 e2e_setting 18 " 1 "
 e2e_setting 10 " 1 "   # apple.bmp again
 printf '[switch]\nAcceptanceMs=750\n' > "$E2E_APP/brushwell.ini"
-start_session
+e2e_start_session
 load_machine
 hold_space 2
 unload_machine
 e2e_wait_pixel $shine "255,5,5" 10 && pass "a 2 s hold under load counted at AcceptanceMs 750" ||
   { e2e_shot timed_after_hold; fail "the 2 s hold never counted at AcceptanceMs 750"; }
-leave_program
+e2e_leave_program
 e2e_finish

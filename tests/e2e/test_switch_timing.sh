@@ -21,28 +21,8 @@ printf '[switch]\nAcceptanceMs=400\n' > "$E2E_APP/brushwell.ini"
 shine="312 377"; body="440 375"
 now() { date +%s.%N; }
 
-start_session() {
-  e2e_start
-  id=$(e2e_wait_window "Options" 15) || fail "no main window"
-  sleep 0.3
-  e2e_key "$id" space   # "Start" has the keyboard focus
-  win=$(e2e_wait_window "Brushwell Version 2" 10) || fail "no colouring window"
-  sleep 1.5             # the red tube is in the Scan Position
-  xdotool windowfocus "$win" 2>/dev/null
-}
-
-leave_program() {
-  xdotool key Escape
-  id=$(e2e_wait_window "Options" 10) || fail "no main window after Escape"
-  sleep 0.3
-  e2e_key "$id" Escape
-  cid=$(e2e_wait_window "Credits" 5) || fail "no credits"
-  e2e_key "$cid" Escape
-  e2e_wait_exit 5
-}
-
 # --- A tap shorter than AcceptanceMs counts for nothing.
-start_session
+e2e_start_session
 xdotool keydown space; command sleep 0.15; xdotool keyup space  # its length counts: never stretched by E2E_SLOW
 sleep 1.5
 [ "$(e2e_pixel $shine)" = "255,255,255" ] && pass "a 150 ms tap chose nothing" || fail "the tap chose a tube"
@@ -67,18 +47,18 @@ else
   fail "no fade seen (start '$fade_start', end '$fade_end')"
 fi
 e2e_shot after_hold
-leave_program
+e2e_leave_program
 
 # --- Dwell selection in No Scanning.
 e2e_setting 18 " 4 "
 e2e_setting 10 " 1 "
 printf '[switch]\nDwellMs=800\n' > "$E2E_APP/brushwell.ini"
 xdotool mousemove 300 600
-start_session
+e2e_start_session
 xdotool mousemove 760 273   # onto the yellow tube
 command sleep 0.4   # less than DwellMs: never stretched by E2E_SLOW
 e2e_shot dwell_ring
 [ "$(e2e_pixel $shine)" = "255,255,255" ] && pass "nothing chosen before the dwell time" || fail "chosen too soon"
 e2e_wait_pixel $shine "255,255,5" 10 && pass "resting the pointer chose the yellow tube" || fail "dwell chose nothing"
-leave_program
+e2e_leave_program
 e2e_finish

@@ -19,41 +19,22 @@ e2e_setting 18 " 3 "   # step scanning with two switches
 # apple.bmp stands at (182,184): the shine's seed (130,193), the body's (258,191).
 shine="312 377"; body="440 375"
 
-start_session() {
-  e2e_start
-  id=$(e2e_wait_window "Options" 15) || fail "no main window"
-  sleep 0.3
-  e2e_key "$id" space   # "Start" has the keyboard focus
-  win=$(e2e_wait_window "Brushwell Version 2" 10) || fail "no colouring window"
-  sleep 1
-  xdotool windowfocus "$win" 2>/dev/null
-}
-
-leave_program() {
-  xdotool key Escape
-  id=$(e2e_wait_window "Options" 10) || fail "no main window after Escape"
-  sleep 0.3
-  e2e_key "$id" Escape
-  cid=$(e2e_wait_window "Credits" 5) || fail "no credits"
-  e2e_key "$cid" Escape
-  e2e_wait_exit 5
-}
 
 # --- The part to colour.
 printf '[session]\nChooseSection=1\n' > "$E2E_APP/brushwell.ini"
-start_session
+e2e_start_session 1
 xdotool key space; sleep 0.6          # the pointer moves on to the body
 e2e_shot part_offered
 xdotool key Return; sleep 1.5         # the body is taken; the red tube comes
 xdotool key Return                    # red
 e2e_wait_pixel $body "255,5,5" 10 && pass "the user chose the body and coloured it" || fail "the body was not coloured"
 [ "$(e2e_pixel $shine)" = "255,255,255" ] && pass "the shine, offered first, stays white" || fail "the shine was coloured"
-leave_program
+e2e_leave_program
 
 # --- The next picture.
 e2e_setting 10 " 1 "
 printf '[session]\nChoosePicture=1\n' > "$E2E_APP/brushwell.ini"
-start_session
+e2e_start_session 1
 for _ in 1 2 3; do xdotool key Return; sleep 1.8; done   # the apple's three parts, each red
 sleep 1
 e2e_shot picture_chooser
@@ -63,5 +44,5 @@ xdotool key Return; sleep 1.5
 # (102,60) is on the heart's outline and white in the star: (284,244) on the screen.
 e2e_wait_pixel 284 244 "0,0,0" 10 && pass "the chosen heart is coloured next" || fail "the heart did not come"
 e2e_shot heart_chosen
-leave_program
+e2e_leave_program
 e2e_finish
