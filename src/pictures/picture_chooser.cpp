@@ -1,5 +1,6 @@
 #include "pictures/picture_chooser.h"
 
+#include <QCursor>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QImageReader>
@@ -44,6 +45,8 @@ void PictureChooser::Offer(const QStringList& files) {
   cards_.clear();
   highlighted_ = clicked_ = -1;
   part_ = 0;
+  // Where the mouse pointer is now, not where it left the last chooser.
+  mouseAt_ = underMouse() ? mapFromGlobal(QCursor::pos()) : QPoint(-1, -1);
   for (const QString& file : files.mid(0, MaxOffered)) {
     Card card{PictureTitle(file), {}};
     // The same checks as a picture to colour: a damaged or huge file shows no thumbnail.
@@ -138,6 +141,11 @@ void PictureChooser::mouseReleaseEvent(QMouseEvent* event) {
 void PictureChooser::mouseMoveEvent(QMouseEvent* event) {
   event->accept();
   mouseAt_ = event->position().toPoint();
+}
+
+void PictureChooser::leaveEvent(QEvent* event) {
+  mouseAt_ = {-1, -1};
+  QWidget::leaveEvent(event);
 }
 
 }  // namespace pictures

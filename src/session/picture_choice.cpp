@@ -21,6 +21,7 @@
 #include "pictures/picture_list.h"
 #include "platform/host.h"
 #include "platform/input_wait.h"
+#include "platform/picture_box.h"
 #include "session/picture_choice.h"
 #include "session/picture_run.h"
 #include "settings/options_file.h"
@@ -38,15 +39,19 @@ constexpr double RingFrameSeconds = 1.0 / 60;
 
 double Clock() { return platform::host().monotonicSeconds(); }
 
+// The next pictures from CurrentPictureIndex on: those not finished yet
+// and that can be shown (a user who can only choose must not be able to
+// choose a missing picture), else any that can, else the list's order.
 std::vector<int> Candidates(const pictures::PictureList& list, const std::vector<bool>& finished) {
   const int n = static_cast<int>(list.names.size());
   const int from = settings::SettingsRecord.CurrentPictureIndex;
   std::vector<int> picked;
-  for (const bool skipFinished : {true, false}) {
+  for (const int pass : {0, 1, 2}) {
     for (int k = 0; k < n && static_cast<int>(picked.size()) < pictures::PictureChooser::MaxOffered; ++k) {
       const int i = (from - 1 + k) % n + 1;
-      if (skipFinished && i - 1 < static_cast<int>(finished.size()) && finished[i - 1]) continue;
-      if (std::find(picked.begin(), picked.end(), i) == picked.end()) picked.push_back(i);
+      if (pass == 0 && i - 1 < static_cast<int>(finished.size()) && finished[i - 1]) continue;
+      if (pass < 2 && !platform::CheckPictureFile(list.names[i - 1])) continue;
+      picked.push_back(i);
     }
     if (!picked.empty()) break;
   }
@@ -67,13 +72,16 @@ int PickWithTheMouse(pictures::Mainform& w, pictures::PictureChooser& chooser, c
   w.ExitRequested = 0;
   SkipPicturePressed = 0;
   chooser.TakeClickedCard();
-  int hovered = -1;
+  // A card the pointer is already on must be left and entered again
+  // before resting on it takes it.
+  int hovered = chooser.HoveredCard();
+  bool armed = false;
   double since = 0;
   input::PassWait wait;
   for (;;) {
-    const double until =
-        wait.Before(dwellMs > 0 && hovered >= 0 ? std::min(since + dwellMs / 1000.0, Clock() + RingFrameSeconds)
-                                                : NoDeadline);
+    const double until = wait.Before(dwellMs > 0 && armed && hovered >= 0
+                                         ? std::min(since + dwellMs / 1000.0, Clock() + RingFrameSeconds)
+                                         : NoDeadline);
     if (until != input::NoWait) input::WaitForInput(until);
     platform::DoEvents();
     if (ExitWanted(w)) return -1;
@@ -83,10 +91,11 @@ int PickWithTheMouse(pictures::Mainform& w, pictures::PictureChooser& chooser, c
     const int under = chooser.HoveredCard();
     if (under != hovered) {
       hovered = under;
+      armed = true;
       since = Clock();
       chooser.Highlight(under);
       if (under >= 0) SayName(files[under]);
-    } else if (dwellMs > 0 && hovered >= 0) {
+    } else if (dwellMs > 0 && armed && hovered >= 0) {
       const double part = (Clock() - since) * 1000.0 / dwellMs;
       if (part >= 1.0) return hovered;
       chooser.Highlight(hovered, part);
@@ -106,14 +115,18 @@ int ChooseNextPicture(pictures::Mainform& w, const pictures::PictureList& list, 
   chooser.Offer(files);
   chooser.show();
   chooser.raise();
+  // The exit link stays in reach above the chooser.
+  if (w.LabelExitLink->isVisible()) w.LabelExitLink->raise();
   struct Hide {
     pictures::PictureChooser& c;
     ~Hide() { c.hide(); }
   } hide{chooser};
 
   int taken = -1;
+  bool skipped = false;
   if (settings::SettingsRecord.ScanType == 4) {
     taken = PickWithTheMouse(w, chooser, files);
+    skipped = taken == 0 && SkipPicturePressed == 1;
   } else {
     for (int k = 0;;) {
       chooser.Highlight(k);
@@ -121,7 +134,8 @@ int ChooseNextPicture(pictures::Mainform& w, const pictures::PictureList& list, 
       const Offered offer = WaitOnOffer(w);
       if (offer == Offered::Left) break;
       if (offer == Offered::Taken || offer == Offered::Skip) {
-        taken = offer == Offered::Skip ? 0 : k;
+        skipped = offer == Offered::Skip;
+        taken = skipped ? 0 : k;
         break;
       }
       // The clear key means nothing here: the same picture waits again.
@@ -134,7 +148,8 @@ int ChooseNextPicture(pictures::Mainform& w, const pictures::PictureList& list, 
     w.ExitRequested = 1;
     return 0;
   }
-  return offered[taken];
+  // The skip key takes the next picture in the list's order.
+  return taken == 0 && skipped ? settings::SettingsRecord.CurrentPictureIndex : offered[taken];
 }
 
 }  // namespace session

@@ -57,6 +57,10 @@ public:
   HoldRing(pictures::Mainform& w, int tube)
       : w_(w), tube_(tube),
         on_(settings::SwitchOptionsRecord.AcceptanceMs > 0 && settings::SwitchOptionsRecord.HoldRing == 1) {}
+  HoldRing(const HoldRing&) = delete;
+  HoldRing& operator=(const HoldRing&) = delete;
+  // A ring still filling goes when the wait ends without a count.
+  ~HoldRing() { Hide(); }
   // Draws the ring for the press held now; returns when it must be drawn
   // again (its next frame), NoDeadline while nothing is held.
   double Update() {
@@ -73,9 +77,11 @@ public:
   }
   void Counted() {
     if (on_) w_.ShowDwellRing(tube_, 1, true);
+    shown_ = false;  // the flash stays until the tube moves
   }
   void Hide() {
     if (shown_) w_.ShowDwellRing(0, 0);
+    shown_ = false;
   }
 
 private:

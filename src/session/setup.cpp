@@ -96,6 +96,8 @@ bool SetUpPicture(PictureRun& run) {
   for (int i = 1; i <= 9; ++i) run.ComplimentName[i] = QStringLiteral("goodjob%1").arg(i);
   run.ComplimentCount = 9;
 
+  // No ring from the picture before (a hold's flash, a skip mid-hold).
+  w.ShowDwellRing(0, 0);
   // The print button.
   PictureFinished = 0;
   w.but_print->hide();

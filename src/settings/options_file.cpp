@@ -114,18 +114,27 @@ const QString VoiceGroup = QStringLiteral("voice");
 
 }  // namespace
 
+namespace {
+void FillSwitchGroup(QSettings& out, const SwitchOptions& o) {
+  out.setValue(QStringLiteral("AcceptanceMs"), o.AcceptanceMs);
+  out.setValue(QStringLiteral("ReleaseMs"), o.ReleaseMs);
+  out.setValue(QStringLiteral("FirstTubeFactor"), QString::number(o.FirstTubeFactor, 'f', 1));
+  out.setValue(QStringLiteral("ScanCycles"), o.ScanCycles);
+  out.setValue(QStringLiteral("DwellMs"), o.DwellMs);
+  out.setValue(QStringLiteral("Switch1"), o.Switch1);
+  out.setValue(QStringLiteral("Switch2"), o.Switch2);
+  out.setValue(QStringLiteral("PointerScale"), o.PointerScale);
+  out.setValue(QStringLiteral("HoldRing"), o.HoldRing);
+}
+void FillSessionGroup(QSettings& out, const SessionOptions& o) {
+  out.setValue(QStringLiteral("ChoosePicture"), o.ChoosePicture);
+  out.setValue(QStringLiteral("ChooseSection"), o.ChooseSection);
+}
+const QString SessionGroup = QStringLiteral("session");
+}  // namespace
+
 QString WriteSwitchOptions(const QString& path, const SwitchOptions& o) {
-  return WriteGroup(path, Group, [&o](QSettings& out) {
-    out.setValue(QStringLiteral("AcceptanceMs"), o.AcceptanceMs);
-    out.setValue(QStringLiteral("ReleaseMs"), o.ReleaseMs);
-    out.setValue(QStringLiteral("FirstTubeFactor"), QString::number(o.FirstTubeFactor, 'f', 1));
-    out.setValue(QStringLiteral("ScanCycles"), o.ScanCycles);
-    out.setValue(QStringLiteral("DwellMs"), o.DwellMs);
-    out.setValue(QStringLiteral("Switch1"), o.Switch1);
-    out.setValue(QStringLiteral("Switch2"), o.Switch2);
-    out.setValue(QStringLiteral("PointerScale"), o.PointerScale);
-    out.setValue(QStringLiteral("HoldRing"), o.HoldRing);
-  });
+  return WriteGroup(path, Group, [&o](QSettings& out) { FillSwitchGroup(out, o); });
 }
 
 VoiceOptions ReadVoiceOptions(const QString& path, QStringList& problems) {
@@ -151,10 +160,6 @@ QString WriteVoiceOptions(const QString& path, const VoiceOptions& o) {
   return WriteGroup(path, VoiceGroup, [&o](QSettings& out) { out.setValue(QStringLiteral("Language"), o.Language); });
 }
 
-namespace {
-const QString SessionGroup = QStringLiteral("session");
-}  // namespace
-
 SessionOptions ReadSessionOptions(const QString& path, QStringList& problems) {
   SessionOptions o;
   if (!QFile::exists(path)) return o;
@@ -176,8 +181,7 @@ QString WriteSessionOptions(const QString& path, const SessionOptions& o) {
       for (const QString& key : old.allKeys())
         if (key.startsWith(SessionGroup + QLatin1Char('/'))) out.setValue(key.mid(SessionGroup.size() + 1), old.value(key));
     }
-    out.setValue(QStringLiteral("ChoosePicture"), o.ChoosePicture);
-    out.setValue(QStringLiteral("ChooseSection"), o.ChooseSection);
+    FillSessionGroup(out, o);
   });
 }
 
@@ -200,8 +204,14 @@ void LoadSwitchOptions(QStringList& problems) {
 
 bool SaveSwitchOptions() {
   const QString path = QDir::current().filePath(OptionsFileName);
-  QString why = WriteSwitchOptions(path, SwitchOptionsRecord);
-  if (why.isEmpty()) why = WriteSessionOptions(path, SessionOptionsRecord);
+  // Both groups in one writing: the file is either all new or as it was.
+  // (The session group's other keys were kept with every other group.)
+  const QString why = WriteGroup(path, Group, [](QSettings& out) {
+    FillSwitchGroup(out, SwitchOptionsRecord);
+    out.endGroup();
+    out.beginGroup(SessionGroup);
+    FillSessionGroup(out, SessionOptionsRecord);
+  });
   if (why.isEmpty()) return true;
   platform::message(QStringLiteral("The switch options could not be saved to %1 (%2).\nThe file on disk was left as "
                                    "it was; the options are used until Brushwell is closed.")

@@ -86,6 +86,27 @@ TEST_F(KeyRepeat, ReleasesOfARepeatWhileTheKeyIsDownAreSwallowed) {
   send(QEvent::KeyRelease, 1790);
   send(QEvent::KeyPress, 1900);
   EXPECT_EQ(window.seen, QStringLiteral("PRRRUP"));
+  // Let go and pressed again before the release was looked at: the server
+  // has the key down, but the new press has its own timestamp, so the
+  // release held back is handed on first.
+  spaceDown = true;
+  send(QEvent::KeyRelease, 2000);
+  send(QEvent::KeyPress, 2050);
+  EXPECT_EQ(window.seen, QStringLiteral("PRRRUPUP"));
+}
+
+// A key let go while another program (or a message box) had the keyboard:
+// once the program has it back, the key is no longer taken as held, and
+// its next press, however soon, counts.
+TEST_F(KeyRepeat, AKeyLetGoUnseenIsNoLongerHeld) {
+  install(true);
+  spaceDown = true;
+  send(QEvent::KeyPress, 1000);
+  spaceDown = false;  // its release went elsewhere
+  QFocusEvent focus(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+  QApplication::sendEvent(window.windowHandle(), &focus);
+  send(QEvent::KeyPress, 1400);
+  EXPECT_EQ(window.seen, QStringLiteral("PP"));
 }
 
 // A repeat that its focus widget leaves unaccepted goes up to the window
