@@ -44,8 +44,12 @@ bool BmpTruncated(const QString& file, qint64 fileSize) {
   const quint32 bits = static_cast<quint32>(static_cast<uchar>(h[28])) | static_cast<quint32>(static_cast<uchar>(h[29])) << 8;
   const quint32 compression = u32(30);
   if (compression != 0 && compression != 3 && compression != 6) return static_cast<qint64>(pixelsAt) > fileSize;
+  // A header may claim up to 2^31 rows of 2^31 pixels of 2^16 bits: the
+  // pixel bytes it claims are compared row by row, never multiplied out.
   const qint64 rowBytes = (std::abs(width) * bits + 31) / 32 * 4;
-  return static_cast<qint64>(pixelsAt) + rowBytes * std::abs(height) > fileSize;
+  const qint64 room = fileSize - static_cast<qint64>(pixelsAt);
+  if (room < 0) return true;
+  return rowBytes != 0 && std::abs(height) > room / rowBytes;
 }
 
 }  // namespace
