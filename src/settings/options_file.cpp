@@ -78,9 +78,13 @@ QString NotText(const QString& path) {
 SwitchOptions ReadSwitchOptions(const QString& path, QStringList& problems) {
   SwitchOptions o;
   if (!QFile::exists(path)) return o;
-  if (const QString why = NotText(path); !why.isEmpty()) problems << why;
+  // In a file of binary garbage the odd keys are the damage itself: they
+  // are not named one by one.
+  const QString damage = NotText(path);
   QSettings ini(path, QSettings::IniFormat);
-  if (ini.status() == QSettings::FormatError)
+  if (!damage.isEmpty())
+    problems << damage;
+  else if (ini.status() == QSettings::FormatError)
     problems << QStringLiteral("The file is damaged; what could be read of it is used.");
   else if (ini.status() == QSettings::AccessError)
     problems << QStringLiteral("The file could not be read; the standard options are used.");
@@ -96,7 +100,7 @@ SwitchOptions ReadSwitchOptions(const QString& path, QStringList& problems) {
   static const QStringList known = {"AcceptanceMs", "ReleaseMs", "FirstTubeFactor", "ScanCycles",
                                     "DwellMs",      "Switch1",   "Switch2",         "PointerScale"};
   for (const QString& key : ini.childKeys())
-    if (!known.contains(key)) problems << QStringLiteral("[switch] has the unknown key %1; it is not used.").arg(key);
+    if (damage.isEmpty() && !known.contains(key)) problems << QStringLiteral("[switch] has the unknown key %1; it is not used.").arg(key);
   return o;
 }
 
@@ -147,7 +151,10 @@ QString WriteSwitchOptions(const QString& path, const SwitchOptions& o) {
 VoiceOptions ReadVoiceOptions(const QString& path, QStringList& problems) {
   VoiceOptions o;
   if (!QFile::exists(path)) return o;
-  if (const QString why = NotText(path); !why.isEmpty()) problems << why;
+  // In a file of binary garbage the odd keys are the damage itself: they
+  // are not named one by one.
+  const QString damage = NotText(path);
+  if (!damage.isEmpty()) problems << damage;
   QSettings ini(path, QSettings::IniFormat);
   ini.beginGroup(VoiceGroup);
   if (ini.contains(QStringLiteral("Language"))) {
@@ -160,7 +167,7 @@ VoiceOptions ReadVoiceOptions(const QString& path, QStringList& problems) {
                       .arg(code.left(20));
   }
   for (const QString& key : ini.childKeys())
-    if (key != QStringLiteral("Language")) problems << QStringLiteral("[voice] has the unknown key %1; it is not used.").arg(key);
+    if (damage.isEmpty() && key != QStringLiteral("Language")) problems << QStringLiteral("[voice] has the unknown key %1; it is not used.").arg(key);
   return o;
 }
 
