@@ -20,7 +20,9 @@ QString NameForMessage(const QString& name, int most) {
   if (name.size() <= most) return name;
   const qsizetype keep = std::max(most - 3, 2);
   const qsizetype tail = keep / 2;
-  return name.left(keep - tail) + QStringLiteral("...") + name.right(tail);
+  // Broken after the "...": a name without blanks is not wrapped by the box,
+  // and 200 characters on one line are wider than a small screen.
+  return name.left(keep - tail) + QStringLiteral("...\n") + name.right(tail);
 }
 
 }  // namespace platform
