@@ -6,8 +6,10 @@
 #   scripts/fuzz.sh [settings|picture_list|section_file|picture|sound|all] [seconds]
 #
 # Defaults: all, 600 seconds each. The corpus grows in build-fuzz/corpus/<harness>/
-# from seeds in content/. A failing input is written to
-# build-fuzz/findings/<harness>/; once its cause is fixed, minimise it
+# from seeds in content/ and the committed regressions; with CI=true it starts
+# from those alone on every run. A failing input is written to
+# build-fuzz/findings/<harness>/ and its path printed; once its cause is fixed,
+# minimise it
 #   build-fuzz/tests/fuzz/fuzz_<harness> -minimize_crash=1 -runs=10000 -exact_artifact_path=OUT INPUT
 # and commit it under tests/fuzz/regressions/<harness>/, where the normal
 # test suite replays it.
@@ -61,15 +63,23 @@ failed=()
 for h in "${harnesses[@]}"; do
   corpus=$root/build-fuzz/corpus/$h
   findings=$root/build-fuzz/findings/$h
+  [ "${CI:-}" = true ] && rm -rf "$corpus" "$findings"
   mkdir -p "$corpus" "$findings"
   inputs=("$corpus" "$root/$seeds/$h")
   [ -d "tests/fuzz/regressions/$h" ] && inputs+=("$root/tests/fuzz/regressions/$h")
   echo "=== fuzz_$h for ${seconds}s (log: build-fuzz/fuzz_$h.log)"
+  status=0
   build-fuzz/tests/fuzz/fuzz_$h "${inputs[@]}" -max_total_time="$seconds" -rss_limit_mb=2048 \
     -timeout=10 -max_len=65536 -artifact_prefix="$findings/" -print_final_stats=1 \
-    >"build-fuzz/fuzz_$h.log" 2>&1 || failed+=("$h")
+    >"build-fuzz/fuzz_$h.log" 2>&1 || status=$?
   grep -E "INITED|DONE|ERROR|SUMMARY|stat::number_of_executed_units|stat::average_exec_per_sec|Test unit written" \
     "build-fuzz/fuzz_$h.log" || true
+  if [ $status -ne 0 ]; then
+    failed+=("$h")
+    echo "--- end of build-fuzz/fuzz_$h.log"
+    tail -40 "build-fuzz/fuzz_$h.log"
+    for f in "$findings"/*; do if [ -e "$f" ]; then echo "Finding of fuzz_$h: $f"; fi; done
+  fi
 done
 rm -rf "$TMPDIR"
 if [ ${#failed[@]} -gt 0 ]; then echo "Findings in: ${failed[*]}"; exit 1; fi

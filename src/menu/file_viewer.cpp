@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "menu/guide_document.h"
+#include "pictures/picture_list.h"
 #include "platform/host.h"
 #include "platform/keyboard_focus.h"
 #include "platform/safe_file.h"
@@ -28,7 +29,8 @@ FileViewer::FileViewer(const QString& filePath, Mode mode, QWidget* parent) : QD
   QString text;
   QFile file(filePath);
   const bool readable = file.open(QIODevice::ReadOnly);
-  if (readable) text = QString::fromUtf8(file.readAll());
+  // A list is decoded as the session reads it (a byte order mark names UTF-16).
+  if (readable) text = mode == Mode::List ? pictures::DecodeListText(file.readAll()) : QString::fromUtf8(file.readAll());
 
   auto* outer = new QVBoxLayout(this);
   auto* note = new QLabel(this);

@@ -1,7 +1,9 @@
 #include "pictures/picture_list.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
+#include <optional>
 
 namespace pictures {
 
@@ -13,6 +15,10 @@ bool isLineEnd(QChar c) { return c == QLatin1Char('\n') || c == QLatin1Char('\r'
 }  // namespace
 
 QString DecodeListText(const QByteArray& bytes) {
+  if (const std::optional<QStringConverter::Encoding> marked = QStringConverter::encodingForData(bytes)) {
+    QStringDecoder decoder(*marked);  // drops the mark itself
+    return decoder.decode(bytes);
+  }
   QStringDecoder utf8(QStringDecoder::Utf8);
   QString text = utf8.decode(bytes);
   if (utf8.hasError()) text = QString::fromLatin1(bytes);
@@ -65,9 +71,25 @@ QString PictureListFileName(int listNumber) {
 }
 
 PictureList ReadPictureList(int listNumber, int limit) {
-  QFile file(PictureListFileName(listNumber));
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  return ParsePictureList(file.readAll(), limit);
+  const QString name = PictureListFileName(listNumber);
+  const QFileInfo info(name);
+  if (!info.exists()) return {};
+  PictureList unread;
+  if (info.isDir()) {
+    unread.unreadable = QStringLiteral("%1 is a folder, not a file").arg(name);
+    return unread;
+  }
+  QFile file(name);
+  if (!file.open(QIODevice::ReadOnly)) {
+    unread.unreadable = QStringLiteral("%1 could not be opened (%2)").arg(name, file.errorString());
+    return unread;
+  }
+  const QByteArray bytes = file.readAll();
+  if (file.error() != QFileDevice::NoError) {
+    unread.unreadable = QStringLiteral("%1 could not be read to its end (%2)").arg(name, file.errorString());
+    return unread;
+  }
+  return ParsePictureList(bytes, limit);
 }
 
 }  // namespace pictures

@@ -14,6 +14,7 @@ namespace pictures {
 struct PictureList {
   QStringList names;    // picture file names in file order, at most `limit`
   int namesFound = 0;   // every picture name in the file, even past the limit
+  QString unreadable;   // why a list file that is there could not be read ("" when it was, or is missing)
   bool truncated() const { return namesFound > names.size(); }
 };
 
@@ -21,19 +22,22 @@ struct PictureList {
 // removed, blanks around unquoted fields dropped), empty ones included.
 QStringList SplitListFields(const QString& text);
 
-// A list file's text: UTF-8, or Latin-1 when it is not valid UTF-8; a
-// leading byte order mark is dropped.
+// A list file's text. A byte order mark names the encoding (a text editor's
+// "Unicode" is UTF-16, little or big endian; UTF-8 may carry one too) and is
+// dropped; without one the text is UTF-8, or Latin-1 when it is not valid
+// UTF-8.
 QString DecodeListText(const QByteArray& bytes);
 
-// The picture names of a list file's bytes (UTF-8; other bytes are read as
-// Latin-1), keeping the first `limit` of them.
+// The picture names of a list file's bytes (decoded as DecodeListText does),
+// keeping the first `limit` of them.
 PictureList ParsePictureList(const QByteArray& bytes, int limit);
 
 // The file name of list n: "pictures_" n ".pcf".
 QString PictureListFileName(int listNumber);
 
-// Reads list n from the current folder. A missing or unreadable file
-// counts as an empty list.
+// Reads list n from the current folder. A missing file counts as an empty
+// list; one that is there but cannot be read (a folder, no permission) gives
+// no names and says why in `unreadable`.
 PictureList ReadPictureList(int listNumber, int limit);
 
 }  // namespace pictures

@@ -1,6 +1,7 @@
 #include "pictures/section_scan.h"
 
 #include "pictures/session_tables.h"
+#include "platform/host.h"
 #include "platform/raster.h"
 #include "platform/safe_file.h"
 
@@ -26,7 +27,8 @@ constexpr std::uint32_t RgbMask = 0x00FFFFFFu;
 constexpr std::uint32_t Black = 0x000000u;
 constexpr std::uint32_t White = 0xFFFFFFu;
 
-QString SizeMessage(const QString& name, int width, int height) {
+QString SizeMessage(const QString& fullName, int width, int height) {
+  const QString name = platform::NameForMessage(fullName);
   return QStringLiteral("The width & height of a picture file must be 400 by 400 pixels.\n") +
          QStringLiteral("The dimensions for ") + name + QStringLiteral("  is ") +
          QString::number(width) + QStringLiteral(" by ") + QString::number(height) +
@@ -34,7 +36,8 @@ QString SizeMessage(const QString& name, int width, int height) {
          QStringLiteral(" for accuracy");
 }
 
-QString CountMessage(const QString& name, int count) {
+QString CountMessage(const QString& fullName, int count) {
+  const QString name = platform::NameForMessage(fullName);
   return QStringLiteral("The number of sections to color must be between 1 and 25. \n") +
          QStringLiteral("The number of sections found in ") + name +
          QStringLiteral(" to color is ") + QString::number(count) + QStringLiteral(".\n") +

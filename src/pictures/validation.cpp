@@ -38,7 +38,7 @@ bool Mainform::LoadSessionPicture() {
   if (PB1->LoadPicture(PictureName, &problem)) return true;
   platform::message(QStringLiteral("The picture file %1 cannot be shown:\n%2.\n"
                                    "Please check %1, or take it out of the picture list.")
-                        .arg(PictureName, problem));
+                        .arg(platform::NameForMessage(PictureName), problem));
   ExitRequested = 1;
   HideExitLink();
   return false;
@@ -70,7 +70,8 @@ void Mainform::ValidatePicture() {
       platform::message(QStringLiteral("The sections of %1 could not be saved in %2 (%3).\n"
                                        "The picture can be coloured, but it will be checked again "
                                        "each time it is shown.")
-                            .arg(PictureName, SectionFileName(PictureName), problem),
+                            .arg(platform::NameForMessage(PictureName),
+                                 platform::NameForMessage(SectionFileName(PictureName)), problem),
                         platform::MessageIcon::Exclamation);
     }
   }

@@ -59,6 +59,11 @@ void installHost(Host* h);
 
 // Convenience: message box with the application title.
 void message(const QString& text, MessageIcon icon = MessageIcon::None);
+// A name as a message shows it: one of more than `most` characters (a slip
+// in a picture list can make one of thousands) keeps its beginning and its
+// end, on two lines, the first ending in "...", so the box stays readable
+// and quick to lay out.
+QString NameForMessage(const QString& name, int most = 200);
 // Convenience: let pending events run once.
 inline void DoEvents() { host().processEvents(); }
 

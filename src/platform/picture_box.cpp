@@ -44,8 +44,34 @@ bool BmpTruncated(const QString& file, qint64 fileSize) {
   const quint32 bits = static_cast<quint32>(static_cast<uchar>(h[28])) | static_cast<quint32>(static_cast<uchar>(h[29])) << 8;
   const quint32 compression = u32(30);
   if (compression != 0 && compression != 3 && compression != 6) return static_cast<qint64>(pixelsAt) > fileSize;
+  // A header may claim up to 2^31 rows of 2^31 pixels of 2^16 bits: the
+  // pixel bytes it claims are compared row by row, never multiplied out.
   const qint64 rowBytes = (std::abs(width) * bits + 31) / 32 * 4;
-  return static_cast<qint64>(pixelsAt) + rowBytes * std::abs(height) > fileSize;
+  const qint64 room = fileSize - static_cast<qint64>(pixelsAt);
+  if (room < 0) return true;
+  return rowBytes != 0 && std::abs(height) > room / rowBytes;
+}
+
+// A PNG file one of whose chunks, before the end chunk, claims more bytes
+// than the file has. libpng allocates a chunk's claimed length before it
+// reads it, so a damaged length of up to 2 GB would be allocated whole.
+bool PngTruncated(const QString& file, qint64 fileSize) {
+  QFile f(file);
+  if (!f.open(QIODevice::ReadOnly)) return false;
+  static const QByteArray signature("\x89PNG\r\n\x1a\n", 8);
+  if (f.read(8) != signature) return false;
+  qint64 at = 8;
+  while (at < fileSize) {
+    if (!f.seek(at)) return true;
+    const QByteArray h = f.read(8);
+    if (h.size() < 8) return false;  // a few stray bytes at the end claim nothing
+    const qint64 length = static_cast<qint64>(static_cast<uchar>(h[0])) << 24 | static_cast<uchar>(h[1]) << 16 |
+                          static_cast<uchar>(h[2]) << 8 | static_cast<uchar>(h[3]);
+    if (at + 12 + length > fileSize) return true;
+    if (h.mid(4) == "IEND") return false;
+    at += 12 + length;
+  }
+  return false;
 }
 
 }  // namespace
@@ -62,7 +88,7 @@ bool CheckPictureFile(const QString& file, QString* problem) {
   if (!reader.canRead()) {
     return refuse(QStringLiteral("it is not a picture that can be read (JPEG, BMP or PNG are)"));
   }
-  if (BmpTruncated(file, info.size())) {
+  if (BmpTruncated(file, info.size()) || PngTruncated(file, info.size())) {
     return refuse(QStringLiteral("the file is damaged: it ends before its picture does"));
   }
   const QSize size = reader.size();

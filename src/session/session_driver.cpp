@@ -45,6 +45,15 @@ void RunColoringSession(pictures::Mainform& w) {
   settings::SettingsData& s = settings::SettingsRecord;
   const int listNumber = s.ActivePictureList;
   const PictureList list = pictures::ReadPictureList(listNumber, MaxPictures);
+  if (!list.unreadable.isEmpty()) {
+    platform::message(QStringLiteral("Picture List number %1 cannot be read: %2.\n"
+                                     "Please check the file, or choose another list on the Picture List screen.")
+                          .arg(listNumber)
+                          .arg(list.unreadable),
+                      platform::MessageIcon::Exclamation);
+    w.HandBack();
+    return;
+  }
   if (list.truncated()) TellListTooLong(listNumber, list);
   const auto pictureCount = static_cast<int16_t>(list.names.size());
   if (pictureCount == 0) {

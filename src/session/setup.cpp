@@ -135,7 +135,7 @@ bool SetUpPicture(PictureRun& run) {
 
   // The picture.
   if (!QFileInfo::exists(pictures::PictureName)) {
-    platform::message(QStringLiteral("The picture file ") + pictures::PictureName + QLatin1Char('\n') +
+    platform::message(QStringLiteral("The picture file ") + platform::NameForMessage(pictures::PictureName) + QLatin1Char('\n') +
                       QStringLiteral("was not found.") + QStringLiteral("Click on the Picture List Button") +
                       QLatin1Char('\n') + QStringLiteral("to make sure the name was spelled correctly"));
     w.ExitRequested = 1;

@@ -55,13 +55,37 @@ void readNumber(const QSettings& ini, const Number& n, T& out, QStringList& prob
   }
 }
 
+// Why the file at `path` is no text file (binary garbage, a file saved as
+// UTF-16), or "". QSettings reads such bytes without complaint as odd keys
+// nobody looks for, so the carer would never hear of it; the keys it does
+// find are still checked and used as usual.
+QString NotText(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  const QByteArray bytes = file.read(1 << 20);
+  for (qsizetype i = 0; i < bytes.size(); ++i) {
+    const auto c = static_cast<uchar>(bytes[i]);
+    if (c < 0x20 && c != '\t' && c != '\n' && c != '\r' && c != '\f')
+      return QStringLiteral("The file is damaged: it is not plain text (byte %1 is the control code %2). What could "
+                            "be read of it is used.")
+          .arg(i + 1)
+          .arg(c);
+  }
+  return {};
+}
+
 }  // namespace
 
 SwitchOptions ReadSwitchOptions(const QString& path, QStringList& problems) {
   SwitchOptions o;
   if (!QFile::exists(path)) return o;
+  // In a file of binary garbage the odd keys are the damage itself: they
+  // are not named one by one.
+  const QString damage = NotText(path);
   QSettings ini(path, QSettings::IniFormat);
-  if (ini.status() == QSettings::FormatError)
+  if (!damage.isEmpty())
+    problems << damage;
+  else if (ini.status() == QSettings::FormatError)
     problems << QStringLiteral("The file is damaged; what could be read of it is used.");
   else if (ini.status() == QSettings::AccessError)
     problems << QStringLiteral("The file could not be read; the standard options are used.");
@@ -79,7 +103,7 @@ SwitchOptions ReadSwitchOptions(const QString& path, QStringList& problems) {
                                     "DwellMs",      "Switch1",   "Switch2",         "PointerScale",
                                     "HoldRing"};
   for (const QString& key : ini.childKeys())
-    if (!known.contains(key)) problems << QStringLiteral("[switch] has the unknown key %1; it is not used.").arg(key);
+    if (damage.isEmpty() && !known.contains(key)) problems << QStringLiteral("[switch] has the unknown key %1; it is not used.").arg(key);
   return o;
 }
 
@@ -140,6 +164,10 @@ QString WriteSwitchOptions(const QString& path, const SwitchOptions& o) {
 VoiceOptions ReadVoiceOptions(const QString& path, QStringList& problems) {
   VoiceOptions o;
   if (!QFile::exists(path)) return o;
+  // In a file of binary garbage the odd keys are the damage itself: they
+  // are not named one by one.
+  const QString damage = NotText(path);
+  if (!damage.isEmpty()) problems << damage;
   QSettings ini(path, QSettings::IniFormat);
   ini.beginGroup(VoiceGroup);
   if (ini.contains(QStringLiteral("Language"))) {
@@ -152,7 +180,7 @@ VoiceOptions ReadVoiceOptions(const QString& path, QStringList& problems) {
                       .arg(code.left(20));
   }
   for (const QString& key : ini.childKeys())
-    if (key != QStringLiteral("Language")) problems << QStringLiteral("[voice] has the unknown key %1; it is not used.").arg(key);
+    if (damage.isEmpty() && key != QStringLiteral("Language")) problems << QStringLiteral("[voice] has the unknown key %1; it is not used.").arg(key);
   return o;
 }
 
@@ -197,9 +225,12 @@ QString OptionsProblemMessage(const QStringList& problems) {
 }
 
 void LoadSwitchOptions(QStringList& problems) {
-  SwitchOptionsRecord = ReadSwitchOptions(QDir::current().filePath(OptionsFileName), problems);
-  VoiceOptionsRecord = ReadVoiceOptions(QDir::current().filePath(OptionsFileName), problems);
-  SessionOptionsRecord = ReadSessionOptions(QDir::current().filePath(OptionsFileName), problems);
+  QStringList found;
+  SwitchOptionsRecord = ReadSwitchOptions(QDir::current().filePath(OptionsFileName), found);
+  VoiceOptionsRecord = ReadVoiceOptions(QDir::current().filePath(OptionsFileName), found);
+  SessionOptionsRecord = ReadSessionOptions(QDir::current().filePath(OptionsFileName), found);
+  found.removeDuplicates();  // a damaged file is told once, not once per group
+  problems << found;
 }
 
 bool SaveSwitchOptions() {

@@ -31,9 +31,10 @@ struct SwitchOptions {
 extern SwitchOptions SwitchOptionsRecord;
 
 // Reads the [switch] group of the file at `path`. A missing file gives the
-// standard options and no problem; a value that is not a number or out of
-// its range keeps its standard value, and each such problem is added to
-// `problems` as one sentence naming the key.
+// standard options and no problem; a file that is not text (control bytes)
+// gives one problem and what can be read of it; a value that is not a number
+// or out of its range keeps its standard value, and each such problem is
+// added to `problems` as one sentence naming the key.
 SwitchOptions ReadSwitchOptions(const QString& path, QStringList& problems);
 // Writes `options` as the [switch] group of `path`, keeping every other
 // group, through the verified writer. Returns "" or why it failed (the old

@@ -27,6 +27,22 @@ TEST(PictureListTest, FieldsAreSplitAtCommasAndLineEndsWithQuotesBlanksAndSwitch
   EXPECT_TRUE(list.truncated());
 }
 
+// A text editor's "Unicode" is UTF-16 with a byte order mark; UTF-8 may carry one too.
+TEST(PictureListTest, AByteOrderMarkNamesTheEncoding) {
+  const QString text = u"- Tiere\r\ncat.bmp\r\nb\u00e4r.bmp, \u732b.bmp\r\n"_s;
+  const QStringList names{"cat.bmp", u"b\u00e4r.bmp"_s, u"\u732b.bmp"_s};
+  QByteArray le("\xff\xfe", 2), be("\xfe\xff", 2);
+  for (const QChar c : text) {
+    le += static_cast<char>(c.unicode() & 0xff);
+    le += static_cast<char>(c.unicode() >> 8);
+    be += static_cast<char>(c.unicode() >> 8);
+    be += static_cast<char>(c.unicode() & 0xff);
+  }
+  EXPECT_EQ(ParsePictureList(le, 500).names, names);
+  EXPECT_EQ(ParsePictureList(be, 500).names, names);
+  EXPECT_EQ(ParsePictureList("\xef\xbb\xbf" + text.toUtf8(), 500).names, names);
+}
+
 class DriverTest : public SessionTest {
 protected:
   void SetUp() override {
@@ -56,6 +72,27 @@ TEST_F(DriverTest, AnEmptyOrMissingListIsToldAndTheMainMenuComesBack) {
   EXPECT_EQ(host.messages.size(), 2u);
   EXPECT_EQ(mainMenuShown, 2);
   EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(DriverTest, AListThatIsThereButCannotBeReadSaysWhy) {
+  ASSERT_TRUE(QDir(folder.path()).mkdir(u"pictures_3.pcf"_s));
+  settings::SettingsRecord.ActivePictureList = 3;
+  session::RunColoringSession(*window);
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_TRUE(host.messages[0].text.startsWith(u"Picture List number 3 cannot be read: pictures_3.pcf is a folder"_s))
+      << host.messages[0].text.toStdString();
+  EXPECT_EQ(mainMenuShown, 1);
+
+  // No permission to read it (root reads it all the same: nothing to see then).
+  WriteList(4, "a.bmp\n");
+  QFile::setPermissions(path(u"pictures_4.pcf"_s), QFileDevice::WriteOwner);
+  if (QFile f(path(u"pictures_4.pcf"_s)); f.open(QIODevice::ReadOnly)) return;
+  settings::SettingsRecord.ActivePictureList = 4;
+  NewWindow();
+  session::RunColoringSession(*window);
+  ASSERT_EQ(host.messages.size(), 2u);
+  EXPECT_TRUE(host.messages[1].text.contains(u"pictures_4.pcf could not be opened (Permission denied)"_s))
+      << host.messages[1].text.toStdString();
 }
 
 TEST_F(DriverTest, AnIndexPastTheListStartsAtTheFirstPictureTheSwitchIsAwaitedAfterItAndLeavingMidPictureMovesOn) {
@@ -123,6 +160,18 @@ TEST_F(DriverTest, AMissingPictureIsNamedAndEndsTheSessionPastIt) {
   EXPECT_EQ(host.messages[0].title, platform::AppTitle);
   EXPECT_EQ(settings::SettingsRecord.CurrentPictureIndex, 3);
   EXPECT_EQ(mainMenuShown, 1);
+
+  // A name of 100,000 characters (a slip in the list) is shortened in the message.
+  const QByteArray longName = "start" + QByteArray(100000, 'x') + "end.bmp";
+  WriteList(1, longName + "\n");
+  NewWindow();
+  session::RunColoringSession(*window);
+  ASSERT_EQ(host.messages.size(), 2u);
+  const QString& text = host.messages[1].text;
+  EXPECT_LT(text.size(), 400);
+  EXPECT_TRUE(text.startsWith(u"The picture file startxxx"_s) && text.contains(u"xx...\nxx"_s) &&
+              text.contains(u"xxxend.bmp\nwas not found."_s))
+      << text.toStdString();
 }
 
 TEST_F(DriverTest, RostersAndImagesTheSessionCannotUseAreToldAndEndTheSession) {

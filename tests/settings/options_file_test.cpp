@@ -37,7 +37,7 @@ TEST(OptionsFile, ReadsTheSwitchGroupAndFallsBackPerValueWithOneSentenceEach) {
        "PointerScale=4\nAcceptanceMS=1\n",
        {}, 7},
       {"[voice]\nRate=3\n", {}, 0},
-      {"\xff\xfe[switch\nAcceptanceMs=1\x01\n", {}, 0},  // garbage reads as nothing usable, never crashes
+      {"\xff\xfe[switch\nAcceptanceMs=1\x01\n", {}, 1},  // garbage: not text, told once
   };
   for (const Row& row : rows) {
     WriteFile(ini, row.text);
@@ -48,6 +48,20 @@ TEST(OptionsFile, ReadsTheSwitchGroupAndFallsBackPerValueWithOneSentenceEach) {
   }
   const QString message = OptionsProblemMessage({QStringLiteral("AcceptanceMs is 3001, outside 0 to 3000; 0 is used.")});
   EXPECT_TRUE(message.contains(OptionsFileName) && message.contains(QStringLiteral("3001")));
+}
+
+TEST(OptionsFile, BinaryGarbageIsToldOnceAndWhatCanBeReadIsUsed) {
+  testing_support::TempProgramFolder folder;
+  QByteArray garbage;
+  for (int i = 0; i < 4096; ++i) garbage += static_cast<char>((i * 7919 + 13) % 251);
+  garbage.insert(2000, "\n[switch]\nAcceptanceMs=400\n[voice]\nLanguage=fr\n");
+  WriteFile(folder.file(OptionsFileName), garbage);
+  QStringList problems;
+  LoadSwitchOptions(problems);
+  ASSERT_EQ(problems.size(), 1) << problems.join(QLatin1Char('\n')).toStdString();
+  EXPECT_TRUE(problems[0].contains(QStringLiteral("not plain text")));
+  EXPECT_EQ(SwitchOptionsRecord, SwitchOptions{.AcceptanceMs = 400});
+  EXPECT_EQ(VoiceOptionsRecord.Language, QStringLiteral("fr"));
 }
 
 TEST(OptionsFile, WritingKeepsOtherGroupsAndAFailedWriteLeavesTheFileAsItWas) {
