@@ -28,13 +28,14 @@ int main(int argc, char** argv) {
   menu::Banner banner;
   app::ConnectWindows(banner);
   banner.Load(folder);
-  banner.ShowAndActivate();
   // Logging out or shutting down ends the program without "Exit": the
-  // settings are saved as "Exit" would.
+  // settings are saved as "Exit" would. Ready before the window shows, so
+  // a signal that comes as soon as it can be seen is not lost.
   QObject::connect(&app, &QGuiApplication::commitDataRequest, [](QSessionManager&) { settings::SaveSettings(); });
   app::CallOnTerminationSignal([] {
     settings::SaveSettings();
     platform::host().endProgram(0);
   });
+  banner.ShowAndActivate();
   return QApplication::exec();
 }

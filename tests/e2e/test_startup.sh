@@ -56,7 +56,7 @@ if id=$(e2e_wait_window "Options" 10); then pass "16-bit: menu after the advisor
 
 # --- A logout or shutdown (SIGTERM) saves the settings as "Exit" does.
 kill -TERM "$E2E_PID"
-e2e_wait_exit 3; code=$E2E_CODE
+e2e_wait_exit 10; code=$E2E_CODE
 [ "$code" = "0" ] && pass "SIGTERM ends the program" || fail "SIGTERM: program did not end (got $code)"
 [ "$(sed -n 6p "$E2E_APP/aobj_se1.cfg" | tr -d '\r')" = "$E2E_APP/" ] && pass "SIGTERM saved the settings" || fail "SIGTERM: settings not saved"
 e2e_finish
