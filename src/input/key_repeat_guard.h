@@ -64,8 +64,7 @@ private:
 };
 
 // Installs the guard on the application with the window system's own
-// answers (X11: detectable auto-repeat where the server grants it, else
-// the server's key state). Once per process.
+// answers (X11: the server's key state). Once per process.
 void InstallKeyRepeatGuard();
 
 }  // namespace input
