@@ -69,7 +69,7 @@ KeyRepeatGuard::Verdict KeyRepeatGuard::judge(QObject* window, const QKeyEvent& 
   }
   // A release.
   if (key.isAutoRepeat() || it == held_.end()) return Verdict::Pass;
-  if (!platform_.pressesOnlyWhileHeld && code < NotNative && platform_.keyDownNow &&
+  if (code < NotNative && platform_.keyDownNow &&
       platform_.keyDownNow(static_cast<quint32>(code))) {
     it->second.last = now;
     it->second.heldBack.reset(key.clone());
@@ -117,7 +117,6 @@ void InstallKeyRepeatGuard() {
   // The server's own key state tells a repeat's release from a real one.
   // (Asking the server for detectable auto-repeat goes through Xlib's XKB,
   // which left LeakSanitizer unable to check the program at its end.)
-  p.pressesOnlyWhileHeld = false;
   p.keyDownNow = [](quint32 code) { return platform::KeyDownNow(code); };
   // X's standard repeat: after 660 ms, every 40 ms; a busy server may be
   // late, hence the second of slack.

@@ -30,8 +30,6 @@ namespace input {
 class KeyRepeatGuard : public QObject {
 public:
   struct Platform {
-    // The window system sends no release while a key is held.
-    bool pressesOnlyWhileHeld = false;
     // Whether a key (by its native code) is down now; used to tell a
     // repeat's release from a real one where the releases do come.
     std::function<bool(quint32)> keyDownNow;

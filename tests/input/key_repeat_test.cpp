@@ -36,9 +36,8 @@ private:
 
 class KeyRepeat : public ::testing::Test {
 protected:
-  void install(bool pressesOnly) {
+  void install() {
     KeyRepeatGuardPlatform p;
-    p.pressesOnlyWhileHeld = pressesOnly;
     p.keyDownNow = [this](quint32 code) { return code == SpaceCode && spaceDown; };
     p.newPressAfterMs = 2000;
     guard = new input::KeyRepeatGuard(p, &window);
@@ -63,7 +62,7 @@ protected:
 // one after the first is a repeat, until the key is let go. A press long
 // after the last (its release went to another program) is a new press.
 TEST_F(KeyRepeat, PressesWhileHeldAreRepeatsUntilTheRelease) {
-  install(true);
+  install();
   for (ulong t : {1000, 1660, 1700, 1740}) send(QEvent::KeyPress, t);
   send(QEvent::KeyRelease, 1790);
   send(QEvent::KeyPress, 1800);
@@ -75,7 +74,7 @@ TEST_F(KeyRepeat, PressesWhileHeldAreRepeatsUntilTheRelease) {
 // them): a release while the server still has the key down is swallowed,
 // and the press after it is a repeat. Only the real release passes.
 TEST_F(KeyRepeat, ReleasesOfARepeatWhileTheKeyIsDownAreSwallowed) {
-  install(false);
+  install();
   spaceDown = true;
   send(QEvent::KeyPress, 1000);
   for (ulong t : {1660, 1700, 1740}) {
@@ -99,7 +98,7 @@ TEST_F(KeyRepeat, ReleasesOfARepeatWhileTheKeyIsDownAreSwallowed) {
 // once the program has it back, the key is no longer taken as held, and
 // its next press, however soon, counts.
 TEST_F(KeyRepeat, AKeyLetGoUnseenIsNoLongerHeld) {
-  install(true);
+  install();
   spaceDown = true;
   send(QEvent::KeyPress, 1000);
   spaceDown = false;  // its release went elsewhere
@@ -112,7 +111,7 @@ TEST_F(KeyRepeat, AKeyLetGoUnseenIsNoLongerHeld) {
 // A repeat that its focus widget leaves unaccepted goes up to the window
 // once, as a repeat.
 TEST_F(KeyRepeat, ARepeatTravelsUpOnceAsARepeat) {
-  install(true);
+  install();
   auto* child = new Recorder(&window);
   child->acceptKeys = false;
   send(QEvent::KeyPress, 1000, child);
