@@ -1,12 +1,15 @@
 # Fails when a folder of src/ includes a folder above it. The folders depend
 # one way, from the program's entry down to the platform:
 #   app -> menu -> session -> pictures -> settings, media, input -> platform
-# A folder may include itself and any folder below it; settings, media and
-# input stand side by side. Run as: cmake -DSRC=<src folder> -P check_layers.cmake
+# A folder may include itself and any folder below it; settings, media,
+# input, users, records and camera stand side by side. Run as: cmake -DSRC=<src folder> -P check_layers.cmake
 set(rank_platform 0)
 set(rank_settings 1)
 set(rank_media 1)
 set(rank_input 1)
+set(rank_users 1)    # who is colouring: their folder under users/
+set(rank_records 1)  # what was coloured: gallery pictures, progress rows
+set(rank_camera 1)   # a webcam as a switch, read by input
 set(rank_pictures 2)
 set(rank_session 3)
 set(rank_menu 4)

@@ -9,6 +9,10 @@ PACKAGES=(
   libsdl2-dev libx11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libqt6svg6   # SVG drawings in the Picture Workshop
+  qt6-charts-dev libqt6opengl6-dev     # the Progress screen's charts
+  qt6-multimedia-dev libqt6multimediawidgets6 gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  gstreamer1.0-libav ffmpeg            # the camera switch; ffmpeg makes the tests' videos
+  qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n   # carer screens in six languages
   xvfb xauth xdotool imagemagick poppler-utils sox espeak-ng fonts-dejavu-core
   gcovr desktop-file-utils appstream dpkg-dev file
 )
