@@ -135,6 +135,12 @@ void Banner::buildMenu() {
   note->setAccessibleName(note->text());
   outer->addWidget(note);
 
+  // Controls beyond the described menu go in this row, below everything
+  // described, so the described captions and their order stay as they are.
+  classroom_row = new QHBoxLayout();
+  classroom_row->setSpacing(12);
+  outer->addLayout(classroom_row);
+
   connect(but2_quit, &QPushButton::clicked, this, [this] { LeaveProgram(); });
   settings_frame->setMinimumWidth(560);
 }

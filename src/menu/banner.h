@@ -4,6 +4,7 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QHBoxLayout>
 #include <QPushButton>
 #include <QWidget>
 #include <cstdint>
@@ -97,6 +98,8 @@ public:
   QPushButton* but2_start = nullptr;
   QPushButton* but2_users_guide = nullptr;
   QPushButton* but2_quit = nullptr;
+  // The classroom's controls, added in one row below the described ones.
+  QHBoxLayout* classroom_row = nullptr;
 
   DeviceScreen* device_frame = nullptr;
   AuditoryScreen* auditory_frame = nullptr;
