@@ -5,10 +5,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <QTextOption>
 #include <QVBoxLayout>
 
 #include "menu/guide_document.h"
@@ -60,7 +62,16 @@ FileViewer::FileViewer(const QString& filePath, Mode mode, QWidget* parent) : QD
     // spacing but wrap at the window's edge, so no text is cut off.
     guide->document()->setDefaultStyleSheet(QStringLiteral("pre { white-space: pre-wrap; }"));
     guide->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    guide->setHtml(GuideToHtml(document));
+    const QString language = GuideLanguage(filePath);
+    guide->setHtml(GuideToHtml(document, language));
+    // A guide in a language written right to left reads from the right edge,
+    // its contents list too, whatever the direction of the screens around it.
+    const Qt::LayoutDirection direction = QLocale(language).textDirection();
+    guide->setLayoutDirection(direction);
+    contents->setLayoutDirection(direction);
+    QTextOption paragraphs = guide->document()->defaultTextOption();
+    paragraphs.setTextDirection(direction);
+    guide->document()->setDefaultTextOption(paragraphs);
     for (const GuideSection& s : document.sections) {
       auto* item = new QListWidgetItem((s.chapter ? QString() : QStringLiteral("    ")) + ContentsTitle(s), contents);
       item->setData(Qt::UserRole, s.anchor);

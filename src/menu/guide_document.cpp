@@ -1,5 +1,7 @@
 #include "menu/guide_document.h"
 
+#include <QFileInfo>
+#include <QLocale>
 #include <QRegularExpression>
 #include <algorithm>
 #include <climits>
@@ -107,6 +109,14 @@ GuideBlock Classify(const QStringList& lines) {
 }
 
 QString Escaped(const QString& text) { return text.toHtmlEscaped(); }
+
+// The text's own contents block: a term ("Contents") explained by a line for
+// each chapter, "1. ...".
+bool IsContentsBlock(const GuideBlock& b) {
+  return b.kind == GuideBlock::Kind::Term && b.lines.size() > 1 &&
+         std::all_of(b.lines.begin() + 1, b.lines.end(),
+                     [](const QString& l) { return StepNumber().match(l.trimmed()).hasMatch(); });
+}
 
 // An explanation, in runs of lines of one depth: running text reads as a
 // paragraph (set in when it is deeper than the explanation), lines laid out
@@ -221,27 +231,38 @@ QString ContentsTitle(const GuideSection& section) {
   return number + (words.isEmpty() ? words : words.left(1).toUpper() + words.mid(1));
 }
 
-QString GuideToHtml(const GuideDocument& guide) {
+QString GuideLanguage(const QString& fileName) {
+  static const QRegularExpression coded(QStringLiteral("^[^.]+\\.([a-z]{2,3})\\.[a-z]+$"));
+  const auto m = coded.match(QFileInfo(fileName).fileName());
+  return m.hasMatch() ? m.captured(1) : QStringLiteral("en");
+}
+
+QString GuideToHtml(const GuideDocument& guide, const QString& language) {
   const QString title = guide.title.isEmpty() ? QStringLiteral("User's Guide") : guide.title;
-  QString html = QStringLiteral(
-                     "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
-                     "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>") +
+  const bool rtl = QLocale(language).textDirection() == Qt::RightToLeft;
+  // The text's own contents block gives way to the linked one, which takes its heading.
+  QString contentsHeading = QStringLiteral("Contents");
+  std::vector<GuideBlock> introduction;
+  for (const GuideBlock& b : guide.introduction) {
+    if (IsContentsBlock(b)) contentsHeading = b.lines.first();
+    else introduction.push_back(b);
+  }
+  QString html = QStringLiteral("<!DOCTYPE html>\n<html lang=\"%1\"%2>\n<head>\n<meta charset=\"utf-8\">\n")
+                     .arg(language.toHtmlEscaped(), rtl ? QStringLiteral(" dir=\"rtl\"") : QString()) +
+                 QStringLiteral("<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>") +
                  Escaped(ContentsTitle({title, false, {}, {}})) +
                  QStringLiteral(
                      "</title>\n<style>\n"
                      "body { font-family: sans-serif; line-height: 1.5; max-width: 48em; margin: 2em auto; padding: 0 1em; "
                      "color: #111; background: #fff; }\n"
                      "pre { background: #f3f3f3; padding: 0.6em; overflow-x: auto; }\n"
-                     "dt { font-weight: bold; } nav li { list-style: none; } nav li.sub { margin-left: 1.5em; }\n"
+                     "dt { font-weight: bold; } nav li { list-style: none; } nav li.sub { margin-%1: 1.5em; }\n"
                      "a:focus { outline: 3px solid #005fcc; }\n"
-                     "</style>\n</head>\n<body>\n<h1>") +
+                     "</style>\n</head>\n<body>\n<h1>")
+                     .arg(rtl ? QStringLiteral("right") : QStringLiteral("left")) +
                  Escaped(title) + QStringLiteral("</h1>\n");
-  // The text's own contents block gives way to the linked one.
-  std::vector<GuideBlock> introduction;
-  for (const GuideBlock& b : guide.introduction)
-    if (!(b.kind == GuideBlock::Kind::Term && b.lines.first() == QLatin1String("Contents"))) introduction.push_back(b);
   AppendBlocks(html, introduction);
-  html += QStringLiteral("<nav aria-label=\"Contents\">\n<h2>Contents</h2>\n<ul>\n");
+  html += QStringLiteral("<nav aria-label=\"%1\">\n<h2>%1</h2>\n<ul>\n").arg(Escaped(contentsHeading));
   for (const GuideSection& s : guide.sections)
     html += QStringLiteral("<li%1><a href=\"#%2\">%3</a></li>\n")
                 .arg(s.chapter ? QString() : QStringLiteral(" class=\"sub\""), s.anchor, Escaped(ContentsTitle(s)));

@@ -39,9 +39,15 @@ struct GuideDocument {
 
 GuideDocument ParseGuide(const QString& text);
 
-// A whole HTML page: a title, a contents list linking every heading, and the
-// chapters. Every text is escaped.
-QString GuideToHtml(const GuideDocument& guide);
+// The language a guide file is written in, from its name: "nl" for
+// "aobj_gid.nl.txt" (or its HTML edition); "en" for a name without a code.
+QString GuideLanguage(const QString& fileName);
+
+// A whole HTML page in the given language: a title, a contents list linking
+// every heading, and the chapters; right to left for a language written so.
+// The contents list is headed as the text's own contents block is ("Inhoud"
+// in a Dutch guide). Every text is escaped.
+QString GuideToHtml(const GuideDocument& guide, const QString& language = QStringLiteral("en"));
 
 // How a chapter's title reads in a contents list: "1. First start and the
 // speed calibration" for "1. FIRST START AND THE SPEED CALIBRATION".

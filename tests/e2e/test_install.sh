@@ -16,6 +16,7 @@ prefix=$E2E_TMP/prefix
 if cmake --install "$build" --prefix "$prefix" >"$E2E_TMP/install.log" 2>&1; then pass "installed"; else fail "install failed"; cat "$E2E_TMP/install.log"; fi
 for f in bin/brushwell bin/brushwell-picture-maker share/brushwell/aobj_se1.cfg share/brushwell/aobj_gid.txt \
          share/doc/brushwell/aobj_gid.html share/man/man1/brushwell.1.gz \
+         share/brushwell/aobj_gid.he.txt share/doc/brushwell/aobj_gid.he.html share/doc/brushwell/aobj_gid.nl.html \
          share/applications/org.brushwell.Brushwell.desktop bin/brushwell-workshop share/metainfo/org.brushwell.Brushwell.metainfo.xml \
          share/icons/hicolor/scalable/apps/org.brushwell.Brushwell.svg share/icons/hicolor/48x48/apps/org.brushwell.Brushwell.png \
          share/applications/org.brushwell.Brushwell.Workshop.desktop share/man/man1/brushwell-workshop.1.gz \

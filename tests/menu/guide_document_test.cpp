@@ -1,8 +1,10 @@
 // The guide's plain text read as a document, its HTML edition, and the
 // program's own window that shows it.
 
+#include <QFile>
 #include <QListWidget>
 #include <QScrollBar>
+#include <QStringDecoder>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -57,35 +59,99 @@ TEST(GuideDocument, HeadingsBlocksAndTheirHtml) {
   EXPECT_FALSE(html.contains(QStringLiteral("1. One"))) << "the linked contents replace the text's own";
 }
 
+// The short guide of each language: readable text in the guide's conventions,
+// the same six chapters, each covering its screens (named in English beside
+// the translated caption), and an HTML edition in its language and direction.
+TEST(GuideDocument, ShortGuidesAndTheirHtml) {
+  const std::vector<QStringList> chapters = {
+      {QStringLiteral("(Start)"), QStringLiteral("(Test Speed)"), QStringLiteral("(Animation Speed Settings)")},
+      {QStringLiteral("(Program Settings and Information)"), QStringLiteral("(User Guide)"), QStringLiteral("(Exit)")},
+      {QStringLiteral("(Scan Settings)"), QStringLiteral("(Coloring Options)"), QStringLiteral("(Auditory Settings)"),
+       QStringLiteral("(Picture List)")},
+      {QStringLiteral("(Keyboard / Switch Information)"), QStringLiteral("(Switch Timing)"),
+       QStringLiteral("(Test Switches)")},
+      {QStringLiteral("(Picture Workshop)"), QStringLiteral("(Save Picture)"), QStringLiteral("(Save List)")},
+      {QStringLiteral("aobj_se1.cfg"), QStringLiteral("dialout")}};
+  for (const char* code : {"nl", "fr", "es", "de", "he"}) {
+    SCOPED_TRACE(code);
+    QFile file(QStringLiteral(BRUSHWELL_SOURCE_DIR "/content/aobj_gid.%1.txt").arg(QLatin1String(code)));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8(file.readAll());
+    ASSERT_FALSE(utf8.hasError());
+    const GuideDocument guide = ParseGuide(text);
+    EXPECT_FALSE(guide.title.isEmpty());
+    // Each chapter's text, from its heading to the next chapter's.
+    QStringList chapterText;
+    for (const GuideSection& s : guide.sections) {
+      if (s.chapter) {
+        EXPECT_TRUE(s.title.startsWith(QStringLiteral("%1. ").arg(chapterText.size() + 1))) << s.title.toStdString();
+        chapterText << QString();
+      }
+      ASSERT_FALSE(chapterText.isEmpty()) << "a sub-heading before the first chapter";
+      chapterText.last() += s.title + QLatin1Char('\n');
+      for (const GuideBlock& b : s.blocks) chapterText.last() += b.lines.join(QLatin1Char(' ')) + QLatin1Char('\n');
+    }
+    ASSERT_EQ(chapterText.size(), static_cast<qsizetype>(chapters.size()));
+    for (size_t i = 0; i < chapters.size(); ++i)
+      for (const QString& caption : chapters[i])
+        EXPECT_TRUE(chapterText[i].contains(caption)) << "chapter " << i + 1 << " lacks " << caption.toStdString();
+    EXPECT_EQ(GuideLanguage(file.fileName()), QLatin1String(code));
+
+    QFile built(QStringLiteral(BRUSHWELL_DIR "/aobj_gid.%1.html").arg(QLatin1String(code)));
+    ASSERT_TRUE(built.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(built.readAll());
+    const QString rtl = qstrcmp(code, "he") == 0 ? QStringLiteral(" dir=\"rtl\"") : QString();
+    EXPECT_TRUE(html.contains(QStringLiteral("<html lang=\"%1\"%2>").arg(QLatin1String(code), rtl)));
+    // The linked contents take the heading of the text's own contents block.
+    EXPECT_FALSE(html.contains(QStringLiteral("<h2>Contents</h2>")));
+    EXPECT_TRUE(html.contains(QStringLiteral("<a href=\"#section-6\">")));
+  }
+  QFile english(QStringLiteral(BRUSHWELL_DIR "/aobj_gid.html"));
+  ASSERT_TRUE(english.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(english.readAll().contains("<html lang=\"en\">\n"));
+}
+
 // The program's own guide window at its size on a 1024 x 768 screen cuts no
-// text: the guide's laid-out blocks wrap rather than run past the right edge,
-// and every chapter title fits the contents list, on two lines if need be.
+// text, in any language: the guide's laid-out blocks wrap rather than run
+// past the edge, and every chapter title fits the contents list, on two lines
+// if need be. The Hebrew guide reads from the right, its contents too.
 TEST(GuideViewer, NoTextIsCutOff) {
-  auto* viewer = new FileViewer(QStringLiteral(BRUSHWELL_SOURCE_DIR "/content/aobj_gid.txt"), FileViewer::Mode::Guide, nullptr);
-  viewer->show();
-  QTest::qWait(50);  // laid out, scroll bars set
-  EXPECT_LE(viewer->width(), 1024);
-  EXPECT_LE(viewer->height(), 768);
-  QTextBrowser* guide = viewer->guide;
-  EXPECT_GT(guide->document()->toPlainText().count(u'\n'), 200);
-  // Every block may wrap at the edge (how wide a laid-out table is depends on
-  // the fonts), and every line, where it stands, is within the visible width.
-  double widest = 0;
-  int unbreakable = 0;
-  for (QTextBlock b = guide->document()->begin(); b.isValid(); b = b.next()) {
-    unbreakable += b.blockFormat().nonBreakableLines() ? 1 : 0;
-    for (int i = 0; i < b.layout()->lineCount(); ++i)
-      widest = std::max(widest, b.layout()->position().x() + b.layout()->lineAt(i).naturalTextWidth());
+  for (const char* name : {"aobj_gid.txt", "aobj_gid.nl.txt", "aobj_gid.fr.txt", "aobj_gid.es.txt", "aobj_gid.de.txt",
+                           "aobj_gid.he.txt"}) {
+    SCOPED_TRACE(name);
+    auto* viewer = new FileViewer(QStringLiteral(BRUSHWELL_SOURCE_DIR "/content/") + QLatin1String(name),
+                                  FileViewer::Mode::Guide, nullptr);
+    viewer->show();
+    QTest::qWait(50);  // laid out, scroll bars set
+    EXPECT_LE(viewer->width(), 1024);
+    EXPECT_LE(viewer->height(), 768);
+    QTextBrowser* guide = viewer->guide;
+    EXPECT_GT(guide->document()->toPlainText().count(u'\n'), 80);
+    const Qt::LayoutDirection direction = qstrcmp(name, "aobj_gid.he.txt") == 0 ? Qt::RightToLeft : Qt::LeftToRight;
+    EXPECT_EQ(viewer->contents->layoutDirection(), direction);
+    // Every block may wrap at the edge (how wide a laid-out table is depends on
+    // the fonts), and every line, where it stands, is within the visible width.
+    double widest = 0;
+    int unbreakable = 0;
+    int otherDirection = 0;
+    for (QTextBlock b = guide->document()->begin(); b.isValid(); b = b.next()) {
+      unbreakable += b.blockFormat().nonBreakableLines() ? 1 : 0;
+      otherDirection += !b.text().isEmpty() && b.textDirection() != direction ? 1 : 0;
+      for (int i = 0; i < b.layout()->lineCount(); ++i)
+        widest = std::max(widest, b.layout()->position().x() + b.layout()->lineAt(i).naturalTextWidth());
+    }
+    EXPECT_EQ(unbreakable, 0);
+    EXPECT_EQ(otherDirection, 0);
+    EXPECT_LE(widest, guide->viewport()->width());
+    EXPECT_EQ(guide->horizontalScrollBar()->maximum(), 0);
+    const QFontMetrics metrics(viewer->contents->font());
+    const int room = viewer->contents->viewport()->width() - 10;  // less the item's margins
+    for (int i = 0; i < viewer->contents->count(); ++i) {
+      const QListWidgetItem* item = viewer->contents->item(i);
+      const QRect need = metrics.boundingRect(QRect(0, 0, room, 1000), Qt::TextWordWrap, item->text());
+      EXPECT_LE(need.height(), viewer->contents->visualItemRect(item).height()) << item->text().toStdString();
+    }
+    delete viewer;
   }
-  EXPECT_EQ(unbreakable, 0);
-  EXPECT_LE(widest, guide->viewport()->width());
-  EXPECT_EQ(guide->horizontalScrollBar()->maximum(), 0);
-  const QFontMetrics metrics(viewer->contents->font());
-  const int room = viewer->contents->viewport()->width() - 10;  // less the item's margins
-  for (int i = 0; i < viewer->contents->count(); ++i) {
-    const QListWidgetItem* item = viewer->contents->item(i);
-    const QRect need = metrics.boundingRect(QRect(0, 0, room, 1000), Qt::TextWordWrap, item->text());
-    EXPECT_LE(need.height(), viewer->contents->visualItemRect(item).height()) << item->text().toStdString();
-  }
-  delete viewer;
 }

@@ -1,5 +1,7 @@
 // brushwell-guide-html: writes the HTML edition of the user guide from its
 // plain text, so both say the same. Usage: brushwell-guide-html IN.txt OUT.html
+// The page's language is the one the text's name gives ("aobj_gid.he.txt":
+// Hebrew, right to left).
 
 #include <QCoreApplication>
 #include <QFile>
@@ -20,7 +22,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "cannot read %s: %s\n", qUtf8Printable(args[1]), qUtf8Printable(in.errorString()));
     return 1;
   }
-  const QString html = menu::GuideToHtml(menu::ParseGuide(QString::fromUtf8(in.readAll())));
+  const QString html =
+      menu::GuideToHtml(menu::ParseGuide(QString::fromUtf8(in.readAll())), menu::GuideLanguage(args[1]));
   QSaveFile out(args[2]);
   if (!out.open(QIODevice::WriteOnly) || out.write(html.toUtf8()) < 0 || !out.commit()) {
     std::fprintf(stderr, "cannot write %s: %s\n", qUtf8Printable(args[2]), qUtf8Printable(out.errorString()));
