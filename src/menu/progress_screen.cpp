@@ -115,13 +115,15 @@ ProgressScreen::ProgressScreen(QWidget* parent) : QGroupBox(tr("Progress"), pare
   progress_table->setAccessibleName(tr("Progress table"));
   progress_table->setColumnCount(7);
   progress_table->setHorizontalHeaderLabels({tr("Period"), tr("Pictures started"), tr("Finished"),
-                                             tr("Median time to choose"), tr("Presses counted"),
+                                             tr("Time to choose"), tr("Presses counted"),
                                              tr("Presses ignored"), tr("Sections cleared")});
   progress_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   progress_table->setSelectionBehavior(QAbstractItemView::SelectRows);
   progress_table->verticalHeader()->hide();
   // Stretched, not sized to contents: sizing measures every row.
   progress_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  progress_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Interactive);
+  progress_table->setColumnWidth(0, 150);
   progress_table->setMinimumHeight(160);
   outer->addWidget(progress_table, 2);
 

@@ -1,22 +1,33 @@
 #include "records/progress_stats.h"
 
 #include <algorithm>
+#include <limits>
 #include <map>
 
 namespace records {
 
 namespace {
 
-QDateTime PeriodStart(const ProgressRow& row, Period period) {
+// The period of a row as a number that sorts by time (a day number, or a
+// day number and second for a session), without a time zone look-up.
+qint64 PeriodKey(const ProgressRow& row, Period period) {
   switch (period) {
-    case Period::Session: return row.session;
-    case Period::Day: return QDateTime(row.started.date(), QTime(0, 0));
+    case Period::Session: {
+      const QDateTime& s = row.session;
+      return s.date().toJulianDay() * 86400 + s.time().msecsSinceStartOfDay() / 1000;
+    }
+    case Period::Day: return row.started.date().toJulianDay();
     case Period::Week: {
       const QDate d = row.started.date();
-      return QDateTime(d.addDays(1 - d.dayOfWeek()), QTime(0, 0));
+      return d.toJulianDay() - (d.dayOfWeek() - 1);
     }
   }
-  return {};
+  return 0;
+}
+
+QDateTime PeriodStart(qint64 key, Period period) {
+  if (period == Period::Session) return QDateTime(QDate::fromJulianDay(key / 86400), QTime(0, 0).addSecs(int(key % 86400)));
+  return QDateTime(QDate::fromJulianDay(key), QTime(0, 0));
 }
 
 }  // namespace
@@ -26,16 +37,14 @@ std::vector<ProgressPoint> SumProgress(const std::vector<ProgressRow>& rows, Per
     ProgressPoint point;
     std::vector<int> medians;
   };
-  // Keyed by the period's start in local seconds (day number and time of
-  // day): cheap to compare, and no time zone look-up per row.
   std::map<qint64, Sum> sums;
+  const qint64 first = from.isValid() ? from.toJulianDay() : std::numeric_limits<qint64>::min();
+  const qint64 last = to.isValid() ? to.toJulianDay() : std::numeric_limits<qint64>::max();
   for (const ProgressRow& row : rows) {
-    const QDate day = row.started.date();
-    if ((from.isValid() && day < from) || (to.isValid() && day > to)) continue;
-    const QDateTime start = PeriodStart(row, period);
-    Sum& s = sums[start.date().toJulianDay() * 86400 + start.time().msecsSinceStartOfDay() / 1000];
-    ProgressPoint& p = s.point;
-    p.start = start;
+    const qint64 day = row.started.date().toJulianDay();
+    if (day < first || day > last) continue;
+    Sum& sum = sums[PeriodKey(row, period)];
+    ProgressPoint& p = sum.point;
     ++p.pictures;
     p.finished += row.finished ? 1 : 0;
     p.coloured += row.coloured;
@@ -43,11 +52,12 @@ std::vector<ProgressPoint> SumProgress(const std::vector<ProgressRow>& rows, Per
     p.ignored += row.pressesIgnored;
     p.skipped += row.skipped ? 1 : 0;
     p.cleared += row.cleared;
-    if (row.medianChoiceMs >= 0) s.medians.push_back(row.medianChoiceMs);
+    if (row.medianChoiceMs >= 0) sum.medians.push_back(row.medianChoiceMs);
   }
   std::vector<ProgressPoint> out;
   out.reserve(sums.size());
   for (auto& [key, s] : sums) {
+    s.point.start = PeriodStart(key, period);
     s.point.medianChoiceMs = MedianMs(std::move(s.medians));
     out.push_back(s.point);
   }

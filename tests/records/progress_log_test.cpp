@@ -75,7 +75,7 @@ TEST(ProgressLog, DamagedRowsAreLeftOutWithOneMessageAndTheFileGrowsOnAfterACutO
   EXPECT_EQ(file.rows[1].picture, u"d.bmp"_s);
   EXPECT_EQ(file.damagedLines, (std::vector<int>{3, 4, 6}));
   const QString message = records::DamagedRowsMessage(path, file);
-  EXPECT_TRUE(message.contains(u"3 row(s)"_s) && message.contains(u"line 3, 4, 6"_s)) << message.toStdString();
+  EXPECT_TRUE(message.contains(u"3 row(s)"_s) && message.contains(u"line(s) 3, 4, 6"_s)) << message.toStdString();
 
   // The next picture's row follows the file's own columns, on a line of its
   // own; nothing before it changes.
