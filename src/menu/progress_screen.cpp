@@ -19,6 +19,7 @@
 #include <QtCharts/QLineSeries>
 #include <QtCharts/QValueAxis>
 #include <algorithm>
+#include <cmath>
 
 #include "menu/screen_widgets.h"
 #include "platform/host.h"
@@ -219,7 +220,7 @@ void ProgressScreen::Refresh() {
 
 void ProgressScreen::fillCharts() {
   const bool dots = points_.size() <= 60;
-  auto fill = [this, dots](QChartView* view, auto value, double top) {
+  auto fill = [this, dots](QChartView* view, auto value, double top, bool wholeNumbers) {
     QChart* chart = view->chart();
     chart->removeAllSeries();
     for (QAbstractAxis* axis : chart->axes()) {
@@ -246,18 +247,21 @@ void ProgressScreen::fillCharts() {
     x->setTickCount(4);
     x->setRange(QDateTime(from, QTime(0, 0)), QDateTime(to.addDays(1), QTime(0, 0)));
     auto* y = new QValueAxis();
-    y->setRange(0, top > 0 ? top : std::max(1.0, most * 1.1));
-    y->setLabelFormat(QStringLiteral("%.0f"));
+    // At least 0..4, so a few pictures still give whole-numbered steps.
+    y->setRange(0, top > 0 ? top : std::max(4.0, std::ceil(most * 1.1)));
+    y->setTickCount(5);
+    if (top <= 0) y->applyNiceNumbers();
+    y->setLabelFormat(wholeNumbers || y->max() >= 10 ? QStringLiteral("%.0f") : QStringLiteral("%.1f"));
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     series->attachAxis(x);
     series->attachAxis(y);
   };
-  fill(finished_chart, [](const ProgressPoint& p) { return double(p.finished); }, 0);
+  fill(finished_chart, [](const ProgressPoint& p) { return double(p.finished); }, 0, true);
   fill(choice_chart, [](const ProgressPoint& p) { return p.medianChoiceMs < 0 ? -1.0 : p.medianChoiceMs / 1000.0; },
-       0);
+       0, false);
   fill(counted_chart, [](const ProgressPoint& p) { return p.CountedShare() < 0 ? -1.0 : 100.0 * p.CountedShare(); },
-       100);
+       100, true);
 }
 
 void ProgressScreen::fillTable() {
