@@ -20,6 +20,7 @@
 #include "settings/options_file.h"
 #include "settings/settings_file.h"
 #include "settings/settings_record.h"
+#include "users/active_user.h"
 
 namespace menu {
 
@@ -48,9 +49,11 @@ void Banner::buildScreens() {
   stats_frame = new StatisticsScreen(this);
   switch_timing_frame = new SwitchTimingScreen(this);
   test_switches_frame = new TestSwitchesScreen(this);
+  progress_frame = new ProgressScreen(this);
   for (QGroupBox* frame :
        std::initializer_list<QGroupBox*>{device_frame, auditory_frame, frame_MySongs, frame_coloring_option,
-                                         frame_scan, stats_frame, switch_timing_frame, test_switches_frame}) {
+                                         frame_scan, stats_frame, switch_timing_frame, test_switches_frame,
+                                         progress_frame}) {
     frame->setAutoFillBackground(true);
     frame->hide();
   }
@@ -81,6 +84,8 @@ void Banner::buildScreens() {
   for (int n = 1; n <= 15; ++n)
     connect(frame_MySongs->but_pic_list[n], &QPushButton::clicked, this, [this, n] { EditPictureList(n); });
   workshop_ = new platform::CompanionProgram(QStringLiteral("brushwell-workshop"), this);
+  connect(but_progress, &QPushButton::clicked, this, [this] { OpenProgressScreen(); });
+  connect(progress_frame->progress_back, &QPushButton::clicked, this, [this] { LeaveProgressScreen(); });
   connect(frame_MySongs->but_workshop, &QPushButton::clicked, this, [this] { StartWorkshop(); });
   connect(workshop_, &platform::CompanionProgram::finished, this, [this] { TakeWorkshopDescriptions(); });
 }
@@ -140,6 +145,8 @@ void Banner::buildMenu() {
   classroom_row = new QHBoxLayout();
   classroom_row->setSpacing(12);
   outer->addLayout(classroom_row);
+  but_progress = captionedButton(tr("Progress"), settings_frame);
+  classroom_row->addWidget(but_progress);
 
   connect(but2_quit, &QPushButton::clicked, this, [this] { LeaveProgram(); });
   settings_frame->setMinimumWidth(560);
@@ -300,6 +307,8 @@ void Banner::showFrame(QGroupBox* frame) {
     first = switch_timing_frame->acceptance_slider;
   } else if (frame == test_switches_frame) {
     first = test_switches_frame->test_back;
+  } else if (frame == progress_frame) {
+    first = progress_frame->user_choice;
   }
   if (!first) first = frame->findChild<QPushButton*>();
   if (first) first->setFocus(Qt::OtherFocusReason);
@@ -487,10 +496,27 @@ void Banner::closeEvent(QCloseEvent* event) {
   LeaveProgram();
 }
 
+void Banner::OpenProgressScreen() {
+  openedBy_ = but_progress;
+  HideMainMenu();
+  progress_frame->Open(QDir::currentPath(), users::ActiveFolder());
+  showFrame(progress_frame);
+}
+
+void Banner::LeaveProgressScreen() {
+  progress_frame->hide();
+  ShowMainMenu();
+}
+
 void Banner::keyPressEvent(QKeyEvent* event) {
   // Escape on "Switch Timing" goes back to the screen it came from.
   if (event->key() == Qt::Key_Escape && switch_timing_frame->isVisible()) {
     LeaveSwitchTimingScreen();
+    return;
+  }
+  // Escape on "Progress" goes back to the main menu.
+  if (event->key() == Qt::Key_Escape && progress_frame->isVisible()) {
+    LeaveProgressScreen();
     return;
   }
   if (event->key() == Qt::Key_Escape) {

@@ -15,6 +15,7 @@
 #include "menu/device_screen.h"
 #include "menu/file_viewer.h"
 #include "menu/picture_lists_screen.h"
+#include "menu/progress_screen.h"
 #include "menu/scan_screen.h"
 #include "menu/statistics_screen.h"
 #include "platform/companion_program.h"
@@ -77,6 +78,9 @@ public:
   void OpenSwitchScreen(QGroupBox* frame);
   void LeaveSwitchTimingScreen();
   void LeaveTestSwitchesScreen();
+  // "Progress": the records of the user chosen now, or of the working folder.
+  void OpenProgressScreen();
+  void LeaveProgressScreen();
 
   // The colouring window, set by whoever provides it: show it (its own
   // activation starts the session or the calibration), and discard it.
@@ -100,6 +104,7 @@ public:
   QPushButton* but2_quit = nullptr;
   // The classroom's controls, added in one row below the described ones.
   QHBoxLayout* classroom_row = nullptr;
+  QPushButton* but_progress = nullptr;
 
   DeviceScreen* device_frame = nullptr;
   AuditoryScreen* auditory_frame = nullptr;
@@ -109,6 +114,7 @@ public:
   StatisticsScreen* stats_frame = nullptr;
   SwitchTimingScreen* switch_timing_frame = nullptr;
   TestSwitchesScreen* test_switches_frame = nullptr;
+  ProgressScreen* progress_frame = nullptr;
   platform::FocusRing* focus_ring = nullptr;
 
 protected:

@@ -21,7 +21,10 @@ const char* const FillStyleProperty = "brushwellFillStyle";
 
 void ColorPicture(pictures::Mainform& window) {
   PictureRun run(window);
+  run.CountedBefore = PressesCounted();
+  run.IgnoredBefore = PressesIgnored();
   if (!SetUpPicture(run) || !RunSectionLoop(run) || !FinishPicture(run)) window.HideExitLink();
+  RecordPictureProgress(run);
 }
 
 bool ExitWanted(pictures::Mainform& w) {

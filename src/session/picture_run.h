@@ -2,6 +2,7 @@
 // The values of one ColorPicture call and the steps it is made of. Only the
 // session's own files include this header.
 
+#include <QDateTime>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -41,6 +42,14 @@ struct PictureRun {
   // the last).
   bool ChoosingSections = false;
   std::vector<int16_t> Coloured;
+
+  // What the progress record keeps of this picture.
+  bool Shown = false;          // set up and on the screen: it gets a row
+  QDateTime ShownAt;
+  std::vector<int> ChoiceMs;   // each tube chosen by a press: from its arrival to the press
+  int Clears = 0;              // sections undone by the clear key
+  int CountedBefore = 0;       // the press filter's counts when the picture began
+  int IgnoredBefore = 0;
 };
 
 // Whether a section was coloured before the one now being coloured (its
@@ -83,6 +92,18 @@ Choice ChooseTube(PictureRun& run);
 // that is out back home. Returns Cleared, or Left when the user left while
 // the tube went back.
 Choice ClearLastSection(PictureRun& run, bool tubeOut);
+
+// ---------------------------------------------------------------- records
+// A session begins (Start): its rows name this moment.
+void BeginProgressSession();
+// The picture has ended (finished, skipped or left): its row goes to
+// progress.csv in the user's folder. A file that cannot be written is told
+// once, until a row is saved again; the rows are kept and written with the
+// next picture.
+void RecordPictureProgress(const PictureRun& run);
+// The presses counted and ignored by the switch timing so far, both switches.
+int PressesCounted();
+int PressesIgnored();
 
 // ---------------------------------------------------------------- helpers
 // True when the user asked to leave the session. A window that is being

@@ -7,6 +7,7 @@
 // next deadline (the end of the dwell) has come.
 
 #include <algorithm>
+#include <cmath>
 
 #include "input/input_flags.h"
 #include "input/poll.h"
@@ -91,6 +92,12 @@ private:
   bool shown_ = false;
 };
 
+// A press chose the tube that arrived at `arrived`: the time it took goes
+// to the progress record.
+void TimeChoice(PictureRun& run, double arrived) {
+  run.ChoiceMs.push_back(static_cast<int>(std::lround((Clock() - arrived) * 1000.0)));
+}
+
 // How many times longer the tube now in the Scan Position waits: the first
 // tube offered for a section waits FirstTubeFactor times longer.
 double WaitFactor(const PictureRun& run) {
@@ -116,6 +123,7 @@ Dwell TimedDwell(PictureRun& run) {
     }
     if (SwitchPressed == 1) {
       ring.Counted();
+      TimeChoice(run, start);
       return Dwell::Chosen;
     }
     frame = ring.Update();
@@ -159,6 +167,7 @@ Dwell StepDwell(PictureRun& run, bool twoSwitches) {
     }
     if (twoSwitches && EnterPressed == 1) {
       ring.Counted();
+      TimeChoice(run, start);
       SwitchPressed = 1;
       return Dwell::Chosen;
     }

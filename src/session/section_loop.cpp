@@ -70,6 +70,7 @@ bool RunSectionLoop(PictureRun& run) {
 Choice ClearLastSection(PictureRun& run, bool tubeOut) {
   pictures::Mainform& w = run.w;
   QImage& picture = w.PB1->image();
+  ++run.Clears;
   w.TakePointerOff();
   if (!run.ChoosingSections) {
     CurrentSection = static_cast<int16_t>(std::max(1, CurrentSection - 1));

@@ -14,6 +14,7 @@
 #include "pictures/session_tables.h"
 #include "platform/host.h"
 #include "session/color_picture.h"
+#include "session/picture_run.h"
 #include "session/picture_choice.h"
 #include "session/session_driver.h"
 #include "session/session_state.h"
@@ -43,6 +44,7 @@ void TellListTooLong(int listNumber, const PictureList& list) {
 
 void RunColoringSession(pictures::Mainform& w) {
   settings::SettingsData& s = settings::SettingsRecord;
+  BeginProgressSession();
   const int listNumber = s.ActivePictureList;
   const PictureList list = pictures::ReadPictureList(listNumber, MaxPictures);
   if (!list.unreadable.isEmpty()) {

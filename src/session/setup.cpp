@@ -170,6 +170,8 @@ bool SetUpPicture(PictureRun& run) {
     case pictures::SectionLookUp::Refused:
     case pictures::SectionLookUp::Skipped: return false;
   }
+  run.Shown = true;
+  run.ShownAt = QDateTime::currentDateTime();
 
   pb1->Refresh();
   for (int i = 1; i <= run.TubeCount; ++i) {
