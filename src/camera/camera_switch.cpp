@@ -9,6 +9,7 @@
 #include <QUrl>
 #include <QVideoFrame>
 #include <QVideoSink>
+#include <algorithm>
 #include <chrono>
 
 #include "input/switch_inputs.h"
@@ -23,39 +24,95 @@ namespace {
 constexpr double SilenceSeconds = 4.0;
 constexpr int RetryMs = 3000;
 constexpr int MaxWaitingFrames = 2;
-const QSize PreviewSize(480, 360);
+const QSize PreviewSize(320, 240);
 
 double SteadySeconds() {
   return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
-// The grey image of a frame: straight from its luma bytes when it has them.
-QImage GreyOf(const QVideoFrame& source) {
-  QVideoFrame frame(source);
-  if (!frame.map(QVideoFrame::ReadOnly)) return {};
-  QImage grey;
-  int step = 0, first = 0;
-  switch (frame.pixelFormat()) {
+// Where the Y, U and V of a pixel lie in a mapped frame: Y at
+// y[row * yStride + x * yStep], U and V at (row >> shiftY, x >> shiftX)
+// likewise with their own stride and uvStep.
+struct Planes {
+  const uchar *y = nullptr, *u = nullptr, *v = nullptr;
+  int yStride = 0, uvStride = 0, yStep = 1, uvStep = 1, shiftX = 1, shiftY = 1;
+};
+
+bool PlanesOf(const QVideoFrame& f, Planes& p) {
+  p.y = f.bits(0);
+  p.yStride = f.bytesPerLine(0);
+  switch (f.pixelFormat()) {
     case QVideoFrameFormat::Format_YUV420P: case QVideoFrameFormat::Format_YUV422P:
-    case QVideoFrameFormat::Format_YV12: case QVideoFrameFormat::Format_NV12: case QVideoFrameFormat::Format_NV21:
-    case QVideoFrameFormat::Format_IMC1: case QVideoFrameFormat::Format_IMC2: case QVideoFrameFormat::Format_IMC3:
-    case QVideoFrameFormat::Format_IMC4: case QVideoFrameFormat::Format_Y8:
-      step = 1;
-      break;
-    case QVideoFrameFormat::Format_YUYV:
-      step = 2;
-      break;
-    case QVideoFrameFormat::Format_UYVY:
-      step = 2, first = 1;
-      break;
+      p.u = f.bits(1), p.v = f.bits(2), p.uvStride = f.bytesPerLine(1);
+      p.shiftY = f.pixelFormat() == QVideoFrameFormat::Format_YUV420P ? 1 : 0;
+      return true;
+    case QVideoFrameFormat::Format_YV12:
+      p.v = f.bits(1), p.u = f.bits(2), p.uvStride = f.bytesPerLine(1);
+      return true;
+    case QVideoFrameFormat::Format_NV12: case QVideoFrameFormat::Format_NV21: {
+      const uchar* uv = f.bits(1);
+      const bool nv12 = f.pixelFormat() == QVideoFrameFormat::Format_NV12;
+      p.u = nv12 ? uv : uv + 1, p.v = nv12 ? uv + 1 : uv, p.uvStride = f.bytesPerLine(1), p.uvStep = 2;
+      return true;
+    }
+    case QVideoFrameFormat::Format_YUYV: case QVideoFrameFormat::Format_UYVY: {
+      const uchar* b = f.bits(0);
+      const bool yuyv = f.pixelFormat() == QVideoFrameFormat::Format_YUYV;
+      p.y = yuyv ? b : b + 1, p.u = yuyv ? b + 1 : b, p.v = yuyv ? b + 3 : b + 2;
+      p.yStep = 2, p.uvStep = 4, p.uvStride = p.yStride, p.shiftY = 0;
+      return true;
+    }
+    case QVideoFrameFormat::Format_Y8:
+      return true;
     default:
-      break;
+      return false;
   }
-  if (step > 0)
-    grey = ShrinkToGrey(frame.bits(0) + first, frame.width(), frame.height(), frame.bytesPerLine(0), step);
+}
+
+// A colour picture of about PreviewSize for the carer, from the planes.
+QImage PreviewOf(const Planes& p, int width, int height) {
+  const int f = std::max({1, width / PreviewSize.width(), height / PreviewSize.height()});
+  QImage out(width / f, height / f, QImage::Format_RGB32);
+  for (int oy = 0; oy < out.height(); ++oy) {
+    const int y = oy * f;
+    auto* line = reinterpret_cast<QRgb*>(out.scanLine(oy));
+    for (int ox = 0; ox < out.width(); ++ox) {
+      const int x = ox * f;
+      const int Y = p.y[y * p.yStride + x * p.yStep];
+      if (!p.u) {
+        line[ox] = qRgb(Y, Y, Y);
+        continue;
+      }
+      const int at = (y >> p.shiftY) * p.uvStride + (x >> p.shiftX) * p.uvStep;
+      const int U = p.u[at] - 128, V = p.v[at] - 128;
+      line[ox] = qRgb(std::clamp(Y + (1436 * V >> 10), 0, 255), std::clamp(Y - ((352 * U + 731 * V) >> 10), 0, 255),
+                      std::clamp(Y + (1815 * U >> 10), 0, 255));
+    }
+  }
+  return out;
+}
+
+// The grey image of a frame (and the preview when asked), read from its
+// bytes. QVideoFrame::toImage is not used: on an X display it sets up
+// graphics resources for the conversion that break the video pipeline.
+bool ImagesOf(const QVideoFrame& source, bool wantPreview, QImage& grey, QImage& preview) {
+  QVideoFrame frame(source);
+  if (!frame.map(QVideoFrame::ReadOnly)) return false;
+  Planes p;
+  const int w = frame.width(), h = frame.height();
+  if (PlanesOf(frame, p)) {
+    grey = ShrinkToGrey(p.y, w, h, p.yStride, p.yStep);
+    if (wantPreview) preview = PreviewOf(p, w, h);
+  } else {
+    const QImage::Format format = QVideoFrameFormat::imageFormatFromPixelFormat(frame.pixelFormat());
+    if (format != QImage::Format_Invalid) {
+      const QImage rgb(frame.bits(0), w, h, frame.bytesPerLine(0), format);
+      grey = ShrinkToGrey(rgb);
+      if (wantPreview) preview = rgb.scaled(PreviewSize, Qt::KeepAspectRatio, Qt::FastTransformation);
+    }
+  }
   frame.unmap();
-  if (step == 0) grey = ShrinkToGrey(frame.toImage());
-  return grey;
+  return !grey.isNull();
 }
 
 }  // namespace
@@ -257,10 +314,8 @@ void CameraSwitch::takeFrame(const QVideoFrame& frame) {
   const double arrived = SteadySeconds();
   if (!frame.isValid() || pending_.load() >= MaxWaitingFrames) return;
   const int generation = generation_.load();
-  QImage grey = GreyOf(frame);
-  if (grey.isNull()) return;
-  QImage preview;
-  if (wantPreview_.load()) preview = frame.toImage().scaled(PreviewSize, Qt::KeepAspectRatio, Qt::FastTransformation);
+  QImage grey, preview;
+  if (!ImagesOf(frame, wantPreview_.load(), grey, preview)) return;
   ++pending_;
   QMetaObject::invokeMethod(
       this,

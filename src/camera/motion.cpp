@@ -46,6 +46,7 @@ void MotionDetector::Reset() {
   previous_ = QImage();
   level_ = {};
   down_ = {};
+  still_ = {};
 }
 
 void MotionDetector::Feed(const QImage& grey) {
@@ -54,6 +55,7 @@ void MotionDetector::Feed(const QImage& grey) {
     previous_ = grey;
     level_ = {};
     down_ = {};
+    still_ = {};
     return;
   }
   const int w = grey.width(), h = grey.height();
@@ -130,9 +132,11 @@ void MotionDetector::Feed(const QImage& grey) {
       for (int x = x0; x < x1; ++x) moved += std::abs(row[x] - median) > PixelNoise;
     }
     level_[sw] = 100.0 * moved / area;
+    const bool below = level_[sw] < threshold_[sw] * ReleasePart;
+    still_[sw] = below ? still_[sw] + 1 : 0;
     if (!down_[sw] && level_[sw] >= threshold_[sw])
       down_[sw] = true;
-    else if (down_[sw] && level_[sw] < threshold_[sw] * ReleasePart)
+    else if (down_[sw] && still_[sw] >= ReleaseFrames)
       down_[sw] = false;
   }
   previous_ = grey;

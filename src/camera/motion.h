@@ -8,8 +8,10 @@
 // grey' = gain * grey + offset over all of the image and taken away; what
 // is left beyond the sensor's noise is movement. The level of a switch is
 // the part of its rectangle that moved, in per cent. The switch goes down
-// when the level reaches its threshold and up again when it falls below
-// seven tenths of it, so a level hovering at the threshold does not chatter.
+// when the level reaches its threshold and up again when it has stayed
+// below seven tenths of it for two frames, so a level hovering at the
+// threshold does not chatter and a frame the camera sends twice (no change
+// at all) does not split one movement into two presses.
 
 #include <QImage>
 #include <array>
@@ -43,6 +45,7 @@ public:
   // to count as moved.
   static constexpr int PixelNoise = 18;
   static constexpr double ReleasePart = 0.7;
+  static constexpr int ReleaseFrames = 2;
   // Pixels outside this range (clipped by the sensor) are left out of the
   // fit of the brightness change.
   static constexpr int Dark = 6, Bright = 249;
@@ -67,6 +70,7 @@ private:
   std::array<double, Switches> threshold_{ThresholdFor(50), ThresholdFor(50)};
   std::array<double, Switches> level_{};
   std::array<bool, Switches> down_{};
+  std::array<int, Switches> still_{};  // frames in a row below the release level
 };
 
 }  // namespace camera

@@ -20,6 +20,7 @@
 #include "platform/companion_program.h"
 #include "platform/keyboard_focus.h"
 #include "menu/switch_timing_screen.h"
+#include "menu/camera_screen.h"
 #include "menu/test_switches_screen.h"
 
 namespace menu {
@@ -77,6 +78,9 @@ public:
   void OpenSwitchScreen(QGroupBox* frame);
   void LeaveSwitchTimingScreen();
   void LeaveTestSwitchesScreen();
+  // "Camera Switch", opened from "Test Switches" and left back to it.
+  void OpenCameraScreen();
+  void LeaveCameraScreen();
 
   // The colouring window, set by whoever provides it: show it (its own
   // activation starts the session or the calibration), and discard it.
@@ -109,6 +113,7 @@ public:
   StatisticsScreen* stats_frame = nullptr;
   SwitchTimingScreen* switch_timing_frame = nullptr;
   TestSwitchesScreen* test_switches_frame = nullptr;
+  CameraScreen* camera_frame = nullptr;
   platform::FocusRing* focus_ring = nullptr;
 
 protected:

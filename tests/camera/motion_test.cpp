@@ -102,16 +102,17 @@ TEST(CameraMotion, MovementInsideARectanglePressesItsSwitchOnceAndOutsideNothing
   Append(film, Still(20));
   Append(film, Waving({0.4, 0.75, 0.2, 0.2}, 15));  // below and between the rectangles
   Append(film, Still(10));
-  Append(film, Waving(Right, 12));  // switch 2 again, longer
+  auto longer = Waving(Right, 12);  // switch 2 again, longer, with one frame the camera sent twice
+  longer.insert(longer.begin() + 6, longer[5]);
+  Append(film, longer);
   Append(film, Still(10));
 
   const Presses now = Watch(film);
   EXPECT_EQ(now.counted[0], 1);
   EXPECT_EQ(now.counted[1], 2);
-  // Held down while the hand moves (the frames of a movement, give or take
-  // the first, which only has a still frame before it).
-  EXPECT_GE(now.framesDown[0], 9);
-  EXPECT_LE(now.framesDown[0], 11);
+  // Held down while the hand moves: its 10 frames, the frame it leaves in
+  // (that is movement too) and one still frame before the switch goes up.
+  EXPECT_EQ(now.framesDown[0], 12);
 
   // With a hold time of 300 ms the 10-frame (333 ms) and 12-frame movements
   // count; the 5-frame one (167 ms) is too short, as a tap on a switch is.
