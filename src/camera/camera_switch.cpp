@@ -136,7 +136,7 @@ CameraSwitch::CameraSwitch(QObject* parent) : QObject(parent) {
     if (!wanted() || !settings::CameraOptionsRecord.Source.isEmpty()) return;
     const bool present = [this] {
       for (const auto& [id, name] : Cameras())
-        if (id == openedDevice_) return true;
+        if (id == usedDevice_) return true;
       return false;
     }();
     if (camera_ && !present) {
@@ -242,7 +242,7 @@ void CameraSwitch::open() {
                                  "soon as one is connected."));
     return;
   }
-  openedDevice_ = QString::fromUtf8(device.id());
+  usedDevice_ = QString::fromUtf8(device.id());
   camera_ = new QCamera(device, this);
   capture_ = new QMediaCaptureSession(this);
   capture_->setCamera(camera_);

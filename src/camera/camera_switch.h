@@ -90,7 +90,8 @@ private:
   QTimer retry_;
   State state_ = State::Off;
   QString message_;
-  QString openedSource_, openedDevice_;
+  QString openedSource_, openedDevice_;  // the options the source was opened with
+  QString usedDevice_;                    // the camera opened (the standard one's id for "")
   bool watched_ = false;
   int loops_ = -1;
   int frames_ = 0;
