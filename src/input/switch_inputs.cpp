@@ -19,6 +19,7 @@ constexpr int KeyKind = 1 << 30;
 constexpr int MouseKind = 2 << 28;
 constexpr int JoystickKind = 1 << 28;
 constexpr int AdapterKind = 3 << 28;
+constexpr int CameraKind = 5 << 28;
 
 struct Polled {
   SwitchInput input;
@@ -218,6 +219,7 @@ void SwitchUp(int sw, int source) {
 int KeySource(int key) { return KeyKind | (key & 0x0FFFFFFF); }
 int MouseSource(Qt::MouseButton button) { return MouseKind | static_cast<int>(button); }
 int AdapterSource() { return AdapterKind; }
+int CameraSource() { return CameraKind; }
 int JoystickSource(int joystick, int button) { return JoystickKind | (joystick << 8) | button; }
 
 int ExtraSwitchForKey(int key) {

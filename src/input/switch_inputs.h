@@ -61,6 +61,8 @@ int KeySource(int key);
 int MouseSource(Qt::MouseButton button);
 int AdapterSource();
 int JoystickSource(int joystick, int button);
+// Movement seen by the camera (camera/camera_switch.h), for either switch.
+int CameraSource();
 
 // The switch (1 or 2) an assigned key or mouse button stands for, 0 for none.
 int ExtraSwitchForKey(int key);

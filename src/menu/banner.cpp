@@ -9,6 +9,7 @@
 
 #include <cmath>
 
+#include "camera/camera_switch.h"
 #include "input/switch_adapter.h"
 #include "input/switch_inputs.h"
 #include "media/sound.h"
@@ -50,10 +51,11 @@ void Banner::buildScreens() {
   switch_timing_frame = new SwitchTimingScreen(this);
   test_switches_frame = new TestSwitchesScreen(this);
   progress_frame = new ProgressScreen(this);
+  camera_frame = new CameraScreen(this);
   for (QGroupBox* frame :
        std::initializer_list<QGroupBox*>{device_frame, auditory_frame, frame_MySongs, frame_coloring_option,
                                          frame_scan, stats_frame, switch_timing_frame, test_switches_frame,
-                                         progress_frame}) {
+                                         progress_frame, camera_frame}) {
     frame->setAutoFillBackground(true);
     frame->hide();
   }
@@ -81,6 +83,9 @@ void Banner::buildScreens() {
   connect(switch_timing_frame->timing_back, &QPushButton::clicked, this, [this] { LeaveSwitchTimingScreen(); });
   connect(test_switches_frame->test_back, &QPushButton::clicked, this, [this] { LeaveTestSwitchesScreen(); });
   connect(test_switches_frame, &TestSwitchesScreen::leaveRequested, this, [this] { LeaveTestSwitchesScreen(); });
+  connect(test_switches_frame->camera_button, &QPushButton::clicked, this, [this] { OpenCameraScreen(); });
+  connect(camera_frame->camera_back, &QPushButton::clicked, this, [this] { LeaveCameraScreen(); });
+  connect(camera_frame, &CameraScreen::leaveRequested, this, [this] { LeaveCameraScreen(); });
   for (int n = 1; n <= 15; ++n)
     connect(frame_MySongs->but_pic_list[n], &QPushButton::clicked, this, [this, n] { EditPictureList(n); });
   workshop_ = new platform::CompanionProgram(QStringLiteral("brushwell-workshop"), this);
@@ -198,6 +203,8 @@ void Banner::LoadOptions() {
   QStringList problems;
   settings::LoadSwitchOptions(problems);
   problems << input::ApplySwitchOptions();
+  // Without the camera nothing of it is loaded.
+  if (settings::CameraOptionsRecord.Enabled == 1) camera::CameraSwitch::instance().Apply();
   const QString text = settings::OptionsProblemMessage(problems);
   if (!text.isEmpty()) platform::message(text, platform::MessageIcon::Exclamation);
 }
@@ -237,7 +244,8 @@ void Banner::applySettingsToControls() {
 void Banner::placeFrames() {
   for (QGroupBox* frame :
        std::initializer_list<QGroupBox*>{device_frame, auditory_frame, frame_MySongs, frame_coloring_option,
-                                         frame_scan, stats_frame, switch_timing_frame, test_switches_frame}) {
+                                         frame_scan, stats_frame, switch_timing_frame, test_switches_frame,
+                                         camera_frame}) {
     frame->adjustSize();
     frame->move(CenteredFramePosition(screen_, frame->size()).toPoint());
   }
@@ -309,6 +317,8 @@ void Banner::showFrame(QGroupBox* frame) {
     first = test_switches_frame->test_back;
   } else if (frame == progress_frame) {
     first = progress_frame->user_choice;
+  } else if (frame == camera_frame) {
+    first = camera_frame->camera_back;
   }
   if (!first) first = frame->findChild<QPushButton*>();
   if (first) first->setFocus(Qt::OtherFocusReason);
@@ -377,6 +387,21 @@ void Banner::LeaveTestSwitchesScreen() {
   test_switches_frame->Stop();
   showFrame(device_frame);
   device_frame->but_test_switches->setFocus(Qt::OtherFocusReason);
+}
+
+void Banner::OpenCameraScreen() {
+  test_switches_frame->hide();
+  test_switches_frame->Stop();
+  showFrame(camera_frame);
+  camera_frame->Start();
+}
+
+void Banner::LeaveCameraScreen() {
+  camera_frame->hide();
+  camera_frame->Stop();
+  showFrame(test_switches_frame);
+  test_switches_frame->Start();
+  test_switches_frame->camera_button->setFocus(Qt::OtherFocusReason);
 }
 
 void Banner::LeavePictureListsScreen() {

@@ -21,6 +21,7 @@
 #include "platform/companion_program.h"
 #include "platform/keyboard_focus.h"
 #include "menu/switch_timing_screen.h"
+#include "menu/camera_screen.h"
 #include "menu/test_switches_screen.h"
 
 namespace menu {
@@ -81,6 +82,9 @@ public:
   // "Progress": the records of the user chosen now, or of the working folder.
   void OpenProgressScreen();
   void LeaveProgressScreen();
+  // "Camera Switch", opened from "Test Switches" and left back to it.
+  void OpenCameraScreen();
+  void LeaveCameraScreen();
 
   // The colouring window, set by whoever provides it: show it (its own
   // activation starts the session or the calibration), and discard it.
@@ -115,6 +119,7 @@ public:
   SwitchTimingScreen* switch_timing_frame = nullptr;
   TestSwitchesScreen* test_switches_frame = nullptr;
   ProgressScreen* progress_frame = nullptr;
+  CameraScreen* camera_frame = nullptr;
   platform::FocusRing* focus_ring = nullptr;
 
 protected:

@@ -55,6 +55,11 @@ TestSwitchesScreen::TestSwitchesScreen(QWidget* parent) : QGroupBox(QStringLiter
   big.setPointSizeF(big.pointSizeF() * 1.25);
   heading->setFont(big);
   top->addWidget(heading, 1);
+  camera_button = captionedButton(tr("C&amera Switch"), this);
+  camera_button->setAccessibleName(tr("Camera Switch"));
+  camera_button->setMinimumWidth(160);
+  camera_button->setMinimumHeight(36);
+  top->addWidget(camera_button);
   outer->addLayout(top);
   outer->addWidget(wrappedLabel(QStringLiteral("Press the switches. A lamp lights while its switch is held and "
                                                "flashes yellow when a press counts with the timing now set. Mouse "
@@ -209,6 +214,11 @@ void TestSwitchesScreen::showInputs() {
     if (k == 0 && settings::SettingsRecord.InputDevice >= 1 && settings::SettingsRecord.InputDevice <= 5)
       names << QStringLiteral("the switch adapter");
     for (const input::SwitchInput& in : input::ExtraInputs(k + 1)) names << input::DescribeSwitchInput(in);
+    settings::CameraRegion region;
+    const settings::CameraOptions& camera = settings::CameraOptionsRecord;
+    if (camera.Enabled == 1 && settings::ParseCameraRegion(k == 0 ? camera.Region1 : camera.Region2, region) &&
+        !region.empty())
+      names << tr("movement seen by the camera");
     inputs_label[k]->setText(names.join(QStringLiteral(", ")));
     inputs_label[k]->setAccessibleName(inputs_label[k]->text());
   }

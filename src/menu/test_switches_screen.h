@@ -40,6 +40,7 @@ public:
   void Poll();
 
   QPushButton* test_back = nullptr;
+  QPushButton* camera_button = nullptr;  // opens "Camera Switch"
   std::array<QLabel*, 2> lamp{};
   std::array<pictures::DwellRing*, 2> hold_ring{};  // fills while a switch is held (acceptance time)
   std::array<QPushButton*, 2> learn_button{};

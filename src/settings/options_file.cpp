@@ -1,5 +1,6 @@
 #include "settings/options_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QRegularExpression>
 #include <QFile>
@@ -15,6 +16,7 @@ namespace settings {
 SwitchOptions SwitchOptionsRecord;
 VoiceOptions VoiceOptionsRecord;
 SessionOptions SessionOptionsRecord;
+CameraOptions CameraOptionsRecord;
 
 namespace {
 
@@ -224,11 +226,97 @@ QString OptionsProblemMessage(const QStringList& problems) {
   return text;
 }
 
+bool ParseCameraRegion(const QString& text, CameraRegion& region) {
+  const QString trimmed = text.trimmed();
+  if (trimmed.isEmpty()) {
+    region = {};
+    return true;
+  }
+  const QStringList parts = trimmed.split(QLatin1Char(','));
+  if (parts.size() != 4) return false;
+  double v[4];
+  for (int i = 0; i < 4; ++i) {
+    bool ok = false;
+    v[i] = parts[i].trimmed().toDouble(&ok);
+    if (!ok || v[i] < 0 || v[i] > 1) return false;
+  }
+  // A rectangle of less than a hundredth of a side sees no movement at all.
+  constexpr double Slack = 1e-6;
+  if (v[2] < 0.01 || v[3] < 0.01 || v[0] + v[2] > 1 + Slack || v[1] + v[3] > 1 + Slack) return false;
+  region = {v[0], v[1], std::min(v[2], 1 - v[0]), std::min(v[3], 1 - v[1])};
+  return true;
+}
+
+QString FormatCameraRegion(const CameraRegion& r) {
+  if (r.empty()) return {};
+  auto n = [](double v) { return QString::number(v, 'f', 3); };
+  return QStringLiteral("%1,%2,%3,%4").arg(n(r.x), n(r.y), n(r.w), n(r.h));
+}
+
+namespace {
+const QString CameraGroup = QStringLiteral("camera");
+}  // namespace
+
+CameraOptions ReadCameraOptions(const QString& path, QStringList& problems) {
+  CameraOptions o;
+  if (!QFile::exists(path)) return o;
+  QSettings ini(path, QSettings::IniFormat);
+  ini.beginGroup(CameraGroup);
+  QStringList mine;
+  readNumber(ini, {"Enabled", 0, 1, true}, o.Enabled, mine);
+  readNumber(ini, {"Sensitivity1", 1, 100, true}, o.Sensitivity1, mine);
+  readNumber(ini, {"Sensitivity2", 1, 100, true}, o.Sensitivity2, mine);
+  o.Device = text(ini, QStringLiteral("Device"));
+  o.Source = text(ini, QStringLiteral("Source"));
+  for (const char* key : {"Region1", "Region2"}) {
+    const QString raw = text(ini, QString::fromLatin1(key));
+    CameraRegion region;
+    if (ParseCameraRegion(raw, region))
+      (key[6] == '1' ? o.Region1 : o.Region2) = FormatCameraRegion(region);
+    else
+      mine << QCoreApplication::translate("OptionsFile",
+                                          "%1 is \"%2\", which is not a rectangle x,y,w,h inside the image (each "
+                                          "from 0 to 1); no rectangle is used.")
+                  .arg(QString::fromLatin1(key), raw.left(40));
+  }
+  static const QStringList known = {"Enabled", "Device", "Region1", "Region2", "Sensitivity1", "Sensitivity2", "Source"};
+  for (const QString& key : ini.childKeys())
+    if (!known.contains(key))
+      problems << QCoreApplication::translate("OptionsFile", "[camera] has the unknown key %1; it is not used.").arg(key);
+  for (const QString& p : mine) problems << QStringLiteral("[camera] ") + p;
+  return o;
+}
+
+QString WriteCameraOptions(const QString& path, const CameraOptions& o) {
+  return WriteGroup(path, CameraGroup, [&o](QSettings& out) {
+    out.setValue(QStringLiteral("Enabled"), o.Enabled);
+    out.setValue(QStringLiteral("Device"), o.Device);
+    out.setValue(QStringLiteral("Region1"), o.Region1);
+    out.setValue(QStringLiteral("Region2"), o.Region2);
+    out.setValue(QStringLiteral("Sensitivity1"), o.Sensitivity1);
+    out.setValue(QStringLiteral("Sensitivity2"), o.Sensitivity2);
+    out.setValue(QStringLiteral("Source"), o.Source);
+  });
+}
+
+bool SaveCameraOptions() {
+  const QString path = QDir::current().filePath(OptionsFileName);
+  const QString why = WriteCameraOptions(path, CameraOptionsRecord);
+  if (why.isEmpty()) return true;
+  platform::message(QCoreApplication::translate("OptionsFile",
+                                                "The camera options could not be saved to %1 (%2).\nThe file on disk "
+                                                "was left as it was; the options are used until Brushwell is closed.")
+                        .arg(path, why),
+                    platform::MessageIcon::Exclamation);
+  return false;
+}
+
 void LoadSwitchOptions(QStringList& problems) {
   QStringList found;
   SwitchOptionsRecord = ReadSwitchOptions(QDir::current().filePath(OptionsFileName), found);
   VoiceOptionsRecord = ReadVoiceOptions(QDir::current().filePath(OptionsFileName), found);
   SessionOptionsRecord = ReadSessionOptions(QDir::current().filePath(OptionsFileName), found);
+  CameraOptionsRecord = ReadCameraOptions(QDir::current().filePath(OptionsFileName), found);
   found.removeDuplicates();  // a damaged file is told once, not once per group
   problems << found;
 }

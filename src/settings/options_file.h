@@ -71,11 +71,48 @@ SessionOptions ReadSessionOptions(const QString& path, QStringList& problems);
 // Writes the [session] group of `path`, keeping every other group.
 QString WriteSessionOptions(const QString& path, const SessionOptions& options);
 
+// A webcam (or a video file standing in for one) as switch 1 and switch 2:
+// movement inside a rectangle of the image presses that switch.
+struct CameraOptions {
+  int16_t Enabled = 0;      // 0/1: at 0 no camera is opened and nothing changes
+  QString Device{};         // the camera's id; "" for the system's standard camera
+  QString Region1{};        // switch 1's rectangle as fractions of the image "x,y,w,h"; "" for none
+  QString Region2{};        // ... switch 2's
+  int16_t Sensitivity1 = 50;  // 1..100: the higher, the smaller a movement that presses switch 1
+  int16_t Sensitivity2 = 50;  // ... switch 2
+  QString Source{};         // a video file read instead of a camera ("" for the camera)
+
+  bool operator==(const CameraOptions&) const = default;
+};
+
+extern CameraOptions CameraOptionsRecord;
+
+// A rectangle of the camera image in fractions of its width and height.
+struct CameraRegion {
+  double x = 0, y = 0, w = 0, h = 0;
+  bool empty() const { return w <= 0 || h <= 0; }
+  bool operator==(const CameraRegion&) const = default;
+};
+// "x,y,w,h" -> the rectangle; "" gives an empty one. False when the text is
+// not four numbers or the rectangle does not lie inside the image (0..1).
+bool ParseCameraRegion(const QString& text, CameraRegion& region);
+QString FormatCameraRegion(const CameraRegion& region);
+
+// Reads the [camera] group; a missing file or key gives the standard value,
+// a bad value its standard value and one problem naming the key.
+CameraOptions ReadCameraOptions(const QString& path, QStringList& problems);
+// Writes the [camera] group of `path`, keeping every other group.
+QString WriteCameraOptions(const QString& path, const CameraOptions& options);
+// Writes CameraOptionsRecord to brushwell.ini of the current folder; tells
+// the carer when that fails. Returns whether it was saved.
+bool SaveCameraOptions();
+
 // The carer's message for problems in brushwell.ini ("" when none).
 QString OptionsProblemMessage(const QStringList& problems);
 
 // Reads brushwell.ini of the current folder (the program folder) into
-// SwitchOptionsRecord, VoiceOptionsRecord and SessionOptionsRecord; problems
+// SwitchOptionsRecord, VoiceOptionsRecord, SessionOptionsRecord and
+// CameraOptionsRecord; problems
 // are added to `problems`.
 void LoadSwitchOptions(QStringList& problems);
 // Writes SwitchOptionsRecord and SessionOptionsRecord to brushwell.ini of

@@ -1,8 +1,13 @@
 // The two switch screens on the real main window: brushwell.ini read once
 // with one message, stored when "Switch Timing" is left; "Test Switches"
-// counting through the same press filter as a session, and Learn.
+// counting through the same press filter as a session, and Learn; "Camera
+// Switch" with a video file.
 
+#include <QElapsedTimer>
+#include <QProcess>
 #include <QTest>
+
+#include "camera/camera_switch.h"
 
 #include "input/switch_inputs.h"
 #include "menu_fixture.h"
@@ -76,4 +81,41 @@ TEST_F(MenuTest, TestSwitchesCountsAndIgnoresPressesByTheTimingAndLearnsASwitch)
   test->test_back->click();
   EXPECT_EQ(input::ExtraSwitchForKey(Qt::Key_F7), 0);
   EXPECT_TRUE(ReadFile(dir.file(settings::OptionsFileName)).contains("Switch2=\n"));
+}
+
+TEST_F(MenuTest, CameraSwitchShowsTheVideoTakesRectanglesFromTheKeyboardAndStoresThemWhenLeft) {
+  const QString video = dir.file(QStringLiteral("grey.avi"));
+  QProcess ffmpeg;
+  ffmpeg.start(QStringLiteral("ffmpeg"), {"-v", "error", "-y", "-f", "lavfi", "-i", "testsrc=s=320x240:r=30:d=2", "-c:v",
+                                          "mjpeg", video});
+  ASSERT_TRUE(ffmpeg.waitForFinished(60000) && ffmpeg.exitCode() == 0);
+  WriteFile(dir.file(settings::OptionsFileName),
+            QStringLiteral("[camera]\nRegion1=\"0.1,0.1,0.3,0.3\"\nSource=%1\n").arg(video).toUtf8());
+  load();
+  banner->but2_input_device->click();
+  banner->device_frame->but_test_switches->click();
+  banner->test_switches_frame->camera_button->click();
+  menu::CameraScreen* screen = banner->camera_frame;
+  ASSERT_TRUE(screen->isVisible());
+  camera::CameraSwitch& cam = camera::CameraSwitch::instance();
+  QElapsedTimer waited;
+  waited.start();
+  while (cam.framesSeen() < 3 && waited.elapsed() < 15000) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+  EXPECT_GE(cam.framesSeen(), 3) << "not enabled, yet shown while the carer sets it up";
+  EXPECT_TRUE(screen->camera_status->text().contains(QStringLiteral("grey.avi")));
+
+  // 2 chooses switch 2, whose first arrow places a rectangle; Delete on 1
+  // removes switch 1's.
+  screen->preview->setFocus();
+  for (int key : {Qt::Key_2, Qt::Key_Right, Qt::Key_Right, Qt::Key_1, Qt::Key_Delete})
+    QTest::keyClick(screen->preview, static_cast<Qt::Key>(key));
+  EXPECT_TRUE(screen->draw_for[0]->isChecked());
+  EXPECT_TRUE(screen->preview->region(0).empty());
+  EXPECT_NEAR(screen->preview->region(1).x, 0.37, 1e-9);
+  QTest::keyClick(screen->preview, Qt::Key_Escape);
+  EXPECT_TRUE(banner->test_switches_frame->isVisible());
+  EXPECT_EQ(cam.state(), camera::CameraSwitch::State::Off) << "closed again when left";
+  const QByteArray ini = ReadFile(dir.file(settings::OptionsFileName));
+  for (const char* line : {"Region1=\n", "Region2=\"0.370,0.350,0.300,0.300\"", "Enabled=0"})
+    EXPECT_TRUE(ini.contains(line)) << line << "\n" << ini.toStdString();
 }

@@ -106,3 +106,33 @@ TEST(OptionsFile, TheVoiceLanguageIsACodeAndLivesBesideTheSwitchGroup) {
   ASSERT_EQ(problems.size(), 1);
   EXPECT_TRUE(problems[0].startsWith(QStringLiteral("[voice] Language is \"../../etc\""))) << problems[0].toStdString();
 }
+
+TEST(OptionsFile, CameraGroupReadsRectanglesAndKeepsTheOtherGroups) {
+  QTemporaryDir dir;
+  const QString ini = dir.filePath(OptionsFileName);
+  QStringList problems;
+  EXPECT_EQ(ReadCameraOptions(ini, problems), CameraOptions{}) << "no file: no camera";
+  EXPECT_EQ(CameraOptions{}.Enabled, 0);
+
+  WriteFile(ini, "[switch]\nAcceptanceMs=400\n[camera]\nEnabled=1\nDevice=/dev/video2\nRegion1=0.1,0.2,0.3,0.4\n"
+                 "Region2=0.8,0.1,0.5,0.5\nSensitivity1=80\nSensitivity2=0\nSource=wave.avi\nZoom=2\n");
+  const CameraOptions read = ReadCameraOptions(ini, problems);
+  EXPECT_EQ(read.Enabled, 1);
+  EXPECT_EQ(read.Device, QStringLiteral("/dev/video2"));
+  EXPECT_EQ(read.Region1, QStringLiteral("0.100,0.200,0.300,0.400"));
+  EXPECT_EQ(read.Region2, QString()) << "a rectangle reaching out of the picture is not used";
+  EXPECT_EQ(read.Sensitivity1, 80);
+  EXPECT_EQ(read.Sensitivity2, 50);
+  EXPECT_EQ(read.Source, QStringLiteral("wave.avi"));
+  EXPECT_EQ(problems.size(), 3) << problems.join(QLatin1Char('\n')).toStdString();  // Region2, Sensitivity2, Zoom
+
+  CameraRegion r;
+  for (const char* bad : {"1,2,3", "a,b,c,d", "0.5,0.5,0.6,0.1", "0,0,0,0.5", "-0.1,0,0.5,0.5"})
+    EXPECT_FALSE(ParseCameraRegion(QString::fromLatin1(bad), r)) << bad;
+  EXPECT_TRUE(ParseCameraRegion(QStringLiteral(" "), r) && r.empty());
+
+  ASSERT_EQ(WriteCameraOptions(ini, read), QString());
+  problems.clear();
+  EXPECT_EQ(ReadCameraOptions(ini, problems), read);
+  EXPECT_EQ(ReadSwitchOptions(ini, problems).AcceptanceMs, 400) << "the other groups are kept";
+}
