@@ -21,7 +21,13 @@ const char* const FillStyleProperty = "brushwellFillStyle";
 
 void ColorPicture(pictures::Mainform& window) {
   PictureRun run(window);
-  if (!SetUpPicture(run) || !RunSectionLoop(run) || !FinishPicture(run)) window.HideExitLink();
+  if (!SetUpPicture(run)) {
+    window.HideExitLink();
+    return;
+  }
+  const bool finished = RunSectionLoop(run) && FinishPicture(run);
+  KeepInGallery(run);
+  if (!finished) window.HideExitLink();
 }
 
 bool ExitWanted(pictures::Mainform& w) {

@@ -15,6 +15,7 @@
 #include "platform/host.h"
 #include "session/color_picture.h"
 #include "session/picture_choice.h"
+#include "session/picture_run.h"
 #include "session/session_driver.h"
 #include "session/session_state.h"
 #include "settings/options_file.h"
@@ -62,6 +63,7 @@ void RunColoringSession(pictures::Mainform& w) {
     return;
   }
   if (s.CurrentPictureIndex > pictureCount || s.CurrentPictureIndex < 1) s.CurrentPictureIndex = 1;
+  ChooseUnfinishedToTakeUp(listNumber, list.names, s.CurrentPictureIndex);
 
   // The pictures finished in this session, for the user's own choice.
   std::vector<bool> finished(list.names.size(), false);
