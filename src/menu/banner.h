@@ -14,6 +14,7 @@
 #include "menu/coloring_options_screen.h"
 #include "menu/device_screen.h"
 #include "menu/file_viewer.h"
+#include "menu/gallery_screen.h"
 #include "menu/picture_lists_screen.h"
 #include "menu/scan_screen.h"
 #include "menu/statistics_screen.h"
@@ -72,6 +73,10 @@ public:
   void LeaveDeviceScreen();
   void LeavePictureListsScreen();
   void LeaveStatisticsScreen();
+  // "Gallery": the pictures coloured, of the user chosen (of everyone
+  // without one), over most of the screen.
+  void OpenGalleryScreen();
+  void LeaveGalleryScreen();
   // The two switch screens, opened from "Keyboard / Switch Information"
   // and left back to it.
   void OpenSwitchScreen(QGroupBox* frame);
@@ -100,6 +105,7 @@ public:
   QPushButton* but2_quit = nullptr;
   // The classroom's controls, added in one row below the described ones.
   QHBoxLayout* classroom_row = nullptr;
+  QPushButton* but_gallery = nullptr;
 
   DeviceScreen* device_frame = nullptr;
   AuditoryScreen* auditory_frame = nullptr;
@@ -107,6 +113,7 @@ public:
   ColoringOptionsScreen* frame_coloring_option = nullptr;
   ScanScreen* frame_scan = nullptr;
   StatisticsScreen* stats_frame = nullptr;
+  GalleryScreen* gallery_frame = nullptr;
   SwitchTimingScreen* switch_timing_frame = nullptr;
   TestSwitchesScreen* test_switches_frame = nullptr;
   platform::FocusRing* focus_ring = nullptr;
