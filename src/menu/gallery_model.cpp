@@ -7,13 +7,14 @@
 #include <QLocale>
 #include <QPainter>
 #include <algorithm>
+#include <climits>
 
 namespace menu {
 
 namespace {
 // How long one pass of the loader may read before events run again: well
 // under a display frame's worth twice, so scrolling never stutters.
-constexpr qint64 LoadBudgetMs = 12;
+constexpr qint64 LoadBudgetMs = 8;
 // Thumbnails kept in memory: several screens full, a few megabytes.
 constexpr int ThumbnailsInMemory = 400;
 }  // namespace
@@ -88,7 +89,8 @@ QVariant GalleryModel::data(const QModelIndex& index, int role) const {
   const Loaded* loaded = loaded_.object(item.path);
   switch (role) {
     case Qt::DisplayRole: {
-      const QString date = QLocale().toString(item.date, QLocale::ShortFormat);
+      const QString date = QLocale().toString(item.date.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
+                           item.date.time().toString(QStringLiteral("HH:mm"));
       if (loaded && !loaded->fields.finished)
         return tr("%1\n%2\n(unfinished)").arg(item.pictureName, date);
       return tr("%1\n%2").arg(item.pictureName, date);
@@ -150,11 +152,15 @@ void GalleryModel::LoadSome() {
   // Rows scrolled past long ago are not read any more.
   if (wanted_.size() > static_cast<size_t>(ThumbnailsInMemory))
     wanted_.erase(wanted_.begin(), wanted_.end() - ThumbnailsInMemory);
-  if (!wanted_.empty()) loader_.start();
+  // With every row on the screen shown, the copies made go to the cache,
+  // one a pass.
+  if (wanted_.empty() && thumbnails_.StoreMade(1) == 0) return;
+  loader_.start();
 }
 
 void GalleryModel::LoadPending() {
   while (!wanted_.empty()) LoadSome();
+  thumbnails_.StoreMade(INT_MAX);
 }
 
 QStringList GalleryModel::Delete(const QList<int>& rows) {

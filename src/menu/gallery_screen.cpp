@@ -37,11 +37,12 @@ GalleryPictureView::GalleryPictureView(const QString& path, const records::Galle
   layout->addWidget(picture, 0, Qt::AlignHCenter);
 
   const QString name = QFileInfo(fields.picture).completeBaseName();
-  const QString date = QLocale().toString(fields.date, QLocale::LongFormat);
+  const QString date = QLocale().toString(fields.date.date(), QLocale::LongFormat) + QLatin1Char(' ') +
+                       fields.date.time().toString(QStringLiteral("HH:mm"));
   QString text = fields.user.isEmpty() ? tr("%1, %2").arg(name, date)
                                        : tr("%1, coloured by %2 on %3").arg(name, fields.user, date);
-  text += QLatin1Char('\n') + tr("%n minute(s)", nullptr, qRound(fields.minutes)) + QStringLiteral(", ") +
-          tr("%1 of %n section(s) coloured", nullptr, fields.sections).arg(fields.Coloured());
+  const QString minutes = fields.minutes < 1 ? tr("Less than a minute") : tr("%n minute(s)", nullptr, qRound(fields.minutes));
+  text += QLatin1Char('\n') + tr("%1; %2 of %n section(s) coloured", nullptr, fields.sections).arg(minutes).arg(fields.Coloured());
   if (!fields.finished) text += QLatin1Char('\n') + tr("Unfinished: Start goes on with it when Resume is set.");
   details = wrappedLabel(text, this);
   details->setAlignment(Qt::AlignHCenter);
@@ -92,7 +93,7 @@ GalleryScreen::GalleryScreen(QWidget* parent, const QString& thumbnailFolder) : 
   picture_list->setMovement(QListView::Static);
   picture_list->setUniformItemSizes(true);
   picture_list->setIconSize(QSize(GalleryModel::ThumbnailSide, GalleryModel::ThumbnailSide));
-  picture_list->setGridSize(QSize(GalleryModel::ThumbnailSide + 40, GalleryModel::ThumbnailSide + 76));
+  picture_list->setGridSize(QSize(GalleryModel::ThumbnailSide + 56, GalleryModel::ThumbnailSide + 90));
   picture_list->setWordWrap(true);
   picture_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
   picture_list->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);

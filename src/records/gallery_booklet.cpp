@@ -38,10 +38,11 @@ void DrawPage(QPainter& painter, const QRect& area, const Page& page) {
   painter.drawText(titleRect, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
                    QFileInfo(page.fields.picture).completeBaseName());
   QFont small = title;
-  small.setPointSize(12);
+  small.setPointSize(14);
   small.setBold(false);
   painter.setFont(small);
-  const QString date = QLocale().toString(page.fields.date, QLocale::LongFormat);
+  const QString date = QLocale().toString(page.fields.date.date(), QLocale::LongFormat) + QLatin1Char(' ') +
+                       page.fields.date.time().toString(QStringLiteral("HH:mm"));
   const QString line =
       page.fields.user.isEmpty()
           ? date

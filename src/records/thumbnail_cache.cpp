@@ -32,11 +32,23 @@ QImage ThumbnailCache::Thumbnail(const QString& path) {
   const QImage full = reader.read();
   if (full.isNull()) return {};
   const QImage small = full.scaled(side_, side_, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-  // The cache is only a help: a copy that cannot be stored is made again next time.
-  QBuffer png;
-  png.open(QIODevice::WriteOnly);
-  if (QDir().mkpath(folder_) && small.save(&png, "png")) platform::WriteFileVerified(cached, png.data());
+  // Scrolling fast past thousands keeps only the latest few waiting.
+  constexpr size_t MostWaiting = 200;
+  if (made_.size() >= MostWaiting) made_.erase(made_.begin());
+  made_.emplace_back(cached, small);
   return small;
+}
+
+int ThumbnailCache::StoreMade(int most) {
+  // The cache is only a help: a copy that cannot be stored is made again next time.
+  const bool folder = QDir().mkpath(folder_);
+  for (; most > 0 && !made_.empty(); --most) {
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    if (folder && made_.back().second.save(&png, "png")) platform::WriteFileVerified(made_.back().first, png.data());
+    made_.pop_back();
+  }
+  return static_cast<int>(made_.size());
 }
 
 void ThumbnailCache::Forget(const QString& path) { QFile::remove(CacheFile(path)); }

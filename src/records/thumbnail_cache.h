@@ -7,6 +7,8 @@
 
 #include <QImage>
 #include <QString>
+#include <utility>
+#include <vector>
 
 namespace records {
 
@@ -16,8 +18,12 @@ public:
   ThumbnailCache(QString folder, int side);
 
   // The small copy of the gallery picture at `path`: from the cache, or made
-  // from the picture and stored. A null image when the picture cannot be read.
+  // from the picture. A null image when the picture cannot be read.
   QImage Thumbnail(const QString& path);
+  // Stores the copies made since the last call, at most `most` of them;
+  // returns how many are still waiting. Writing waits for a moment when
+  // nothing is shown, so a slow disk never holds up the screen.
+  int StoreMade(int most);
   // Removes the cached copy of a picture (before the picture is deleted).
   void Forget(const QString& path);
 
@@ -28,6 +34,7 @@ private:
 
   QString folder_;
   int side_;
+  std::vector<std::pair<QString, QImage>> made_;  // cache file, copy
 };
 
 // The standard place of the cache: the user's cache folder.
