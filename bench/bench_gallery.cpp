@@ -2,7 +2,8 @@
 // folder, four users): how long listing takes, how long until the first
 // screenful of thumbnails is shown (without and with the thumbnail cache),
 // and the longest pass of the event loop while scrolling through all of
-// them, page by page (the user's "smoothness": each pass draws a frame).
+// them, page by page (the user's "smoothness": each pass draws a frame);
+// and how long keeping one picture holds the session up.
 // Run under /usr/bin/time -v for the largest memory used.
 
 #include <QApplication>
@@ -62,6 +63,28 @@ bool VisibleLoaded(menu::GalleryScreen& screen) {
   }
   return true;
 }
+
+// Keeping one finished picture at the end of a picture: encoding the PNG
+// and the verified write (fsync), which the session waits for.
+void BM_SaveGalleryPicture(benchmark::State& state) {
+  QTemporaryDir dir;
+  QImage image(400, 400, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter paint(&image);
+  paint.setBrush(QColor(255, 5, 5));
+  paint.drawEllipse(40, 40, 300, 300);
+  paint.end();
+  records::GalleryFields f;
+  f.picture = QStringLiteral("heart.bmp");
+  f.date = QDateTime::currentDateTime();
+  f.sections = 12;
+  f.colours.assign(12, 1);
+  for (auto _ : state) {
+    f.date = f.date.addSecs(1);  // a new name each time, as pictures a second apart
+    if (!records::SaveGalleryPicture(dir.path(), image, f).isEmpty()) state.SkipWithError("not saved");
+  }
+}
+BENCHMARK(BM_SaveGalleryPicture)->Unit(benchmark::kMillisecond);
 
 void BM_ListGallery(benchmark::State& state) {
   const QString working = Working();

@@ -1,6 +1,7 @@
 #include "records/gallery_picture.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFile>
@@ -163,10 +164,11 @@ QByteArray EncodeGalleryPicture(const QImage& picture, const GalleryFields& f) {
 QString SaveGalleryPicture(const QString& folder, const QImage& picture, const GalleryFields& fields,
                            QString* savedAs) {
   const QByteArray png = EncodeGalleryPicture(picture, fields);
-  if (png.isEmpty()) return QStringLiteral("the picture could not be made into a PNG");
+  if (png.isEmpty()) return QCoreApplication::translate("GalleryPicture", "the picture could not be made into a PNG file");
   QDir dir(folder);
   if (!dir.exists() && !QDir().mkpath(dir.absolutePath()))
-    return QStringLiteral("the folder %1 cannot be made").arg(QDir::toNativeSeparators(dir.absolutePath()));
+    return QCoreApplication::translate("GalleryPicture", "the folder %1 cannot be made")
+        .arg(QDir::toNativeSeparators(dir.absolutePath()));
   // Two pictures of one name within a second keep both.
   const QString name = GalleryFileName(fields.date, fields.picture);
   QString path = dir.filePath(name);
