@@ -29,8 +29,7 @@ const QString FinishedKey = QStringLiteral("finished");
 const QString ColoursKey = QStringLiteral("colours");
 const QString FillStyleKey = QStringLiteral("fill style");
 
-// The PNG's text chunks (tEXt, zTXt, iTXt) before its image data, and its
-// size. The toolkit's reader folds keys with spaces into one description,
+// The PNG's text chunks (tEXt, zTXt, iTXt) and its size. The toolkit's reader folds keys with spaces into one description,
 // so the few chunks are read here; the pixels are left to the toolkit.
 struct PngHeader {
   QSize size;
@@ -49,12 +48,17 @@ std::optional<PngHeader> ReadPngHeader(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly) || file.read(8) != QByteArray("\x89PNG\r\n\x1a\n", 8)) return std::nullopt;
   PngHeader out;
-  for (int chunks = 0; chunks < 1000; ++chunks) {
+  for (int chunks = 0; chunks < 100000; ++chunks) {
     const QByteArray head = file.read(8);
     if (head.size() != 8) return std::nullopt;
     const quint32 length = qFromBigEndian<quint32>(head.constData());
     const QByteArray type = head.mid(4);
-    if (type == "IDAT" || type == "IEND") return out.size.isValid() ? std::optional(out) : std::nullopt;
+    if (type == "IEND") return out.size.isValid() ? std::optional(out) : std::nullopt;
+    if (type == "IDAT") {
+      // Other programs may put the text after the pixels: passed over unread.
+      if (!file.seek(file.pos() + length + 4) || file.pos() > file.size()) return std::nullopt;
+      continue;
+    }
     if (length > (1u << 20)) return std::nullopt;  // no text is that long
     const QByteArray data = file.read(length);
     if (data.size() != static_cast<qsizetype>(length) || file.read(4).size() != 4) return std::nullopt;

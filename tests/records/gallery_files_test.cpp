@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include "records/gallery_index.h"
 #include "records/gallery_picture.h"
@@ -66,6 +67,22 @@ TEST(GalleryFilesTest, NamesAndFieldsSurviveAnyScriptAndAnyPictureSize) {
   EXPECT_FALSE(out->finished);
   EXPECT_EQ(out->colours, in.colours);
   EXPECT_EQ(out->fillStyle, 5);
+
+  // Another program may write the text after the pixels (as ImageMagick does).
+  QByteArray head = png.left(8), text, tail;
+  for (qsizetype at = 8; at + 12 <= png.size();) {
+    const qsizetype length = qFromBigEndian<quint32>(png.constData() + at);
+    const QByteArray chunk = png.mid(at, length + 12), type = chunk.mid(4, 4);
+    (type == "tEXt" || type.endsWith("TXt") ? text : type == "IEND" ? tail : head) += chunk;
+    at += length + 12;
+  }
+  testing_support::WriteFile(saved + u".moved.png"_s, head + text + tail);
+  const auto moved = records::ReadGalleryFields(saved + u".moved.png"_s);
+  ASSERT_TRUE(moved.has_value());
+  EXPECT_EQ(moved->user, in.user);
+  EXPECT_EQ(moved->colours, in.colours);
+  testing_support::WriteFile(saved + u".cut.png"_s, png.left(png.size() / 2));
+  EXPECT_FALSE(records::ReadGalleryFields(saved + u".cut.png"_s).has_value()) << "cut short in its pixels";
 
   // The same picture in the same second is kept beside the first.
   ASSERT_EQ(records::SaveGalleryPicture(dir.filePath(u"a/gallery"_s), wide, in, &saved), QString());
