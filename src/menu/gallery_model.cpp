@@ -68,6 +68,12 @@ QDate GalleryModel::NewestDate() const {
   return listing_.items.empty() ? QDate() : listing_.items.front().date.date();
 }
 
+QString GalleryModel::UserName(const QString& userFolder) const {
+  for (const records::GalleryUser& user : listing_.users)
+    if (user.folder == userFolder) return user.folder.isEmpty() ? tr("Without a user") : user.name;
+  return userFolder;
+}
+
 QString GalleryModel::PathAt(int row) const {
   return row >= 0 && row < static_cast<int>(shown_.size()) ? listing_.items[shown_[row]].path : QString();
 }
@@ -91,9 +97,11 @@ QVariant GalleryModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole: {
       const QString date = QLocale().toString(item.date.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
                            item.date.time().toString(QStringLiteral("HH:mm"));
+      // Always three lines: the view sizes every row like the first one.
+      const QString who = UserName(item.userFolder);
       if (loaded && !loaded->fields.finished)
-        return tr("%1\n%2\n(unfinished)").arg(item.pictureName, date);
-      return tr("%1\n%2").arg(item.pictureName, date);
+        return tr("%1\n%2\n%3 (unfinished)").arg(item.pictureName, date, who);
+      return tr("%1\n%2\n%3").arg(item.pictureName, date, who);
     }
     case Qt::AccessibleTextRole:
       return loaded && !loaded->fields.finished ? tr("%1, %2, unfinished").arg(item.pictureName, item.date.toString())

@@ -39,6 +39,8 @@ public:
   // The dates of the oldest and the newest picture listed.
   QDate OldestDate() const;
   QDate NewestDate() const;
+  // The name shown for a user folder.
+  QString UserName(const QString& userFolder) const;
   // The gallery file of a shown row.
   QString PathAt(int row) const;
   // The fields of a row, read now if they were not yet.

@@ -93,7 +93,7 @@ GalleryScreen::GalleryScreen(QWidget* parent, const QString& thumbnailFolder) : 
   picture_list->setMovement(QListView::Static);
   picture_list->setUniformItemSizes(true);
   picture_list->setIconSize(QSize(GalleryModel::ThumbnailSide, GalleryModel::ThumbnailSide));
-  picture_list->setGridSize(QSize(GalleryModel::ThumbnailSide + 56, GalleryModel::ThumbnailSide + 90));
+  picture_list->setGridSize(QSize(GalleryModel::ThumbnailSide + 72, GalleryModel::ThumbnailSide + 90));
   picture_list->setWordWrap(true);
   picture_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
   picture_list->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
@@ -131,7 +131,7 @@ void GalleryScreen::Fill(const QString& workingFolder, const QString& activeFold
   user_choice->clear();
   user_choice->addItem(tr("Everyone"), QString());  // a null folder: every user
   for (const records::GalleryUser& user : model_->users())
-    user_choice->addItem(user.folder.isEmpty() ? tr("Without a user") : user.name,
+    user_choice->addItem(model_->UserName(user.folder),
                          user.folder.isEmpty() ? QStringLiteral("") : user.folder);
   const int active = activeFolder.isEmpty() ? -1 : user_choice->findData(activeFolder);
   user_choice->setCurrentIndex(std::max(active, 0));

@@ -9,6 +9,7 @@
 #include <QtEndian>
 #include <QImageWriter>
 #include <QRegularExpression>
+#include <QStringDecoder>
 #include <QStringList>
 #include <algorithm>
 
@@ -44,6 +45,14 @@ QByteArray Inflate(const QByteArray& zlib) {
   return qUncompress(sized + zlib);
 }
 
+// tEXt is Latin-1, but some programs put UTF-8 in it (ImageMagick does):
+// text that is valid UTF-8 is read as such.
+QString LatinOrUtf8(const QByteArray& bytes) {
+  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+  const QString text = utf8(bytes);
+  return utf8.hasError() ? QString::fromLatin1(bytes) : text;
+}
+
 std::optional<PngHeader> ReadPngHeader(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly) || file.read(8) != QByteArray("\x89PNG\r\n\x1a\n", 8)) return std::nullopt;
@@ -71,9 +80,9 @@ std::optional<PngHeader> ReadPngHeader(const QString& path) {
     if (zero <= 0) continue;
     const QString key = QString::fromLatin1(data.left(zero));
     if (type == "tEXt") {
-      out.text.insert(key, QString::fromLatin1(data.mid(zero + 1)));
+      out.text.insert(key, LatinOrUtf8(data.mid(zero + 1)));
     } else if (type == "zTXt") {
-      out.text.insert(key, QString::fromLatin1(Inflate(data.mid(zero + 2))));
+      out.text.insert(key, LatinOrUtf8(Inflate(data.mid(zero + 2))));
     } else if (type == "iTXt" && data.size() > zero + 2) {
       // key 0 compressed method language 0 translated-key 0 text
       const bool compressed = data.at(zero + 1) != 0;
