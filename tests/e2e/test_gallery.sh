@@ -2,7 +2,8 @@
 # The gallery with the real program: a finished picture and one left after
 # its first section are kept in gallery/; "Gallery" below the main menu shows
 # both, Enter opens the newest large, and the booklet of both is saved as
-# a PDF of two pages.
+# a PDF of two pages. With [session] Resume=1 the next Start goes on with
+# the apple.
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"
 program=${1:?program folder}
@@ -63,4 +64,14 @@ e2e_key "$id" Escape
 cid=$(e2e_wait_window "Credits" 5) || fail "no credits"
 e2e_key "$cid" Escape
 e2e_wait_exit 5
+
+# With Resume=1 the next Start goes on with the apple, its first section red
+# before any press (it stands where a picture stands while it is coloured).
+printf '[session]\nResume=1\n' >> "$E2E_APP/brushwell.ini"
+e2e_start_session 1
+e2e_wait_pixel 312 377 "255,5,5" 10 && pass "Resume: the apple came back with its red section" || fail "apple not taken up"
+e2e_shot gallery_resumed
+e2e_leave_program
+[ "$(ls "$E2E_APP"/gallery/*_apple.png | wc -l)" = 1 ] && pass "one apple in the gallery after leaving it again" ||
+  fail "apples: $(ls "$E2E_APP"/gallery)"
 e2e_finish
