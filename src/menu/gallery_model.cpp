@@ -112,6 +112,10 @@ QVariant GalleryModel::data(const QModelIndex& index, int role) const {
       wanted_.push_back(item.path);
       if (!loader_.isActive()) loader_.start();
       return placeholder_;
+    case Qt::SizeHintRole:
+      // One size for every row (the view measures only the first): room
+      // for the thumbnail and three lines of caption.
+      return QSize(ThumbnailSide + 64, ThumbnailSide + 80);
     case PathRole: return item.path;
     case LoadedRole: return loaded != nullptr;
     default: return {};
