@@ -52,6 +52,9 @@ void Banner::buildScreens() {
   test_switches_frame = new TestSwitchesScreen(this);
   progress_frame = new ProgressScreen(this);
   camera_frame = new CameraScreen(this);
+  gallery_frame = new GalleryScreen(this);
+  gallery_frame->setAutoFillBackground(true);
+  gallery_frame->hide();
   for (QGroupBox* frame :
        std::initializer_list<QGroupBox*>{device_frame, auditory_frame, frame_MySongs, frame_coloring_option,
                                          frame_scan, stats_frame, switch_timing_frame, test_switches_frame,
@@ -68,6 +71,8 @@ void Banner::buildScreens() {
   connect(but2_speed, &QPushButton::clicked, this, [this] { StartCalibration(); });
   connect(but2_start, &QPushButton::clicked, this, [this] { StartSession(); });
   connect(but2_users_guide, &QPushButton::clicked, this, [this] { OpenUserGuide(); });
+  connect(but_gallery, &QPushButton::clicked, this, [this] { OpenGalleryScreen(); });
+  connect(gallery_frame, &GalleryScreen::leaveRequested, this, [this] { LeaveGalleryScreen(); });
 
   connect(frame_scan->but_scan_frame_done, &QPushButton::clicked, this, [this] { LeaveScanScreen(); });
   connect(frame_coloring_option->anim_direc_done, &QPushButton::clicked, this,
@@ -152,6 +157,8 @@ void Banner::buildMenu() {
   outer->addLayout(classroom_row);
   but_progress = captionedButton(tr("Progress"), settings_frame);
   classroom_row->addWidget(but_progress);
+  but_gallery = captionedButton(tr("Gallery"), settings_frame);
+  classroom_row->addWidget(but_gallery);
 
   connect(but2_quit, &QPushButton::clicked, this, [this] { LeaveProgram(); });
   settings_frame->setMinimumWidth(560);
@@ -415,6 +422,23 @@ void Banner::LeavePictureListsScreen() {
 
 void Banner::LeaveStatisticsScreen() {
   stats_frame->hide();
+  ShowMainMenu();
+}
+
+void Banner::OpenGalleryScreen() {
+  openedBy_ = but_gallery;
+  HideMainMenu();
+  const QSize room = (screen_.isEmpty() ? size() : screen_.toSize()) - QSize(60, 60);
+  gallery_frame->setFixedSize(room.expandedTo(QSize(600, 400)));
+  gallery_frame->move(CenteredFramePosition(screen_, gallery_frame->size()).toPoint());
+  const QString active = users::ActiveUserName().isEmpty() ? QString() : QDir(users::ActiveFolder()).dirName();
+  gallery_frame->Fill(QDir::currentPath(), active);
+  gallery_frame->show();
+  gallery_frame->raise();
+}
+
+void Banner::LeaveGalleryScreen() {
+  gallery_frame->hide();
   ShowMainMenu();
 }
 

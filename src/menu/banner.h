@@ -14,6 +14,7 @@
 #include "menu/coloring_options_screen.h"
 #include "menu/device_screen.h"
 #include "menu/file_viewer.h"
+#include "menu/gallery_screen.h"
 #include "menu/picture_lists_screen.h"
 #include "menu/progress_screen.h"
 #include "menu/scan_screen.h"
@@ -74,6 +75,10 @@ public:
   void LeaveDeviceScreen();
   void LeavePictureListsScreen();
   void LeaveStatisticsScreen();
+  // "Gallery": the pictures coloured, of the user chosen (of everyone
+  // without one), over most of the screen.
+  void OpenGalleryScreen();
+  void LeaveGalleryScreen();
   // The two switch screens, opened from "Keyboard / Switch Information"
   // and left back to it.
   void OpenSwitchScreen(QGroupBox* frame);
@@ -109,6 +114,7 @@ public:
   // The classroom's controls, added in one row below the described ones.
   QHBoxLayout* classroom_row = nullptr;
   QPushButton* but_progress = nullptr;
+  QPushButton* but_gallery = nullptr;
 
   DeviceScreen* device_frame = nullptr;
   AuditoryScreen* auditory_frame = nullptr;
@@ -116,6 +122,7 @@ public:
   ColoringOptionsScreen* frame_coloring_option = nullptr;
   ScanScreen* frame_scan = nullptr;
   StatisticsScreen* stats_frame = nullptr;
+  GalleryScreen* gallery_frame = nullptr;
   SwitchTimingScreen* switch_timing_frame = nullptr;
   TestSwitchesScreen* test_switches_frame = nullptr;
   ProgressScreen* progress_frame = nullptr;

@@ -23,8 +23,15 @@ void ColorPicture(pictures::Mainform& window) {
   PictureRun run(window);
   run.CountedBefore = PressesCounted();
   run.IgnoredBefore = PressesIgnored();
-  if (!SetUpPicture(run) || !RunSectionLoop(run) || !FinishPicture(run)) window.HideExitLink();
+  if (!SetUpPicture(run)) {
+    window.HideExitLink();
+    RecordPictureProgress(run);
+    return;
+  }
+  const bool finished = RunSectionLoop(run) && FinishPicture(run);
+  KeepInGallery(run);
   RecordPictureProgress(run);
+  if (!finished) window.HideExitLink();
 }
 
 bool ExitWanted(pictures::Mainform& w) {

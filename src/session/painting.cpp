@@ -162,6 +162,8 @@ bool PaintSection(PictureRun& run) {
       platform::DoEvents();
     }
   }
+  if (sec >= 0 && sec < static_cast<int>(run.SectionColour.size()))
+    run.SectionColour[sec] = static_cast<int16_t>(std::clamp(colourNumber, 0, 10));
   if (s.SoundOption == 1) media::play_wave(QStringLiteral("aobj_pnt"), QStringLiteral("DONT_LOOP"));
 
   if (!SlideTubeHome(run, t)) return false;

@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -50,6 +51,12 @@ struct PictureRun {
   int Clears = 0;              // sections undone by the clear key
   int CountedBefore = 0;       // the press filter's counts when the picture began
   int IgnoredBefore = 0;
+  // The colour number each section is painted with, 0 while it is white
+  // ([section]; kept for the gallery and for going on with it later).
+  std::vector<int16_t> SectionColour;
+  double StartedAt = 0;       // monotonic seconds when the picture was set up
+  double EarlierMinutes = 0;  // spent on it before, when it was taken up again
+  QString ResumedFrom;        // the unfinished gallery picture it was taken up from
 };
 
 // Whether a section was coloured before the one now being coloured (its
@@ -104,6 +111,19 @@ void RecordPictureProgress(const PictureRun& run);
 // The presses counted and ignored by the switch timing so far, both switches.
 int PressesCounted();
 int PressesIgnored();
+// The gallery (gallery_keeping.cpp). At the start of a session with
+// [session] Resume: when the user's newest gallery picture was left
+// unfinished and is in this list, the session begins with it (its place in
+// the list goes into `pictureIndex`) and TakeUpUnfinished gives it back its
+// colours.
+void ChooseUnfinishedToTakeUp(int listNumber, const QStringList& names, int16_t& pictureIndex);
+// Before the first section: a picture
+// left unfinished, when it is to be taken up again, gets its colours back.
+void TakeUpUnfinished(PictureRun& run);
+// After the picture: keeps it in the user's gallery, finished or left with
+// at least one section coloured. A picture that cannot be saved is told
+// once; colouring goes on.
+void KeepInGallery(PictureRun& run);
 
 // ---------------------------------------------------------------- helpers
 // True when the user asked to leave the session. A window that is being

@@ -42,15 +42,19 @@ bool RunSectionLoop(PictureRun& run) {
   const int last = std::min<int>(pictures::SectionCount, pictures::MaxSections);
   run.ChoosingSections = settings::SessionOptionsRecord.ChooseSection == 1;
   run.Coloured.clear();
+  run.SectionColour.assign(last + 1, 0);
   CurrentSection = 1;
+  TakeUpUnfinished(run);
   for (;;) {
     if (run.ChoosingSections) {
       if (static_cast<int>(run.Coloured.size()) >= last) break;
       const Choice part = ChooseSectionToColour(run, last);
       if (part == Choice::Left) return false;
       if (part == Choice::Cleared) continue;
-    } else if (CurrentSection > last) {
-      break;
+    } else {
+      // Sections coloured before the picture was taken up again are passed.
+      while (CurrentSection <= last && run.SectionColour[CurrentSection] != 0) ++CurrentSection;
+      if (CurrentSection > last) break;
     }
     DrawSectionPointer(run);
     switch (ChooseTube(run)) {
@@ -83,6 +87,8 @@ Choice ClearLastSection(PictureRun& run, bool tubeOut) {
   // hatched section is undone by the same hatch.
   platform::FloodFill(picture, SectionSeedX[CurrentSection], SectionSeedY[CurrentSection], qRgb(0, 0, 0),
                       platform::Brush{qRgb(255, 255, 255), PictureFillStyle(w)});
+  if (CurrentSection >= 0 && CurrentSection < static_cast<int>(run.SectionColour.size()))
+    run.SectionColour[CurrentSection] = 0;
   w.PB1->Refresh();
   if (tubeOut && !SlideTubeHome(run, run.ScanTube)) return Choice::Left;
   input::ClearLastPressed = 0;

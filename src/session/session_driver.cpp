@@ -16,6 +16,7 @@
 #include "session/color_picture.h"
 #include "session/picture_run.h"
 #include "session/picture_choice.h"
+#include "session/picture_run.h"
 #include "session/session_driver.h"
 #include "session/session_state.h"
 #include "settings/options_file.h"
@@ -64,6 +65,7 @@ void RunColoringSession(pictures::Mainform& w) {
     return;
   }
   if (s.CurrentPictureIndex > pictureCount || s.CurrentPictureIndex < 1) s.CurrentPictureIndex = 1;
+  ChooseUnfinishedToTakeUp(listNumber, list.names, s.CurrentPictureIndex);
 
   // The pictures finished in this session, for the user's own choice.
   std::vector<bool> finished(list.names.size(), false);

@@ -75,6 +75,7 @@ bool SetUpPicture(PictureRun& run) {
   pictures::Mainform& w = run.w;
   const settings::SettingsData& s = settings::SettingsRecord;
 
+  run.StartedAt = platform::host().monotonicSeconds();
   w.ShowExitLink();
 
   // The roster.

@@ -155,6 +155,7 @@ void FillSwitchGroup(QSettings& out, const SwitchOptions& o) {
 void FillSessionGroup(QSettings& out, const SessionOptions& o) {
   out.setValue(QStringLiteral("ChoosePicture"), o.ChoosePicture);
   out.setValue(QStringLiteral("ChooseSection"), o.ChooseSection);
+  out.setValue(QStringLiteral("Resume"), o.Resume);
 }
 const QString SessionGroup = QStringLiteral("session");
 }  // namespace
@@ -199,6 +200,7 @@ SessionOptions ReadSessionOptions(const QString& path, QStringList& problems) {
   QStringList mine;
   readNumber(ini, {"ChoosePicture", 0, 1, true}, o.ChoosePicture, mine);
   readNumber(ini, {"ChooseSection", 0, 1, true}, o.ChooseSection, mine);
+  readNumber(ini, {"Resume", 0, 1, true}, o.Resume, mine);
   for (const QString& p : mine) problems << QStringLiteral("[session] ") + p;
   return o;
 }

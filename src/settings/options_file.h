@@ -60,6 +60,7 @@ QString WriteVoiceOptions(const QString& path, const VoiceOptions& options);
 struct SessionOptions {
   int16_t ChoosePicture = 0;  // 0/1: between pictures, the user chooses the next one
   int16_t ChooseSection = 0;  // 0/1: before each tube choice, the user chooses the part to colour
+  int16_t Resume = 0;         // 0/1: Start goes on with the picture last left unfinished, with its colours
 
   bool operator==(const SessionOptions&) const = default;
 };
