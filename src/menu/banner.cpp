@@ -20,6 +20,7 @@
 #include "settings/options_file.h"
 #include "settings/settings_file.h"
 #include "settings/settings_record.h"
+#include "users/active_user.h"
 
 namespace menu {
 
@@ -35,6 +36,7 @@ Banner::Banner(QWidget* parent) : QWidget(parent) {
   banimage->setAccessibleName(QStringLiteral("Brushwell"));
   buildMenu();
   buildScreens();
+  buildUsers();
   // The switch test screen takes Return as the second switch.
   focus_ring = new platform::FocusRing(this, [this](QWidget* w) { return test_switches_frame->isAncestorOf(w); });
 }
@@ -185,6 +187,7 @@ void Banner::Load(const QString& programFolder) {
 
   // 9. to 11.
   applySettingsToControls();
+  ShowChosenUser();
 }
 
 void Banner::LoadOptions() {
@@ -429,7 +432,8 @@ void Banner::OpenUserGuide() {
 }
 
 void Banner::EditPictureList(int n) {
-  const QString file = QDir::current().absoluteFilePath(PictureListFileName(n));
+  // A user's own list, when they have one; else the list everyone shares.
+  const QString file = QDir::current().absoluteFilePath(users::OwnOrShared(PictureListFileName(n)));
   if (platform::host().startEditor(file).isEmpty()) openOwnViewer(file, FileViewer::Mode::List);
 }
 
@@ -468,15 +472,19 @@ void Banner::HideMainMenu() {
   settings_frame->setVisible(false);
 }
 
-void Banner::LeaveProgram() {
-  settings::SaveSettings();
-  // A settings file that could not be read at start, or that is locked, is
-  // left as it is: said here, once, not at every save.
+void Banner::tellSettingsKept() {
   const QString kept = settings::SettingsKeptMessage();
   if (!kept.isEmpty())
     platform::message(kept, settings::SettingsKeptAsTheyAre() == settings::SettingsKept::Locked
                                 ? platform::MessageIcon::Information
                                 : platform::MessageIcon::Exclamation);
+}
+
+void Banner::LeaveProgram() {
+  settings::SaveSettings();
+  // A settings file that could not be read at start, or that is locked, is
+  // left as it is: said here, once, not at every save.
+  tellSettingsKept();
   hide();
   if (ShowCredits) ShowCredits();
 }
@@ -491,6 +499,10 @@ void Banner::keyPressEvent(QKeyEvent* event) {
   // Escape on "Switch Timing" goes back to the screen it came from.
   if (event->key() == Qt::Key_Escape && switch_timing_frame->isVisible()) {
     LeaveSwitchTimingScreen();
+    return;
+  }
+  if (event->key() == Qt::Key_Escape && users_frame->isVisible()) {
+    LeaveUsersScreen();
     return;
   }
   if (event->key() == Qt::Key_Escape) {

@@ -21,6 +21,7 @@
 #include "platform/keyboard_focus.h"
 #include "menu/switch_timing_screen.h"
 #include "menu/test_switches_screen.h"
+#include "menu/users_screen.h"
 
 namespace menu {
 
@@ -78,6 +79,15 @@ public:
   void LeaveSwitchTimingScreen();
   void LeaveTestSwitchesScreen();
 
+  // "User": the Users screen, and back. Choosing a user there saves the
+  // settings in use as "Exit" does and loads the chosen user's settings and
+  // options at once (no user when `name` is empty).
+  void OpenUsersScreen();
+  void LeaveUsersScreen();
+  void SwitchUser(const QString& name, const QString& folder);
+  // Who is colouring, on the main menu.
+  void ShowChosenUser();
+
   // The colouring window, set by whoever provides it: show it (its own
   // activation starts the session or the calibration), and discard it.
   std::function<void()> ShowColoringWindow;
@@ -100,6 +110,8 @@ public:
   QPushButton* but2_quit = nullptr;
   // The classroom's controls, added in one row below the described ones.
   QHBoxLayout* classroom_row = nullptr;
+  QPushButton* but_users = nullptr;  // "User", in classroom_row
+  QLabel* user_label = nullptr;      // who is colouring, beside it
 
   DeviceScreen* device_frame = nullptr;
   AuditoryScreen* auditory_frame = nullptr;
@@ -109,6 +121,7 @@ public:
   StatisticsScreen* stats_frame = nullptr;
   SwitchTimingScreen* switch_timing_frame = nullptr;
   TestSwitchesScreen* test_switches_frame = nullptr;
+  UsersScreen* users_frame = nullptr;
   platform::FocusRing* focus_ring = nullptr;
 
 protected:
@@ -119,6 +132,10 @@ protected:
 private:
   void buildMenu();
   void buildScreens();
+  void buildUsers();
+  // Tells the carer, once, that the settings file was left as it was
+  // (unreadable at start, or read-only).
+  void tellSettingsKept();
   void placeFrames();
   // Switch device, controls and colour list from the record.
   void applySettingsToControls();
