@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "menu/screen_widgets.h"
 #include "platform/host.h"
@@ -28,7 +29,7 @@ UsersScreen::UsersScreen(QWidget* parent) : QGroupBox(tr("Users"), parent) {
   user_list = new QListWidget(this);
   user_list->setAccessibleName(tr("Users"));
   user_list->setIconSize(QSize(48, 48));
-  user_list->setMinimumHeight(220);
+  user_list->setMinimumHeight(180);
   outer->addWidget(user_list);
 
   auto* nameRow = new QHBoxLayout();
@@ -79,6 +80,12 @@ UsersScreen::UsersScreen(QWidget* parent) : QGroupBox(tr("Users"), parent) {
   connect(user_list, &QListWidget::currentRowChanged, this, [this] { showSelection(); });
 }
 
+void UsersScreen::fitAndCentre() {
+  adjustSize();
+  if (const QWidget* window = parentWidget())
+    move(std::max(0, (window->width() - width()) / 2), std::max(0, (window->height() - height()) / 2));
+}
+
 QString UsersScreen::workFolder() const { return QDir::currentPath() + QLatin1Char('/'); }
 
 void UsersScreen::Fill() {
@@ -104,6 +111,7 @@ void UsersScreen::Fill() {
                             : tr("Colouring now: %1").arg(users::ActiveUserName()));
   confirm_box->hide();
   removing_.reset();
+  fitAndCentre();
   selectFolder(active);
   if (!problems.isEmpty()) platform::message(problems.join(QLatin1Char('\n')), platform::MessageIcon::Exclamation);
 }
@@ -173,7 +181,7 @@ void UsersScreen::AskToRemoveSelected() {
                             .arg(removing_->name, removing_->folder));
   confirm_text->setAccessibleName(confirm_text->text());
   confirm_box->show();
-  adjustSize();
+  fitAndCentre();
   but_remove_no->setFocus(Qt::OtherFocusReason);
 }
 
@@ -191,7 +199,7 @@ void UsersScreen::RemoveConfirmed() {
 void UsersScreen::KeepSelected() {
   removing_.reset();
   confirm_box->hide();
-  adjustSize();
+  fitAndCentre();
   but_remove->setFocus(Qt::OtherFocusReason);
 }
 

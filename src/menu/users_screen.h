@@ -60,6 +60,8 @@ private:
   void selectFolder(const QString& folder);
   void showSelection();
   QString workFolder() const;
+  // The question shown or hidden: the screen takes its new size, centred.
+  void fitAndCentre();
 
   std::vector<users::User> users_;
   std::optional<users::User> removing_;
