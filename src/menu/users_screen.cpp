@@ -8,6 +8,7 @@
 
 #include "menu/screen_widgets.h"
 #include "platform/host.h"
+#include "settings/settings_file.h"
 #include "users/active_user.h"
 #include "users/user_names.h"
 
@@ -167,7 +168,10 @@ void UsersScreen::RenameSelected() {
     return;
   }
   // The same files under the new folder: nothing to load again.
-  if (active) users::SetActiveUser(renamed.name, renamed.folder);
+  if (active) {
+    settings::MoveFilesFolder(renamed.folder);
+    users::SetActiveUser(renamed.name, renamed.folder);
+  }
   Fill();
   selectFolder(renamed.folder);
 }

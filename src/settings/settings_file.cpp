@@ -349,6 +349,13 @@ QString FilesFolder() {
 
 void SetFilesFolder(const QString& folder) { ChosenFilesFolder = folder; }
 
+void MoveFilesFolder(const QString& folder) {
+  const QString old = SettingsFilePath();
+  SetFilesFolder(folder);
+  if (KeptFile == old) KeptFile = SettingsFilePath();
+  if (LastSeen && LastSeen->file == old) LastSeen->file = SettingsFilePath();
+}
+
 std::vector<int> TakeOutsideDescriptionChanges() {
   std::vector<int> taken;
   if (!LastSeen || LastSeen->file != SettingsFilePath() || !QFileInfo::exists(LastSeen->file)) return taken;

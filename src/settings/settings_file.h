@@ -52,6 +52,10 @@ QString SettingsProblemMessage(const QStringList& problems);
 QString FilesFolder();
 // Sets that folder; an empty one is the current folder again.
 void SetFilesFolder(const QString& folder);
+// The folder in use was renamed to `folder`: the same files, so what is
+// known of them (a file kept as it is, the descriptions last read) goes
+// with them.
+void MoveFilesFolder(const QString& folder);
 
 // Fills SettingsRecord from the files in FilesFolder() and tells the carer
 // once about any damage.

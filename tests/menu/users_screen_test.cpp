@@ -114,7 +114,12 @@ TEST_F(UsersMenuTest, WithoutUsersTheFolderStaysAsItWasAndTheScreenMakesChoosesA
   ASSERT_EQ(screen.user_list->count(), 2);
   QTest::mouseClick(screen.but_choose, Qt::LeftButton);
   EXPECT_EQ(users::ActiveUserName(), QStringLiteral("Zoë"));
+  // Renaming the user who colours: the settings follow the folder.
+  screen.name_edit->setText(QStringLiteral("Zoë B"));
+  QTest::mouseClick(screen.but_rename, Qt::LeftButton);
+  EXPECT_EQ(users::ActiveUserName(), QStringLiteral("Zoë B"));
   EXPECT_EQ(settings::FilesFolder(), users::ActiveFolder());
+  EXPECT_TRUE(QFileInfo::exists(settings::FilesFolder() + QStringLiteral("aobj_se1.cfg")));
   const QString zoe = users::ActiveFolder();
   QTest::mouseClick(screen.but_remove, Qt::LeftButton);
   ASSERT_TRUE(screen.confirm_box->isVisible());
