@@ -75,9 +75,8 @@ QString WriteSessionOptions(const QString& path, const SessionOptions& options);
 QString OptionsProblemMessage(const QStringList& problems);
 
 // Reads brushwell.ini of FilesFolder() (the program folder, or the chosen
-// user's folder) into
-// SwitchOptionsRecord, VoiceOptionsRecord and SessionOptionsRecord; problems
-// are added to `problems`.
+// user's folder) into SwitchOptionsRecord, VoiceOptionsRecord and
+// SessionOptionsRecord; problems are added to `problems`.
 void LoadSwitchOptions(QStringList& problems);
 // Writes SwitchOptionsRecord and SessionOptionsRecord to brushwell.ini of
 // FilesFolder(); tells the carer when that fails. Returns whether they
