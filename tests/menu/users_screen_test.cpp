@@ -112,7 +112,7 @@ TEST_F(UsersMenuTest, WithoutUsersTheFolderStaysAsItWasAndTheScreenMakesChoosesA
   screen.name_edit->setText(QStringLiteral("Zoë"));
   QTest::mouseClick(screen.but_make, Qt::LeftButton);
   ASSERT_EQ(screen.user_list->count(), 2);
-  QTest::mouseClick(screen.but_choose, Qt::LeftButton);
+  QTest::keyClick(screen.user_list, Qt::Key_Return);  // the new user is the one selected
   EXPECT_EQ(users::ActiveUserName(), QStringLiteral("Zoë"));
   // Renaming the user who colours: the settings follow the folder.
   screen.name_edit->setText(QStringLiteral("Zoë B"));
