@@ -77,6 +77,20 @@ QString CopyVerified(const QString& from, const QString& to) {
   return platform::WriteFileVerified(to, bytes);
 }
 
+const QString MakingPrefix = QStringLiteral(".making-");
+const QString RemovingPrefix = QStringLiteral(".removing-");
+
+// A user being made or removed when the program was killed left its hidden
+// folder: finished here (one program works in a folder at a time).
+void ClearCutShortChanges(const QString& usersFolder) {
+  const QDir dir(usersFolder);
+  for (const QFileInfo& entry : dir.entryInfoList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot)) {
+    const QString name = entry.fileName();
+    if (!entry.isSymLink() && (name.startsWith(MakingPrefix) || name.startsWith(RemovingPrefix)))
+      QDir(entry.absoluteFilePath()).removeRecursively();
+  }
+}
+
 }  // namespace
 
 QString UsersFolder(const QString& workFolder) { return WithSlash(workFolder) + UsersFolderName + QLatin1Char('/'); }
@@ -125,9 +139,10 @@ QString MakeUser(const QString& workFolder, const QString& name, User* made) {
   if (QFileInfo::exists(QDir::cleanPath(folder)))
     return QCoreApplication::translate("Users", "The folder %1 is already there; Brushwell leaves it as it is and makes no user.").arg(folder);
   if (!QDir().mkpath(base)) return QCoreApplication::translate("Users", "The folder %1 could not be made.").arg(base);
+  ClearCutShortChanges(base);
 
   // Made under a hidden name, named last: a user is there whole or not at all.
-  const QString draft = base + QStringLiteral(".making-") + QUuid::createUuid().toString(QUuid::Id128) + QLatin1Char('/');
+  const QString draft = base + MakingPrefix + QUuid::createUuid().toString(QUuid::Id128) + QLatin1Char('/');
   if (!QDir().mkdir(draft)) return QCoreApplication::translate("Users", "The folder %1 could not be made.").arg(draft);
   QString why;
   for (const QString& file : {settings::SettingsFileName, settings::FolderFileName, settings::OptionsFileName}) {
@@ -181,7 +196,8 @@ QString RemoveUser(const QString& workFolder, const User& user) {
   if (!IsUsersOwnFolder(workFolder, user.folder))
     return QCoreApplication::translate("Users", "The folder %1 is not one of the users' folders any more; nothing was removed.").arg(user.folder);
   // Moved aside first, so that a removal cut short leaves no half user.
-  const QString aside = UsersFolder(workFolder) + QStringLiteral(".removing-") + QUuid::createUuid().toString(QUuid::Id128);
+  ClearCutShortChanges(UsersFolder(workFolder));
+  const QString aside = UsersFolder(workFolder) + RemovingPrefix + QUuid::createUuid().toString(QUuid::Id128);
   if (!QDir().rename(QDir::cleanPath(user.folder), aside))
     return QCoreApplication::translate("Users", "The folder %1 could not be removed; nothing was removed.").arg(user.folder);
   if (!QDir(aside).removeRecursively())
