@@ -174,6 +174,7 @@ void UsersScreen::RenameSelected() {
   }
   Fill();
   selectFolder(renamed.folder);
+  but_rename->setFocus(Qt::OtherFocusReason);
 }
 
 void UsersScreen::AskToRemoveSelected() {
