@@ -25,6 +25,8 @@ int main(int argc, char** argv) {
   // A held switch key is one press on every window, however busy the machine.
   input::InstallKeyRepeatGuard();
   app::CheckTheDisplay();
+  // "--user NAME": that child's settings from the start.
+  app::ChooseUserFromArguments(folder, QCoreApplication::arguments());
   menu::Banner banner;
   app::ConnectWindows(banner);
   banner.Load(folder);

@@ -1,14 +1,18 @@
 #include "app/startup.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <cmath>
+#include <optional>
 
 #include "app/credits_window.h"
 #include "menu/banner.h"
 #include "pictures/mainform.h"
 #include "platform/host.h"
 #include "session/session_driver.h"
+#include "users/active_user.h"
+#include "users/user_store.h"
 
 namespace app {
 
@@ -41,6 +45,31 @@ void CheckTheDisplay() {
     platform::host().endProgram(1);
   }
   if (!verdict.message.isEmpty()) platform::message(verdict.message, platform::MessageIcon::None);
+}
+
+bool ChooseUserFromArguments(const QString& workFolder, const QStringList& arguments) {
+  const QString option = QStringLiteral("--user");
+  std::optional<QString> wanted;
+  for (qsizetype i = 1; i < arguments.size(); ++i) {
+    if (arguments[i] == option) {
+      wanted = arguments.value(i + 1);
+      ++i;
+    } else if (arguments[i].startsWith(option + QLatin1Char('='))) {
+      wanted = arguments[i].mid(option.size() + 1);
+    }
+  }
+  if (!wanted) return false;
+  const std::optional<users::User> user = users::FindUser(users::ListUsers(workFolder), *wanted);
+  if (!user) {
+    platform::message(QCoreApplication::translate("Startup", "There is no user called \"%1\" in %2.\nBrushwell "
+                                                             "starts with no user chosen; the carer can choose one "
+                                                             "with \"User\" on the main menu.")
+                          .arg(platform::NameForMessage(*wanted), users::UsersFolder(workFolder)),
+                      platform::MessageIcon::Exclamation);
+    return false;
+  }
+  users::SetActiveUser(user->name, user->folder);
+  return true;
 }
 
 namespace {

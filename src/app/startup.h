@@ -3,6 +3,7 @@
 // folder, and the wiring between the windows.
 
 #include <QString>
+#include <QStringList>
 
 namespace menu { class Banner; }
 
@@ -26,6 +27,13 @@ void CheckTheDisplay();
 // menu shows the colouring window and the credits; the colouring window
 // runs the session and hands back to the main menu.
 void ConnectWindows(menu::Banner& banner);
+
+// "--user NAME" (or "--user=NAME") among the program's `arguments`, as a
+// desktop shortcut per child gives it: that user of `workFolder` colours
+// from the start. A name that is no user's is told to the carer once and
+// the program starts with no user; no user is made. Returns whether a user
+// was chosen.
+bool ChooseUserFromArguments(const QString& workFolder, const QStringList& arguments);
 
 class CreditsWindow;
 // The credits window, once the main menu has shown it (else nullptr).

@@ -117,8 +117,13 @@ bool ImagesOf(const QVideoFrame& source, bool wantPreview, QImage& grey, QImage&
 
 }  // namespace
 
+namespace {
+QPointer<CameraSwitch> one;
+}  // namespace
+
+bool CameraSwitch::Made() { return !one.isNull(); }
+
 CameraSwitch& CameraSwitch::instance() {
-  static QPointer<CameraSwitch> one;
   if (!one) {
     one = new CameraSwitch(QCoreApplication::instance());
     platform::addShutdownHook([] {

@@ -44,6 +44,8 @@ public:
   // The one camera switch of the program (made on first use, on the
   // user-interface thread).
   static CameraSwitch& instance();
+  // Whether instance() was ever asked for (the camera was ever wanted).
+  static bool Made();
 
   // Takes CameraOptionsRecord: opens, closes or changes the source, and
   // takes the rectangles and sensitivities.

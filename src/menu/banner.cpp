@@ -37,6 +37,7 @@ Banner::Banner(QWidget* parent) : QWidget(parent) {
   banimage->setAccessibleName(QStringLiteral("Brushwell"));
   buildMenu();
   buildScreens();
+  buildUsers();
   // The switch test screen takes Return as the second switch.
   focus_ring = new platform::FocusRing(this, [this](QWidget* w) { return test_switches_frame->isAncestorOf(w); });
 }
@@ -204,14 +205,17 @@ void Banner::Load(const QString& programFolder) {
 
   // 9. to 11.
   applySettingsToControls();
+  ShowChosenUser();
 }
 
 void Banner::LoadOptions() {
   QStringList problems;
   settings::LoadSwitchOptions(problems);
   problems << input::ApplySwitchOptions();
-  // Without the camera nothing of it is loaded.
-  if (settings::CameraOptionsRecord.Enabled == 1) camera::CameraSwitch::instance().Apply();
+  // Without the camera nothing of it is loaded; a camera another user
+  // turned on is closed when this one's options turn it off.
+  if (settings::CameraOptionsRecord.Enabled == 1 || camera::CameraSwitch::Made())
+    camera::CameraSwitch::instance().Apply();
   const QString text = settings::OptionsProblemMessage(problems);
   if (!text.isEmpty()) platform::message(text, platform::MessageIcon::Exclamation);
 }
@@ -487,7 +491,8 @@ void Banner::OpenUserGuide() {
 }
 
 void Banner::EditPictureList(int n) {
-  const QString file = QDir::current().absoluteFilePath(PictureListFileName(n));
+  // A user's own list, when they have one; else the list everyone shares.
+  const QString file = QDir::current().absoluteFilePath(users::OwnOrShared(PictureListFileName(n)));
   if (platform::host().startEditor(file).isEmpty()) openOwnViewer(file, FileViewer::Mode::List);
 }
 
@@ -526,15 +531,19 @@ void Banner::HideMainMenu() {
   settings_frame->setVisible(false);
 }
 
-void Banner::LeaveProgram() {
-  settings::SaveSettings();
-  // A settings file that could not be read at start, or that is locked, is
-  // left as it is: said here, once, not at every save.
+void Banner::tellSettingsKept() {
   const QString kept = settings::SettingsKeptMessage();
   if (!kept.isEmpty())
     platform::message(kept, settings::SettingsKeptAsTheyAre() == settings::SettingsKept::Locked
                                 ? platform::MessageIcon::Information
                                 : platform::MessageIcon::Exclamation);
+}
+
+void Banner::LeaveProgram() {
+  settings::SaveSettings();
+  // A settings file that could not be read at start, or that is locked, is
+  // left as it is: said here, once, not at every save.
+  tellSettingsKept();
   hide();
   if (ShowCredits) ShowCredits();
 }
@@ -563,9 +572,13 @@ void Banner::keyPressEvent(QKeyEvent* event) {
     LeaveSwitchTimingScreen();
     return;
   }
-  // Escape on "Progress" goes back to the main menu.
+  // Escape on "Progress" or "Users" goes back to the main menu.
   if (event->key() == Qt::Key_Escape && progress_frame->isVisible()) {
     LeaveProgressScreen();
+    return;
+  }
+  if (event->key() == Qt::Key_Escape && users_frame->isVisible()) {
+    LeaveUsersScreen();
     return;
   }
   if (event->key() == Qt::Key_Escape) {

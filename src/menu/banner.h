@@ -24,6 +24,7 @@
 #include "menu/switch_timing_screen.h"
 #include "menu/camera_screen.h"
 #include "menu/test_switches_screen.h"
+#include "menu/users_screen.h"
 
 namespace menu {
 
@@ -91,6 +92,15 @@ public:
   void OpenCameraScreen();
   void LeaveCameraScreen();
 
+  // "User": the Users screen, and back. Choosing a user there saves the
+  // settings in use as "Exit" does and loads the chosen user's settings and
+  // options at once (no user when `name` is empty).
+  void OpenUsersScreen();
+  void LeaveUsersScreen();
+  void SwitchUser(const QString& name, const QString& folder);
+  // Who is colouring, on the main menu.
+  void ShowChosenUser();
+
   // The colouring window, set by whoever provides it: show it (its own
   // activation starts the session or the calibration), and discard it.
   std::function<void()> ShowColoringWindow;
@@ -115,6 +125,8 @@ public:
   QHBoxLayout* classroom_row = nullptr;
   QPushButton* but_progress = nullptr;
   QPushButton* but_gallery = nullptr;
+  QPushButton* but_users = nullptr;  // "User", in classroom_row
+  QLabel* user_label = nullptr;      // who is colouring, beside it
 
   DeviceScreen* device_frame = nullptr;
   AuditoryScreen* auditory_frame = nullptr;
@@ -127,6 +139,7 @@ public:
   TestSwitchesScreen* test_switches_frame = nullptr;
   ProgressScreen* progress_frame = nullptr;
   CameraScreen* camera_frame = nullptr;
+  UsersScreen* users_frame = nullptr;
   platform::FocusRing* focus_ring = nullptr;
 
 protected:
@@ -137,6 +150,10 @@ protected:
 private:
   void buildMenu();
   void buildScreens();
+  void buildUsers();
+  // Tells the carer, once, that the settings file was left as it was
+  // (unreadable at start, or read-only).
+  void tellSettingsKept();
   void placeFrames();
   // Switch device, controls and colour list from the record.
   void applySettingsToControls();

@@ -5,6 +5,8 @@
 #include <QStringDecoder>
 #include <optional>
 
+#include "users/active_user.h"
+
 namespace pictures {
 
 namespace {
@@ -71,7 +73,8 @@ QString PictureListFileName(int listNumber) {
 }
 
 PictureList ReadPictureList(int listNumber, int limit) {
-  const QString name = PictureListFileName(listNumber);
+  // A user's own list takes the place of the shared one of that number.
+  const QString name = users::OwnOrShared(PictureListFileName(listNumber));
   const QFileInfo info(name);
   if (!info.exists()) return {};
   PictureList unread;

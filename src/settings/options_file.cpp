@@ -10,6 +10,7 @@
 
 #include "platform/host.h"
 #include "platform/safe_file.h"
+#include "settings/settings_file.h"
 
 namespace settings {
 
@@ -315,16 +316,16 @@ bool SaveCameraOptions() {
 
 void LoadSwitchOptions(QStringList& problems) {
   QStringList found;
-  SwitchOptionsRecord = ReadSwitchOptions(QDir::current().filePath(OptionsFileName), found);
-  VoiceOptionsRecord = ReadVoiceOptions(QDir::current().filePath(OptionsFileName), found);
-  SessionOptionsRecord = ReadSessionOptions(QDir::current().filePath(OptionsFileName), found);
-  CameraOptionsRecord = ReadCameraOptions(QDir::current().filePath(OptionsFileName), found);
+  SwitchOptionsRecord = ReadSwitchOptions(FilesFolder() + OptionsFileName, found);
+  VoiceOptionsRecord = ReadVoiceOptions(FilesFolder() + OptionsFileName, found);
+  SessionOptionsRecord = ReadSessionOptions(FilesFolder() + OptionsFileName, found);
+  CameraOptionsRecord = ReadCameraOptions(FilesFolder() + OptionsFileName, found);
   found.removeDuplicates();  // a damaged file is told once, not once per group
   problems << found;
 }
 
 bool SaveSwitchOptions() {
-  const QString path = QDir::current().filePath(OptionsFileName);
+  const QString path = FilesFolder() + OptionsFileName;
   // Both groups in one writing: the file is either all new or as it was.
   // (The session group's other keys were kept with every other group.)
   const QString why = WriteGroup(path, Group, [](QSettings& out) {
@@ -342,7 +343,7 @@ bool SaveSwitchOptions() {
 }
 
 bool SaveVoiceOptions() {
-  const QString path = QDir::current().filePath(OptionsFileName);
+  const QString path = FilesFolder() + OptionsFileName;
   const QString why = WriteVoiceOptions(path, VoiceOptionsRecord);
   if (why.isEmpty()) return true;
   platform::message(QStringLiteral("The narration language could not be saved to %1 (%2).\nThe file on disk was left as "

@@ -111,13 +111,13 @@ bool SaveCameraOptions();
 // The carer's message for problems in brushwell.ini ("" when none).
 QString OptionsProblemMessage(const QStringList& problems);
 
-// Reads brushwell.ini of the current folder (the program folder) into
-// SwitchOptionsRecord, VoiceOptionsRecord, SessionOptionsRecord and
-// CameraOptionsRecord; problems
-// are added to `problems`.
+// Reads brushwell.ini of FilesFolder() (the program folder, or the chosen
+// user's folder) into SwitchOptionsRecord, VoiceOptionsRecord,
+// SessionOptionsRecord and CameraOptionsRecord; problems are added to
+// `problems`.
 void LoadSwitchOptions(QStringList& problems);
 // Writes SwitchOptionsRecord and SessionOptionsRecord to brushwell.ini of
-// the current folder; tells the carer when that fails. Returns whether they
+// FilesFolder(); tells the carer when that fails. Returns whether they
 // were saved.
 bool SaveSwitchOptions();
 // Writes VoiceOptionsRecord likewise.

@@ -329,7 +329,9 @@ std::optional<DescriptionsOnFile> LastSeen;
 SettingsKept Kept = SettingsKept::No;
 QString KeptFile;
 
-QString SettingsFilePath() { return QDir::current().absoluteFilePath(SettingsFileName); }
+QString ChosenFilesFolder;
+
+QString SettingsFilePath() { return FilesFolder() + SettingsFileName; }
 
 void Keep(SettingsKept why) {
   Kept = why;
@@ -340,13 +342,26 @@ void RememberDescriptions() { LastSeen = DescriptionsOnFile{SettingsFilePath(), 
 
 }  // namespace
 
+QString FilesFolder() {
+  const QString folder = ChosenFilesFolder.isEmpty() ? QDir::currentPath() : ChosenFilesFolder;
+  return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+}
+
+void SetFilesFolder(const QString& folder) { ChosenFilesFolder = folder; }
+
+void MoveFilesFolder(const QString& folder) {
+  const QString old = SettingsFilePath();
+  SetFilesFolder(folder);
+  if (KeptFile == old) KeptFile = SettingsFilePath();
+  if (LastSeen && LastSeen->file == old) LastSeen->file = SettingsFilePath();
+}
+
 std::vector<int> TakeOutsideDescriptionChanges() {
   std::vector<int> taken;
   if (!LastSeen || LastSeen->file != SettingsFilePath() || !QFileInfo::exists(LastSeen->file)) return taken;
   SettingsData onDisk;
   QStringList problems;
-  const QString here = QDir::currentPath();
-  ReadSettingsFiles(here, here, onDisk, problems);
+  ReadSettingsFiles(FilesFolder(), QDir::currentPath(), onDisk, problems);
   if (!problems.isEmpty()) return taken;
   for (int n = 1; n <= 15; ++n) {
     QString& seen = LastSeen->text[n];
@@ -362,10 +377,10 @@ std::vector<int> TakeOutsideDescriptionChanges() {
 
 void LoadSettings() {
   QStringList problems;
-  const QString here = QDir::currentPath();
+  const QString here = FilesFolder();
   // A save cut short by a crash or a kill left its temporary file.
   platform::RemoveStaleSavingFiles(here);
-  const SettingsFileRead read = ReadSettingsFiles(here, here, SettingsRecord, problems);
+  const SettingsFileRead read = ReadSettingsFiles(here, QDir::currentPath(), SettingsRecord, problems);
   RememberDescriptions();
   Keep(SettingsKept::No);
   if (read == SettingsFileRead::Unreadable) {
@@ -406,11 +421,11 @@ void SaveSettings() {
     Keep(SettingsKept::Locked);
   if (SettingsKeptAsTheyAre() != SettingsKept::No) return;
   TakeOutsideDescriptionChanges();
-  const QString why = WriteSettingsFile(QDir::currentPath(), SettingsRecord);
+  const QString why = WriteSettingsFile(FilesFolder(), SettingsRecord);
   if (why.isEmpty()) RememberDescriptions();
   if (!why.isEmpty()) {
     platform::message(QStringLiteral("The settings could not be saved to %1 (%2).\nThe file on disk was left as it was.")
-                          .arg(QDir::current().filePath(SettingsFileName), why),
+                          .arg(SettingsFilePath(), why),
                       platform::MessageIcon::Exclamation);
   }
 }

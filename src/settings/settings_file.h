@@ -45,10 +45,22 @@ QString WriteSettingsFile(const QString& folder, const SettingsData& record);
 // The carer's message for the problems found while loading ("" when none).
 QString SettingsProblemMessage(const QStringList& problems);
 
-// Fills SettingsRecord from the files in the current folder (the program
-// folder) and tells the carer once about any damage.
+// The folder that holds aobj_se1.cfg and brushwell.ini, ending in "/": the
+// current folder (the program folder) unless a user's folder is set. The
+// pictures, lists, sounds and the guide are read from the current folder
+// whichever it is (TextFolder and MediaFolder stay the program folder).
+QString FilesFolder();
+// Sets that folder; an empty one is the current folder again.
+void SetFilesFolder(const QString& folder);
+// The folder in use was renamed to `folder`: the same files, so what is
+// known of them (a file kept as it is, the descriptions last read) goes
+// with them.
+void MoveFilesFolder(const QString& folder);
+
+// Fills SettingsRecord from the files in FilesFolder() and tells the carer
+// once about any damage.
 void LoadSettings();
-// Writes SettingsRecord to aobj_se1.cfg in the current folder; tells the
+// Writes SettingsRecord to aobj_se1.cfg in FilesFolder(); tells the
 // carer when that fails. Descriptions that the Picture Workshop changed in
 // the file meanwhile are taken in first (see below), so saving keeps them.
 // Writes nothing, and says nothing, while the file is kept (below).

@@ -15,7 +15,13 @@ QString ActiveUserName();
 QString ActiveFolder();
 
 // Chooses a user (name and the folder that holds their files), or none when
-// `name` is empty.
+// `name` is empty. The settings files (aobj_se1.cfg, brushwell.ini) are read
+// and written in that folder from then on; loading them is the caller's.
 void SetActiveUser(const QString& name, const QString& folder);
+
+// A file the chosen user may have their own copy of (a picture list): the
+// copy in their folder when there is one, else `fileName` as it is, found in
+// the current folder with everyone's.
+QString OwnOrShared(const QString& fileName);
 
 }  // namespace users
