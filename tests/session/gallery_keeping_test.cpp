@@ -1,3 +1,4 @@
+#include <algorithm>
 // Each picture kept in the gallery: finished, or left with its colours so
 // that Start can go on with it when [session] Resume is set; and a gallery
 // that cannot be written never stops the colouring.
@@ -95,18 +96,21 @@ TEST_F(GalleryKeepingTest, AGalleryThatCannotBeWrittenIsToldOnceAndColouringGoes
     PaintWith(2);
   }
   EXPECT_EQ(session::PicturesCompleted, 3);
-  ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_TRUE(host.messages[0].text.contains(u"could not be kept in the gallery"_s));
+  // The progress record meets the same full disk and says so on its own.
+  EXPECT_EQ(std::count_if(host.messages.begin(), host.messages.end(),
+                          [](const auto& m) { return m.text.contains(u"could not be kept in the gallery"_s); }),
+            1);
   EXPECT_EQ(QDir(path(u"gallery"_s)).entryList(QDir::Files).size(), 1) << "no .saving file left";
   EXPECT_EQ(testing_support::ReadFile(path(u"gallery/"_s + Kept()[0])), earlier);
 
   // A gallery that is no folder (root writes into a read-only one): no
   // further message this run, and the session still goes on.
+  const size_t told = host.messages.size();
   ASSERT_TRUE(QDir(path(u"gallery"_s)).removeRecursively());
   testing_support::WriteFile(path(u"gallery"_s), "not a folder");
   PaintWith(1);
   EXPECT_EQ(session::PicturesCompleted, 4);
-  EXPECT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages.size(), told);
 }
 
 }  // namespace

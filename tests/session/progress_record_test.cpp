@@ -2,6 +2,7 @@
 // with the presses the switch timing counted and ignored and the time the
 // user took to choose, and rows kept while the file cannot be written.
 
+#include <algorithm>
 #include <QDir>
 #include <QTest>
 
@@ -107,11 +108,17 @@ TEST_F(ProgressRecordTest, PressesCountedAndIgnoredAndTheMedianTimeToChoose) {
 }
 
 TEST_F(ProgressRecordTest, AFolderThatCannotBeWrittenIsToldOnceAndTheRowsFollowLater) {
-  users::SetActiveUser(u"Ada"_s, path(u"users/Ada/"_s));  // the folder is missing
+  // A file where the user's folder should be: nothing can be written there
+  // (the gallery says so too, in its own message).
+  ASSERT_TRUE(QDir(folder.path()).mkpath(u"users"_s));
+  testing_support::WriteFile(path(u"users/Ada"_s), "not a folder");
+  users::SetActiveUser(u"Ada"_s, path(u"users/Ada/"_s));
   PaintWith(1);
   PaintWith(1);
-  ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_TRUE(host.messages[0].text.contains(u"progress.csv could not be saved"_s));
+  EXPECT_EQ(std::count_if(host.messages.begin(), host.messages.end(),
+                          [](const auto& m) { return m.text.contains(u"progress.csv could not be saved"_s); }),
+            1);
+  ASSERT_TRUE(QFile::remove(path(u"users/Ada"_s)));
   ASSERT_TRUE(QDir(folder.path()).mkpath(u"users/Ada"_s));
   PaintWith(1);
   const auto rows = Rows(u"users/Ada/progress.csv"_s);
