@@ -156,10 +156,10 @@ void Banner::buildMenu() {
   classroom_row = new QHBoxLayout();
   classroom_row->setSpacing(12);
   outer->addLayout(classroom_row);
-  but_progress = captionedButton(tr("Progress"), settings_frame);
-  classroom_row->addWidget(but_progress);
   but_gallery = captionedButton(tr("Gallery"), settings_frame);
   classroom_row->addWidget(but_gallery);
+  but_progress = captionedButton(tr("Progress"), settings_frame);
+  classroom_row->addWidget(but_progress);
 
   connect(but2_quit, &QPushButton::clicked, this, [this] { LeaveProgram(); });
   settings_frame->setMinimumWidth(560);

@@ -13,8 +13,12 @@ void Banner::buildUsers() {
   but_users = captionedButton(tr("User"), settings_frame);
   user_label = new QLabel(settings_frame);
   user_label->setTextFormat(Qt::PlainText);
-  classroom_row->addWidget(but_users);
-  classroom_row->addWidget(user_label, 1);
+  // First in the row, then who is colouring, then the gallery and progress.
+  classroom_row->insertWidget(0, but_users);
+  classroom_row->insertWidget(1, user_label, 1);
+  QWidget::setTabOrder(but2_quit, but_users);
+  QWidget::setTabOrder(but_users, but_gallery);
+  QWidget::setTabOrder(but_gallery, but_progress);
   users_frame = new UsersScreen(this);
   users_frame->setAutoFillBackground(true);
   users_frame->hide();

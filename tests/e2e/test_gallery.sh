@@ -37,7 +37,7 @@ echo "$kept" | grep -Eq '_apple\.png$' && grep -aq 'finished.0' "$E2E_APP"/galle
 
 e2e_key "$id" space                     # the statistics' "Main Menu"
 sleep 0.5
-xdotool key Tab Tab Tab space           # Start -> User Guide -> Exit -> Gallery
+xdotool key Tab Tab Tab Tab space       # Start -> User Guide -> Exit -> User -> Gallery
 sleep 1.5
 e2e_shot gallery_screen
 xdotool key Return                      # the newest picture, large
