@@ -5,6 +5,7 @@
 // the delay stays as it was (an uncalibrated program therefore opens the
 // calibration again at the next Start). Only "Main Menu" stores the slider.
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -54,7 +55,7 @@ void Mainform::calibrate_time() {
   const QString object = settings::SettingsRecord.MediaFolder + QStringLiteral("aobj_tube_calibrate.jpg");
   QString problem;
   if (!PB1->LoadPicture(object, &problem)) {
-    platform::message(QStringLiteral("The picture %1 cannot be shown (%2).\n"
+    platform::message(QCoreApplication::translate("Calibration", "The picture %1 cannot be shown (%2).\n"
                                      "The speed test moves a plain yellow bar instead.")
                           .arg(object, problem),
                       platform::MessageIcon::Exclamation);
@@ -121,7 +122,7 @@ int Mainform::RunSpeedTest() {
 }
 
 void Mainform::showSliderValue() {
-  slider1_value->SetCaption(QStringLiteral("Setting: %1").arg(Slider1->value()));
+  slider1_value->SetCaption(QCoreApplication::translate("Calibration", "Setting: %1").arg(Slider1->value()));
   slider1_value->move(Slider1->x() + (Slider1->width() - slider1_value->width()) / 2,
                       Slider1->y() + Slider1->height() + 10);
 }
