@@ -198,7 +198,7 @@ NewPicturePage::NewPicturePage(const QString& programFolder, QWidget* parent) : 
   // Undo and Redo in the top row, always in sight.
   undoButton_ = Named(new QPushButton(QCoreApplication::translate("NewPicturePage", "&Undo"), this), QCoreApplication::translate("NewPicturePage", "Undo"));
   redoButton_ = Named(new QPushButton(QCoreApplication::translate("NewPicturePage", "Redo"), this), QCoreApplication::translate("NewPicturePage", "Redo"));
-  undoButton_->setToolTip(QStringLiteral("Ctrl+Z"));
+  undoButton_->setToolTip(QCoreApplication::translate("NewPicturePage", "Ctrl+Z"));
   redoButton_->setToolTip(QCoreApplication::translate("NewPicturePage", "Ctrl+Shift+Z or Ctrl+Y"));
   top->addWidget(undoButton_);
   top->addWidget(redoButton_);
