@@ -1342,6 +1342,11 @@ Die Beschreibungen können erst gespeichert werden, wenn die Einstellungsdatei w
         <translation>Wiederholen</translation>
     </message>
     <message>
+        <location filename="../tools/workshop/new_picture_page.cpp" line="201" />
+        <source>Ctrl+Z</source>
+        <translation>Strg+Z</translation>
+    </message>
+    <message>
         <location filename="../tools/workshop/new_picture_page.cpp" line="202" />
         <source>Ctrl+Shift+Z or Ctrl+Y</source>
         <translation>Strg+Umschalt+Z oder Strg+Y</translation>
@@ -1794,7 +1799,7 @@ Die Datei auf dem Datenträger blieb unverändert; die Sprache gilt, bis Brushwe
     <name>PictureListsScreen</name>
     <message>
         <location filename="../src/menu/picture_lists_screen.cpp" line="19" />
-        <location filename="../src/menu/picture_lists_screen.cpp" line="63" />
+        <location filename="../src/menu/picture_lists_screen.cpp" line="60" />
         <source>Picture List</source>
         <translation>Bilderliste</translation>
     </message>
@@ -1809,42 +1814,42 @@ Die Datei auf dem Datenträger blieb unverändert; die Sprache gilt, bis Brushwe
         <translation>Ein Klick auf „Bilderliste bearbeiten“ öffnet die Liste im Texteditor („Windows Notepad“). Wenn Sie fertig sind, speichern Sie die Datei und schließen den Editor. Bildnamen kopieren Sie von einer Liste in eine andere, indem Sie die alte Liste öffnen und die Namen ausschneiden und in die neue Liste einfügen. Ein Bild wird übersprungen, wenn Sie in der Liste einen Bindestrich vor seinen Namen setzen. Zum Beispiel wird mit -ball.bmp das Ballbild übersprungen. Während ein Bild ausgemalt wird, steht sein Name in Dunkelrot direkt über dem Bild.</translation>
     </message>
     <message>
-        <location filename="../src/menu/picture_lists_screen.cpp" line="51" />
+        <location filename="../src/menu/picture_lists_screen.cpp" line="48" />
         <source>Picture Workshop</source>
         <translation>Bilderwerkstatt</translation>
     </message>
     <message>
-        <location filename="../src/menu/picture_lists_screen.cpp" line="53" />
+        <location filename="../src/menu/picture_lists_screen.cpp" line="50" />
         <source>Make pictures from drawings and photos, and edit the picture lists</source>
         <translation>Bilder aus Zeichnungen und Fotos machen und die Bilderlisten bearbeiten</translation>
     </message>
     <message>
-        <location filename="../src/menu/picture_lists_screen.cpp" line="61" />
+        <location filename="../src/menu/picture_lists_screen.cpp" line="58" />
         <source>Active Picture List</source>
         <translation>Aktive Bilderliste</translation>
     </message>
     <message>
-        <location filename="../src/menu/picture_lists_screen.cpp" line="65" />
+        <location filename="../src/menu/picture_lists_screen.cpp" line="62" />
         <source>Picture List Description</source>
         <translation>Beschreibung der Bilderliste</translation>
     </message>
     <message>
-        <location filename="../src/menu/picture_lists_screen.cpp" line="69" />
+        <location filename="../src/menu/picture_lists_screen.cpp" line="66" />
         <source>Active Picture List %1</source>
         <translation>Aktive Bilderliste %1</translation>
     </message>
     <message>
-        <location filename="../src/menu/picture_lists_screen.cpp" line="73" />
+        <location filename="../src/menu/picture_lists_screen.cpp" line="70" />
         <source>Picture List Description %1</source>
         <translation>Beschreibung der Bilderliste %1</translation>
     </message>
     <message>
-        <location filename="../src/menu/picture_lists_screen.cpp" line="75" />
+        <location filename="../src/menu/picture_lists_screen.cpp" line="72" />
         <source>Edit Picture List #%1</source>
         <translation>Bilderliste Nr. %1 bearbeiten</translation>
     </message>
     <message>
-        <location filename="../src/menu/picture_lists_screen.cpp" line="106" />
+        <location filename="../src/menu/picture_lists_screen.cpp" line="110" />
         <source>Enter a description for Picture List Number %1</source>
         <translation>Geben Sie eine Beschreibung für die Bilderliste Nr. %1 ein</translation>
     </message>
@@ -2667,153 +2672,153 @@ Bis das behoben ist, gilt der Taster als nicht gedrückt.</translation>
         <translation>%1 Sekunden</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="23" />
-        <location filename="../src/menu/switch_timing_screen.cpp" line="35" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="25" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="37" />
         <source>Switch Timing</source>
         <translation>Taster-Zeiten</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="30" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="32" />
         <source>Back</source>
         <translation>Zurück</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="41" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="43" />
         <source>These times apply to every switch, key and mouse button. Every option at its left end leaves Brushwell as it always was. Try a setting on the "Test Switches" screen.</source>
         <translation>Diese Zeiten gelten für jeden Taster, jede Taste und jede Maustaste. Steht eine Option ganz links, verhält sich Brushwell wie immer. Probieren Sie eine Einstellung auf dem Bildschirm „Taster testen“ aus.</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="91" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="97" />
         <source>Hold before a press counts</source>
         <translation>Haltezeit, bis ein Druck zählt</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="92" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="98" />
         <source>The switch must be held this long before a press counts; a shorter touch counts for nothing. Helps users with tremor or spasms who hit the switch by accident.</source>
         <translation>So lange muss der Taster gehalten werden, bis ein Druck zählt; eine kürzere Berührung zählt nicht. Hilft Nutzern mit Tremor oder Spasmen, die den Taster versehentlich treffen.</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="95" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="101" />
         <source>Off: a press counts at once</source>
         <translation>Aus: ein Druck zählt sofort</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="96" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="102" />
         <source>Ignore after a press</source>
         <translation>Sperrzeit nach einem Druck</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="97" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="103" />
         <source>After a press that counted, anything within this time of letting go is ignored. Helps with switches that bounce and users who hit twice.</source>
         <translation>Nach einem gezählten Druck wird alles innerhalb dieser Zeit nach dem Loslassen ignoriert. Hilft bei prellenden Tastern und bei Nutzern, die doppelt drücken.</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="99" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="105" />
         <source>Off</source>
         <translation>Aus</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="100" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="106" />
         <source>First tube waits longer</source>
         <translation>Erste Tube wartet länger</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="101" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="107" />
         <source>In timed scanning and step scanning with one switch, the first paint tube offered for each part of the picture waits this many times longer. Gives time to get ready after each painting.</source>
         <translation>Beim zeitgesteuerten Scanning und beim Schritt-Scanning mit einem Taster wartet die erste Farbtube, die für einen Bereich des Bildes angeboten wird, um diesen Faktor länger. Gibt nach jedem Ausmalen Zeit, sich bereit zu machen.</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="105" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="111" />
         <source>Off: 1.0 times</source>
         <translation>Aus: 1,0-mal</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="106" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="112" />
         <source>%1 times as long</source>
         <translation>%1-mal so lange</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="108" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="114" />
         <source>Rest after scan cycles</source>
         <translation>Pause nach Scan-Durchläufen</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="109" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="115" />
         <source>In timed scanning, after this many rounds of all the tubes without a choice the tubes rest until the next press. Keeps the program quiet when the user has stopped or needs help.</source>
         <translation>Beim zeitgesteuerten Scanning ruhen die Tuben nach so vielen Runden durch alle Tuben ohne Auswahl bis zum nächsten Druck. So bleibt das Programm ruhig, wenn der Nutzer aufgehört hat oder Hilfe braucht.</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="113" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="119" />
         <source>Off: scanning never rests</source>
         <translation>Aus: Scanning ruht nie</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/menu/switch_timing_screen.cpp" line="114" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="120" />
         <source>after %n round(s)</source>
         <translation><numerusform>nach %n Runde</numerusform><numerusform>nach %n Runden</numerusform></translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="116" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="122" />
         <source>Choose by resting the pointer</source>
         <translation>Auswahl durch Verweilen</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="117" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="123" />
         <source>In No Scanning, resting the mouse pointer on a paint tube this long chooses it, as a click does; a ring on the tube fills meanwhile. For eye-gaze and head pointers.</source>
         <translation>Bei „Kein Scanning“ wählt der Mauszeiger eine Farbtube wie ein Klick, wenn er so lange auf ihr verweilt; währenddessen füllt sich ein Ring auf der Tube. Für Augen- und Kopfsteuerung.</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="120" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="126" />
         <source>Off: a click chooses</source>
         <translation>Aus: ein Klick wählt</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="121" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="127" />
         <source>Pointer size</source>
         <translation>Zeigergröße</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="122" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="128" />
         <source>The pointer that shows which part of the picture is coloured next, drawn this many times larger. For users with low vision.</source>
         <translation>Der Zeiger, der den als Nächstes auszumalenden Bereich zeigt, wird um diesen Faktor größer gezeichnet. Für Nutzer mit Sehbehinderung.</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="125" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="131" />
         <source>Standard size</source>
         <translation>Normale Größe</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="125" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="131" />
         <source>%1 times larger</source>
         <translation>%1-mal größer</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="147" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="153" />
         <source>User chooses the &amp;next picture</source>
         <translation>Nutzer wählt das &amp;nächste Bild</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="148" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="154" />
         <source>Between pictures, the next ones are offered with the scanning in use. For users learning to make choices.</source>
         <translation>Zwischen den Bildern werden die nächsten mit dem eingestellten Scanning angeboten. Für Nutzer, die das Auswählen lernen.</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="150" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="156" />
         <source>User chooses the &amp;part to colour</source>
         <translation>Nutzer wählt den &amp;Bereich zum Ausmalen</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="151" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="157" />
         <source>Before each colour, the parts not coloured yet are offered with the pointer. For users who choose reliably.</source>
         <translation>Vor jeder Farbe werden die noch nicht ausgemalten Bereiche mit dem Zeiger angeboten. Für Nutzer, die sicher auswählen.</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="153" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="159" />
         <source>Show the &amp;hold</source>
         <translation>&amp;Halten anzeigen</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="154" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="160" />
         <source>With a hold time, a ring on the tube fills while the switch is held. Shows the user how long to hold.</source>
         <translation>Mit einer Haltezeit füllt sich ein Ring auf der Tube, solange der Taster gehalten wird. Zeigt dem Nutzer, wie lange er halten muss.</translation>
     </message>

@@ -1342,6 +1342,11 @@ Las descripciones no se podrán guardar hasta que el archivo de ajustes vuelva a
         <translation>Rehacer</translation>
     </message>
     <message>
+        <location filename="../tools/workshop/new_picture_page.cpp" line="201" />
+        <source>Ctrl+Z</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
         <location filename="../tools/workshop/new_picture_page.cpp" line="202" />
         <source>Ctrl+Shift+Z or Ctrl+Y</source>
         <translation>Ctrl+Mayús+Z o Ctrl+Y</translation>
@@ -1794,7 +1799,7 @@ El archivo del disco se ha dejado como estaba; el idioma se usa hasta que se cie
     <name>PictureListsScreen</name>
     <message>
         <location filename="../src/menu/picture_lists_screen.cpp" line="19" />
-        <location filename="../src/menu/picture_lists_screen.cpp" line="63" />
+        <location filename="../src/menu/picture_lists_screen.cpp" line="60" />
         <source>Picture List</source>
         <translation>Lista de imágenes</translation>
     </message>
@@ -1809,42 +1814,42 @@ El archivo del disco se ha dejado como estaba; el idioma se usa hasta que se cie
         <translation>El botón Editar lista abre la lista en el "Bloc de notas de Windows". Cuando termine de editar el archivo, guárdelo y cierre el Bloc de notas. Puede copiar nombres de imágenes de una lista a otra abriendo la lista antigua y cortando y pegando los nombres en la nueva. Para que una imagen no se muestre, ponga un guion delante de su nombre en la lista. Por ejemplo, -ball.bmp hace que se salte la imagen de la pelota. Cuando una imagen se muestra en pantalla para colorearla, su nombre aparece en rojo oscuro justo encima de ella.</translation>
     </message>
     <message>
-        <location filename="../src/menu/picture_lists_screen.cpp" line="51" />
+        <location filename="../src/menu/picture_lists_screen.cpp" line="48" />
         <source>Picture Workshop</source>
         <translation>Taller de imágenes</translation>
     </message>
     <message>
-        <location filename="../src/menu/picture_lists_screen.cpp" line="53" />
+        <location filename="../src/menu/picture_lists_screen.cpp" line="50" />
         <source>Make pictures from drawings and photos, and edit the picture lists</source>
         <translation>Crear imágenes a partir de dibujos y fotos, y editar las listas de imágenes</translation>
     </message>
     <message>
-        <location filename="../src/menu/picture_lists_screen.cpp" line="61" />
+        <location filename="../src/menu/picture_lists_screen.cpp" line="58" />
         <source>Active Picture List</source>
         <translation>Lista activa</translation>
     </message>
     <message>
-        <location filename="../src/menu/picture_lists_screen.cpp" line="65" />
+        <location filename="../src/menu/picture_lists_screen.cpp" line="62" />
         <source>Picture List Description</source>
         <translation>Descripción de la lista</translation>
     </message>
     <message>
-        <location filename="../src/menu/picture_lists_screen.cpp" line="69" />
+        <location filename="../src/menu/picture_lists_screen.cpp" line="66" />
         <source>Active Picture List %1</source>
         <translation>Lista de imágenes activa %1</translation>
     </message>
     <message>
-        <location filename="../src/menu/picture_lists_screen.cpp" line="73" />
+        <location filename="../src/menu/picture_lists_screen.cpp" line="70" />
         <source>Picture List Description %1</source>
         <translation>Descripción de la lista de imágenes %1</translation>
     </message>
     <message>
-        <location filename="../src/menu/picture_lists_screen.cpp" line="75" />
+        <location filename="../src/menu/picture_lists_screen.cpp" line="72" />
         <source>Edit Picture List #%1</source>
         <translation>Editar lista %1</translation>
     </message>
     <message>
-        <location filename="../src/menu/picture_lists_screen.cpp" line="106" />
+        <location filename="../src/menu/picture_lists_screen.cpp" line="110" />
         <source>Enter a description for Picture List Number %1</source>
         <translation>Escriba una descripción para la lista de imágenes número %1</translation>
     </message>
@@ -2512,7 +2517,8 @@ El programa se va a cerrar</translation>
         <location filename="../src/app/startup.cpp" line="33" />
         <source>Though Brushwell will run with these settings,
 it is recommended that you set your colors to True Color (32 Bit)</source>
-        <translation type="unfinished" />
+        <translation>Aunque Brushwell funcionará con esta configuración,
+se recomienda configurar los colores en True Color (32 bits)</translation>
     </message>
 </context>
 <context>
@@ -2666,153 +2672,153 @@ Hasta que se solucione, el conmutador cuenta como no pulsado.</translation>
         <translation>%1 segundos</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="23" />
-        <location filename="../src/menu/switch_timing_screen.cpp" line="35" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="25" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="37" />
         <source>Switch Timing</source>
         <translation>Tiempos de pulsación</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="30" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="32" />
         <source>Back</source>
         <translation>Volver</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="41" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="43" />
         <source>These times apply to every switch, key and mouse button. Every option at its left end leaves Brushwell as it always was. Try a setting on the "Test Switches" screen.</source>
         <translation>Estos tiempos se aplican a cada conmutador, tecla y botón del ratón. Con cada opción en su extremo izquierdo, Brushwell funciona como siempre. Pruebe un ajuste en la pantalla "Probar conmutadores".</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="91" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="97" />
         <source>Hold before a press counts</source>
         <translation>Mantener antes de que cuente</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="92" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="98" />
         <source>The switch must be held this long before a press counts; a shorter touch counts for nothing. Helps users with tremor or spasms who hit the switch by accident.</source>
         <translation>El conmutador debe mantenerse pulsado este tiempo para que la pulsación cuente; un toque más corto no cuenta. Ayuda a usuarios con temblores o espasmos que tocan el conmutador sin querer.</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="95" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="101" />
         <source>Off: a press counts at once</source>
         <translation>Desactivado: cuenta al instante</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="96" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="102" />
         <source>Ignore after a press</source>
         <translation>Ignorar tras una pulsación</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="97" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="103" />
         <source>After a press that counted, anything within this time of letting go is ignored. Helps with switches that bounce and users who hit twice.</source>
         <translation>Tras una pulsación que ha contado, se ignora todo lo que ocurra en este tiempo después de soltar. Ayuda con conmutadores que rebotan y usuarios que pulsan dos veces.</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="99" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="105" />
         <source>Off</source>
         <translation>Desactivado</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="100" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="106" />
         <source>First tube waits longer</source>
         <translation>El primer tubo espera más</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="101" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="107" />
         <source>In timed scanning and step scanning with one switch, the first paint tube offered for each part of the picture waits this many times longer. Gives time to get ready after each painting.</source>
         <translation>En el barrido automático y en el barrido paso a paso con un conmutador, el primer tubo de pintura ofrecido para cada zona de la imagen espera este número de veces más. Da tiempo para prepararse después de cada coloreado.</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="105" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="111" />
         <source>Off: 1.0 times</source>
         <translation>Desactivado: 1.0 veces</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="106" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="112" />
         <source>%1 times as long</source>
         <translation>%1 veces más</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="108" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="114" />
         <source>Rest after scan cycles</source>
         <translation>Pausa tras vueltas</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="109" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="115" />
         <source>In timed scanning, after this many rounds of all the tubes without a choice the tubes rest until the next press. Keeps the program quiet when the user has stopped or needs help.</source>
         <translation>En el barrido automático, tras este número de vueltas por todos los tubos sin elegir, los tubos se detienen hasta la siguiente pulsación. Así el programa queda en calma cuando el usuario ha parado o necesita ayuda.</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="113" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="119" />
         <source>Off: scanning never rests</source>
         <translation>Desactivado: sin pausas</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/menu/switch_timing_screen.cpp" line="114" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="120" />
         <source>after %n round(s)</source>
         <translation><numerusform>tras %n vuelta</numerusform><numerusform>tras %n vueltas</numerusform></translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="116" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="122" />
         <source>Choose by resting the pointer</source>
         <translation>Elegir dejando el puntero</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="117" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="123" />
         <source>In No Scanning, resting the mouse pointer on a paint tube this long chooses it, as a click does; a ring on the tube fills meanwhile. For eye-gaze and head pointers.</source>
         <translation>En Sin barrido, dejar el puntero del ratón este tiempo sobre un tubo de pintura lo elige, como un clic; mientras tanto se llena un anillo en el tubo. Para control con la mirada y ratones de cabeza.</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="120" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="126" />
         <source>Off: a click chooses</source>
         <translation>Desactivado: con un clic</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="121" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="127" />
         <source>Pointer size</source>
         <translation>Tamaño del puntero</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="122" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="128" />
         <source>The pointer that shows which part of the picture is coloured next, drawn this many times larger. For users with low vision.</source>
         <translation>El puntero que indica qué zona de la imagen se colorea a continuación, dibujado este número de veces más grande. Para usuarios con baja visión.</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="125" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="131" />
         <source>Standard size</source>
         <translation>Tamaño estándar</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="125" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="131" />
         <source>%1 times larger</source>
         <translation>%1 veces más grande</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="147" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="153" />
         <source>User chooses the &amp;next picture</source>
         <translation>El usuario elige la &amp;siguiente imagen</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="148" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="154" />
         <source>Between pictures, the next ones are offered with the scanning in use. For users learning to make choices.</source>
         <translation>Entre imágenes, se ofrecen las siguientes con el barrido en uso. Para usuarios que aprenden a elegir.</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="150" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="156" />
         <source>User chooses the &amp;part to colour</source>
         <translation>El usuario elige la &amp;zona que colorea</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="151" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="157" />
         <source>Before each colour, the parts not coloured yet are offered with the pointer. For users who choose reliably.</source>
         <translation>Antes de cada color, se ofrecen con el puntero las zonas aún sin colorear. Para usuarios que eligen con seguridad.</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="153" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="159" />
         <source>Show the &amp;hold</source>
         <translation>&amp;Mostrar la pulsación</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="154" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="160" />
         <source>With a hold time, a ring on the tube fills while the switch is held. Shows the user how long to hold.</source>
         <translation>Con un tiempo de pulsación, un anillo se llena en el tubo mientras se mantiene pulsado el conmutador. Muestra al usuario cuánto tiempo mantener.</translation>
     </message>

@@ -1342,6 +1342,11 @@ Les descriptions ne pourront être enregistrées que lorsque le fichier de régl
         <translation>Rétablir</translation>
     </message>
     <message>
+        <location filename="../tools/workshop/new_picture_page.cpp" line="201" />
+        <source>Ctrl+Z</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
         <location filename="../tools/workshop/new_picture_page.cpp" line="202" />
         <source>Ctrl+Shift+Z or Ctrl+Y</source>
         <translation>Ctrl+Maj+Z ou Ctrl+Y</translation>
@@ -1794,7 +1799,7 @@ Le fichier sur le disque est resté tel quel ; la langue reste valable jusqu'à
     <name>PictureListsScreen</name>
     <message>
         <location filename="../src/menu/picture_lists_screen.cpp" line="19" />
-        <location filename="../src/menu/picture_lists_screen.cpp" line="63" />
+        <location filename="../src/menu/picture_lists_screen.cpp" line="60" />
         <source>Picture List</source>
         <translation>Liste d'images</translation>
     </message>
@@ -1809,42 +1814,42 @@ Le fichier sur le disque est resté tel quel ; la langue reste valable jusqu'à
         <translation>Le bouton Modifier la liste ouvre la liste dans le "Bloc-notes de Windows". Une fois la modification terminée, enregistrez et quittez le Bloc-notes. Vous pouvez copier des noms d'images d'une liste à l'autre en ouvrant l'ancienne liste, puis en coupant et collant les noms dans la nouvelle. Pour qu'une image ne soit pas affichée, placez un tiret devant son nom dans la liste. Par exemple, -ball.bmp fait sauter l'image du ballon. Quand une image est affichée à l'écran pour être coloriée, son nom apparaît en rouge foncé juste au-dessus d'elle.</translation>
     </message>
     <message>
-        <location filename="../src/menu/picture_lists_screen.cpp" line="51" />
+        <location filename="../src/menu/picture_lists_screen.cpp" line="48" />
         <source>Picture Workshop</source>
         <translation>Atelier d'images</translation>
     </message>
     <message>
-        <location filename="../src/menu/picture_lists_screen.cpp" line="53" />
+        <location filename="../src/menu/picture_lists_screen.cpp" line="50" />
         <source>Make pictures from drawings and photos, and edit the picture lists</source>
         <translation>Créer des images à partir de dessins et de photos, et modifier les listes d'images</translation>
     </message>
     <message>
-        <location filename="../src/menu/picture_lists_screen.cpp" line="61" />
+        <location filename="../src/menu/picture_lists_screen.cpp" line="58" />
         <source>Active Picture List</source>
         <translation>Liste active</translation>
     </message>
     <message>
-        <location filename="../src/menu/picture_lists_screen.cpp" line="65" />
+        <location filename="../src/menu/picture_lists_screen.cpp" line="62" />
         <source>Picture List Description</source>
         <translation>Description de la liste</translation>
     </message>
     <message>
-        <location filename="../src/menu/picture_lists_screen.cpp" line="69" />
+        <location filename="../src/menu/picture_lists_screen.cpp" line="66" />
         <source>Active Picture List %1</source>
         <translation>Liste d'images active %1</translation>
     </message>
     <message>
-        <location filename="../src/menu/picture_lists_screen.cpp" line="73" />
+        <location filename="../src/menu/picture_lists_screen.cpp" line="70" />
         <source>Picture List Description %1</source>
         <translation>Description de la liste d'images %1</translation>
     </message>
     <message>
-        <location filename="../src/menu/picture_lists_screen.cpp" line="75" />
+        <location filename="../src/menu/picture_lists_screen.cpp" line="72" />
         <source>Edit Picture List #%1</source>
         <translation>Modifier la liste %1</translation>
     </message>
     <message>
-        <location filename="../src/menu/picture_lists_screen.cpp" line="106" />
+        <location filename="../src/menu/picture_lists_screen.cpp" line="110" />
         <source>Enter a description for Picture List Number %1</source>
         <translation>Saisissez une description pour la liste d'images numéro %1</translation>
     </message>
@@ -2512,7 +2517,8 @@ Le programme va se fermer</translation>
         <location filename="../src/app/startup.cpp" line="33" />
         <source>Though Brushwell will run with these settings,
 it is recommended that you set your colors to True Color (32 Bit)</source>
-        <translation type="unfinished" />
+        <translation>Brushwell fonctionnera avec ce réglage,
+mais il est conseillé de régler les couleurs sur True Color (32 bits)</translation>
     </message>
 </context>
 <context>
@@ -2666,153 +2672,153 @@ Tant que ce n'est pas réglé, le contacteur est considéré comme relâché.</t
         <translation>%1 secondes</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="23" />
-        <location filename="../src/menu/switch_timing_screen.cpp" line="35" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="25" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="37" />
         <source>Switch Timing</source>
         <translation>Temporisation</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="30" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="32" />
         <source>Back</source>
         <translation>Retour</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="41" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="43" />
         <source>These times apply to every switch, key and mouse button. Every option at its left end leaves Brushwell as it always was. Try a setting on the "Test Switches" screen.</source>
         <translation>Ces temps valent pour chaque contacteur, touche et bouton de souris. Chaque option placée tout à gauche laisse Brushwell tel qu'il a toujours été. Essayez un réglage dans l'écran "Tester les contacteurs".</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="91" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="97" />
         <source>Hold before a press counts</source>
         <translation>Maintien avant qu'un appui compte</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="92" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="98" />
         <source>The switch must be held this long before a press counts; a shorter touch counts for nothing. Helps users with tremor or spasms who hit the switch by accident.</source>
         <translation>Le contacteur doit être maintenu aussi longtemps avant qu'un appui compte ; un contact plus court ne compte pas. Aide les utilisateurs qui ont des tremblements ou des spasmes et touchent le contacteur par accident.</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="95" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="101" />
         <source>Off: a press counts at once</source>
         <translation>Désactivé : compte aussitôt</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="96" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="102" />
         <source>Ignore after a press</source>
         <translation>Ignorer après un appui</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="97" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="103" />
         <source>After a press that counted, anything within this time of letting go is ignored. Helps with switches that bounce and users who hit twice.</source>
         <translation>Après un appui qui a compté, tout ce qui arrive dans ce délai après le relâchement est ignoré. Aide avec les contacteurs qui rebondissent et les utilisateurs qui appuient deux fois.</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="99" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="105" />
         <source>Off</source>
         <translation>Désactivé</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="100" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="106" />
         <source>First tube waits longer</source>
         <translation>Le premier tube attend plus</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="101" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="107" />
         <source>In timed scanning and step scanning with one switch, the first paint tube offered for each part of the picture waits this many times longer. Gives time to get ready after each painting.</source>
         <translation>En défilement automatique et en défilement pas à pas à un contacteur, le premier tube de peinture proposé pour chaque zone de l'image attend autant de fois plus longtemps. Laisse le temps de se préparer après chaque coloriage.</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="105" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="111" />
         <source>Off: 1.0 times</source>
         <translation>Désactivé : 1.0 fois</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="106" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="112" />
         <source>%1 times as long</source>
         <translation>%1 fois plus long</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="108" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="114" />
         <source>Rest after scan cycles</source>
         <translation>Pause après des tours</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="109" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="115" />
         <source>In timed scanning, after this many rounds of all the tubes without a choice the tubes rest until the next press. Keeps the program quiet when the user has stopped or needs help.</source>
         <translation>En défilement automatique, après ce nombre de tours de tous les tubes sans choix, les tubes s'arrêtent jusqu'au prochain appui. Le programme reste ainsi calme quand l'utilisateur s'est arrêté ou a besoin d'aide.</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="113" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="119" />
         <source>Off: scanning never rests</source>
         <translation>Désactivé : jamais de pause</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/menu/switch_timing_screen.cpp" line="114" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="120" />
         <source>after %n round(s)</source>
         <translation><numerusform>après %n tour</numerusform><numerusform>après %n tours</numerusform></translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="116" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="122" />
         <source>Choose by resting the pointer</source>
         <translation>Choisir en laissant le pointeur</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="117" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="123" />
         <source>In No Scanning, resting the mouse pointer on a paint tube this long chooses it, as a click does; a ring on the tube fills meanwhile. For eye-gaze and head pointers.</source>
         <translation>En mode Sans défilement, laisser le pointeur de la souris aussi longtemps sur un tube de peinture le choisit, comme un clic ; un anneau se remplit sur le tube pendant ce temps. Pour le contrôle par le regard et les souris de tête.</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="120" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="126" />
         <source>Off: a click chooses</source>
         <translation>Désactivé : choix au clic</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="121" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="127" />
         <source>Pointer size</source>
         <translation>Taille du pointeur</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="122" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="128" />
         <source>The pointer that shows which part of the picture is coloured next, drawn this many times larger. For users with low vision.</source>
         <translation>Le pointeur qui montre quelle zone de l'image sera coloriée ensuite, dessiné autant de fois plus grand. Pour les utilisateurs malvoyants.</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="125" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="131" />
         <source>Standard size</source>
         <translation>Taille standard</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="125" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="131" />
         <source>%1 times larger</source>
         <translation>%1 fois plus grand</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="147" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="153" />
         <source>User chooses the &amp;next picture</source>
         <translation>L'utilisateur choisit l'image &amp;suivante</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="148" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="154" />
         <source>Between pictures, the next ones are offered with the scanning in use. For users learning to make choices.</source>
         <translation>Entre deux images, les suivantes sont proposées avec le défilement choisi. Pour les utilisateurs qui apprennent à faire des choix.</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="150" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="156" />
         <source>User chooses the &amp;part to colour</source>
         <translation>L'utilisateur choisit la &amp;zone à colorier</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="151" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="157" />
         <source>Before each colour, the parts not coloured yet are offered with the pointer. For users who choose reliably.</source>
         <translation>Avant chaque couleur, les zones pas encore coloriées sont proposées avec le pointeur. Pour les utilisateurs qui choisissent de façon sûre.</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="153" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="159" />
         <source>Show the &amp;hold</source>
         <translation>Montrer le &amp;maintien</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="154" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="160" />
         <source>With a hold time, a ring on the tube fills while the switch is held. Shows the user how long to hold.</source>
         <translation>Avec un temps de maintien, un anneau se remplit sur le tube tant que le contacteur est maintenu. Montre à l'utilisateur combien de temps maintenir.</translation>
     </message>

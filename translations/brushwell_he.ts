@@ -1342,6 +1342,11 @@ The descriptions cannot be saved until the settings file is whole again.</source
         <translation>ביצוע חוזר</translation>
     </message>
     <message>
+        <location filename="../tools/workshop/new_picture_page.cpp" line="201" />
+        <source>Ctrl+Z</source>
+        <translation>Ctrl+Z</translation>
+    </message>
+    <message>
         <location filename="../tools/workshop/new_picture_page.cpp" line="202" />
         <source>Ctrl+Shift+Z or Ctrl+Y</source>
         <translation>Ctrl+Shift+Z או Ctrl+Y</translation>
@@ -1794,7 +1799,7 @@ The file on disk was left as it was; the language is used until Brushwell is clo
     <name>PictureListsScreen</name>
     <message>
         <location filename="../src/menu/picture_lists_screen.cpp" line="19" />
-        <location filename="../src/menu/picture_lists_screen.cpp" line="63" />
+        <location filename="../src/menu/picture_lists_screen.cpp" line="60" />
         <source>Picture List</source>
         <translation>רשימת תמונות</translation>
     </message>
@@ -1809,42 +1814,42 @@ The file on disk was left as it was; the language is used until Brushwell is clo
         <translation>לחיצה על הכפתור "עריכת רשימת תמונות" פותחת את הרשימה בעורך הטקסט ("Windows Notepad"). בסיום העריכה יש לשמור את הקובץ ולצאת מהעורך. אפשר להעתיק שמות תמונות מרשימה לרשימה: פותחים את הרשימה הישנה, גוזרים את השמות ומדביקים אותם ברשימה החדשה. כדי לדלג על תמונה, מוסיפים מקף לפני שמה ברשימה. למשל, -ball.bmp יגרום לדילוג על תמונת הכדור. בזמן שתמונה מוצגת לצביעה, שמה מופיע באדום כהה ממש מעל התמונה.</translation>
     </message>
     <message>
-        <location filename="../src/menu/picture_lists_screen.cpp" line="51" />
+        <location filename="../src/menu/picture_lists_screen.cpp" line="48" />
         <source>Picture Workshop</source>
         <translation>סדנת התמונות</translation>
     </message>
     <message>
-        <location filename="../src/menu/picture_lists_screen.cpp" line="53" />
+        <location filename="../src/menu/picture_lists_screen.cpp" line="50" />
         <source>Make pictures from drawings and photos, and edit the picture lists</source>
         <translation>יצירת תמונות מציורים ומתצלומים ועריכת רשימות התמונות</translation>
     </message>
     <message>
-        <location filename="../src/menu/picture_lists_screen.cpp" line="61" />
+        <location filename="../src/menu/picture_lists_screen.cpp" line="58" />
         <source>Active Picture List</source>
         <translation>רשימת תמונות פעילה</translation>
     </message>
     <message>
-        <location filename="../src/menu/picture_lists_screen.cpp" line="65" />
+        <location filename="../src/menu/picture_lists_screen.cpp" line="62" />
         <source>Picture List Description</source>
         <translation>תיאור רשימת התמונות</translation>
     </message>
     <message>
-        <location filename="../src/menu/picture_lists_screen.cpp" line="69" />
+        <location filename="../src/menu/picture_lists_screen.cpp" line="66" />
         <source>Active Picture List %1</source>
         <translation>רשימת תמונות פעילה ⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../src/menu/picture_lists_screen.cpp" line="73" />
+        <location filename="../src/menu/picture_lists_screen.cpp" line="70" />
         <source>Picture List Description %1</source>
         <translation>תיאור רשימת התמונות ⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../src/menu/picture_lists_screen.cpp" line="75" />
+        <location filename="../src/menu/picture_lists_screen.cpp" line="72" />
         <source>Edit Picture List #%1</source>
         <translation>עריכת רשימת תמונות מס' ⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../src/menu/picture_lists_screen.cpp" line="106" />
+        <location filename="../src/menu/picture_lists_screen.cpp" line="110" />
         <source>Enter a description for Picture List Number %1</source>
         <translation>יש להזין תיאור לרשימת התמונות מספר ⁨%1⁩</translation>
     </message>
@@ -2667,153 +2672,153 @@ Until this is put right the switch reads as not pressed.</source>
         <translation>⁨%1⁩ שניות</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="23" />
-        <location filename="../src/menu/switch_timing_screen.cpp" line="35" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="25" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="37" />
         <source>Switch Timing</source>
         <translation>תזמון מתגים</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="30" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="32" />
         <source>Back</source>
         <translation>חזרה</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="41" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="43" />
         <source>These times apply to every switch, key and mouse button. Every option at its left end leaves Brushwell as it always was. Try a setting on the "Test Switches" screen.</source>
         <translation>זמנים אלה חלים על כל מתג, מקש וכפתור עכבר. כל אפשרות בקצה הימני שלה משאירה את Brushwell כפי שהייתה תמיד. אפשר לנסות הגדרה במסך "בדיקת מתגים".</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="91" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="97" />
         <source>Hold before a press counts</source>
         <translation>זמן החזקה עד שלחיצה נספרת</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="92" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="98" />
         <source>The switch must be held this long before a press counts; a shorter touch counts for nothing. Helps users with tremor or spasms who hit the switch by accident.</source>
         <translation>יש להחזיק את המתג זמן זה לפני שהלחיצה נספרת; נגיעה קצרה יותר אינה נספרת. עוזר למשתמשים עם רעד או עוויתות שלוחצים על המתג בטעות.</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="95" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="101" />
         <source>Off: a press counts at once</source>
         <translation>כבוי: לחיצה נספרת מיד</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="96" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="102" />
         <source>Ignore after a press</source>
         <translation>התעלמות אחרי לחיצה</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="97" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="103" />
         <source>After a press that counted, anything within this time of letting go is ignored. Helps with switches that bounce and users who hit twice.</source>
         <translation>אחרי לחיצה שנספרה, המערכת מתעלמת מכל לחיצה בפרק זמן זה מהשחרור. עוזר עם מתגים שמקפצים ועם משתמשים שלוחצים פעמיים.</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="99" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="105" />
         <source>Off</source>
         <translation>כבוי</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="100" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="106" />
         <source>First tube waits longer</source>
         <translation>השפופרת הראשונה ממתינה יותר</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="101" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="107" />
         <source>In timed scanning and step scanning with one switch, the first paint tube offered for each part of the picture waits this many times longer. Gives time to get ready after each painting.</source>
         <translation>בסריקה מתוזמנת ובסריקה בצעדים עם מתג אחד, שפופרת הצבע הראשונה המוצעת לכל אזור בתמונה ממתינה זמן רב יותר פי הערך שנקבע. נותן זמן להתכונן אחרי כל צביעה.</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="105" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="111" />
         <source>Off: 1.0 times</source>
         <translation>כבוי: פי 1.0</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="106" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="112" />
         <source>%1 times as long</source>
         <translation>פי ⁨%1⁩ זמן</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="108" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="114" />
         <source>Rest after scan cycles</source>
         <translation>מנוחה אחרי סבבי סריקה</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="109" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="115" />
         <source>In timed scanning, after this many rounds of all the tubes without a choice the tubes rest until the next press. Keeps the program quiet when the user has stopped or needs help.</source>
         <translation>בסריקה מתוזמנת, אחרי מספר זה של סבבים על כל השפופרות ללא בחירה, השפופרות נחות עד הלחיצה הבאה. כך התוכנית שקטה כשהמשתמש הפסיק או זקוק לעזרה.</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="113" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="119" />
         <source>Off: scanning never rests</source>
         <translation>כבוי: הסריקה לא נחה לעולם</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/menu/switch_timing_screen.cpp" line="114" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="120" />
         <source>after %n round(s)</source>
         <translation><numerusform>אחרי סבב אחד</numerusform><numerusform>אחרי ⁨%n⁩ סבבים</numerusform></translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="116" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="122" />
         <source>Choose by resting the pointer</source>
         <translation>בחירה בהשתהות הסמן</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="117" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="123" />
         <source>In No Scanning, resting the mouse pointer on a paint tube this long chooses it, as a click does; a ring on the tube fills meanwhile. For eye-gaze and head pointers.</source>
         <translation>במצב "ללא סריקה", השהיית סמן העכבר על שפופרת צבע למשך זמן זה בוחרת בה, כמו לחיצה; בינתיים מתמלאת טבעת על השפופרת. למשתמשים במעקב עיניים ובסמן ראש.</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="120" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="126" />
         <source>Off: a click chooses</source>
         <translation>כבוי: לחיצה בוחרת</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="121" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="127" />
         <source>Pointer size</source>
         <translation>גודל הסמן</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="122" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="128" />
         <source>The pointer that shows which part of the picture is coloured next, drawn this many times larger. For users with low vision.</source>
         <translation>הסמן שמראה איזה אזור בתמונה ייצבע עכשיו, מצויר גדול יותר פי הערך שנקבע. למשתמשים עם לקות ראייה.</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="125" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="131" />
         <source>Standard size</source>
         <translation>גודל רגיל</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="125" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="131" />
         <source>%1 times larger</source>
         <translation>גדול פי ⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="147" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="153" />
         <source>User chooses the &amp;next picture</source>
         <translation>המשתמש בוחר את התמונה ה&amp;באה</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="148" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="154" />
         <source>Between pictures, the next ones are offered with the scanning in use. For users learning to make choices.</source>
         <translation>בין תמונה לתמונה, התמונות הבאות מוצעות בשיטת הסריקה שבשימוש. למשתמשים שלומדים לבחור.</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="150" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="156" />
         <source>User chooses the &amp;part to colour</source>
         <translation>המשתמש בוחר את ה&amp;אזור לצביעה</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="151" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="157" />
         <source>Before each colour, the parts not coloured yet are offered with the pointer. For users who choose reliably.</source>
         <translation>לפני כל צבע, האזורים שעוד לא נצבעו מוצעים עם הסמן. למשתמשים שבוחרים באופן מהימן.</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="153" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="159" />
         <source>Show the &amp;hold</source>
         <translation>הצגת ה&amp;החזקה</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="154" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="160" />
         <source>With a hold time, a ring on the tube fills while the switch is held. Shows the user how long to hold.</source>
         <translation>כשיש זמן החזקה, טבעת על השפופרת מתמלאת בזמן שהמתג מוחזק. מראה למשתמש כמה זמן להחזיק.</translation>
     </message>

@@ -1342,6 +1342,11 @@ De beschrijvingen kunnen pas worden opgeslagen als het instellingenbestand weer 
         <translation>Opnieuw</translation>
     </message>
     <message>
+        <location filename="../tools/workshop/new_picture_page.cpp" line="201" />
+        <source>Ctrl+Z</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
         <location filename="../tools/workshop/new_picture_page.cpp" line="202" />
         <source>Ctrl+Shift+Z or Ctrl+Y</source>
         <translation>Ctrl+Shift+Z of Ctrl+Y</translation>
@@ -1794,7 +1799,7 @@ Het bestand op schijf is ongewijzigd gebleven; de taal geldt tot Brushwell wordt
     <name>PictureListsScreen</name>
     <message>
         <location filename="../src/menu/picture_lists_screen.cpp" line="19" />
-        <location filename="../src/menu/picture_lists_screen.cpp" line="63" />
+        <location filename="../src/menu/picture_lists_screen.cpp" line="60" />
         <source>Picture List</source>
         <translation>Afbeeldingenlijst</translation>
     </message>
@@ -1809,42 +1814,42 @@ Het bestand op schijf is ongewijzigd gebleven; de taal geldt tot Brushwell wordt
         <translation>Met de knop Lijst bewerken opent "Windows Kladblok" met de lijst. Klik na het bewerken op opslaan en sluit Kladblok. U kunt afbeeldingsnamen van de ene lijst naar de andere kopiëren door de oude lijst te openen en de namen te knippen en in de nieuwe lijst te plakken. U kunt een afbeelding overslaan door een streepje vóór de afbeeldingsnaam in de lijst te zetten. Met -ball.bmp wordt de afbeelding van de bal bijvoorbeeld overgeslagen. Als een afbeelding op het scherm wordt gekleurd, staat de naam ervan in donkerrood vlak boven de afbeelding.</translation>
     </message>
     <message>
-        <location filename="../src/menu/picture_lists_screen.cpp" line="51" />
+        <location filename="../src/menu/picture_lists_screen.cpp" line="48" />
         <source>Picture Workshop</source>
         <translation>Afbeeldingenatelier</translation>
     </message>
     <message>
-        <location filename="../src/menu/picture_lists_screen.cpp" line="53" />
+        <location filename="../src/menu/picture_lists_screen.cpp" line="50" />
         <source>Make pictures from drawings and photos, and edit the picture lists</source>
         <translation>Maak afbeeldingen van tekeningen en foto's, en bewerk de afbeeldingenlijsten</translation>
     </message>
     <message>
-        <location filename="../src/menu/picture_lists_screen.cpp" line="61" />
+        <location filename="../src/menu/picture_lists_screen.cpp" line="58" />
         <source>Active Picture List</source>
         <translation>Actieve lijst</translation>
     </message>
     <message>
-        <location filename="../src/menu/picture_lists_screen.cpp" line="65" />
+        <location filename="../src/menu/picture_lists_screen.cpp" line="62" />
         <source>Picture List Description</source>
         <translation>Beschrijving van de lijst</translation>
     </message>
     <message>
-        <location filename="../src/menu/picture_lists_screen.cpp" line="69" />
+        <location filename="../src/menu/picture_lists_screen.cpp" line="66" />
         <source>Active Picture List %1</source>
         <translation>Actieve afbeeldingenlijst %1</translation>
     </message>
     <message>
-        <location filename="../src/menu/picture_lists_screen.cpp" line="73" />
+        <location filename="../src/menu/picture_lists_screen.cpp" line="70" />
         <source>Picture List Description %1</source>
         <translation>Beschrijving van afbeeldingenlijst %1</translation>
     </message>
     <message>
-        <location filename="../src/menu/picture_lists_screen.cpp" line="75" />
+        <location filename="../src/menu/picture_lists_screen.cpp" line="72" />
         <source>Edit Picture List #%1</source>
         <translation>Lijst %1 bewerken</translation>
     </message>
     <message>
-        <location filename="../src/menu/picture_lists_screen.cpp" line="106" />
+        <location filename="../src/menu/picture_lists_screen.cpp" line="110" />
         <source>Enter a description for Picture List Number %1</source>
         <translation>Geef een beschrijving voor afbeeldingenlijst nummer %1</translation>
     </message>
@@ -2512,7 +2517,8 @@ Het programma wordt afgesloten</translation>
         <location filename="../src/app/startup.cpp" line="33" />
         <source>Though Brushwell will run with these settings,
 it is recommended that you set your colors to True Color (32 Bit)</source>
-        <translation type="unfinished" />
+        <translation>Brushwell werkt wel met deze instelling,
+maar we raden aan de kleuren in te stellen op True Color (32 bit)</translation>
     </message>
 </context>
 <context>
@@ -2666,153 +2672,153 @@ Tot dit is opgelost, geldt de schakelaar als niet ingedrukt.</translation>
         <translation>%1 seconden</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="23" />
-        <location filename="../src/menu/switch_timing_screen.cpp" line="35" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="25" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="37" />
         <source>Switch Timing</source>
         <translation>Schakelaartiming</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="30" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="32" />
         <source>Back</source>
         <translation>Terug</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="41" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="43" />
         <source>These times apply to every switch, key and mouse button. Every option at its left end leaves Brushwell as it always was. Try a setting on the "Test Switches" screen.</source>
         <translation>Deze tijden gelden voor elke schakelaar, toets en muisknop. Met elke optie helemaal links werkt Brushwell zoals altijd. Probeer een instelling uit op het scherm "Schakelaars testen".</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="91" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="97" />
         <source>Hold before a press counts</source>
         <translation>Vasthouden voordat een druk telt</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="92" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="98" />
         <source>The switch must be held this long before a press counts; a shorter touch counts for nothing. Helps users with tremor or spasms who hit the switch by accident.</source>
         <translation>De schakelaar moet zo lang worden vastgehouden voordat een druk telt; een kortere aanraking telt niet. Helpt gebruikers met tremoren of spasmen die de schakelaar per ongeluk raken.</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="95" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="101" />
         <source>Off: a press counts at once</source>
         <translation>Uit: een druk telt meteen</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="96" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="102" />
         <source>Ignore after a press</source>
         <translation>Negeren na een druk</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="97" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="103" />
         <source>After a press that counted, anything within this time of letting go is ignored. Helps with switches that bounce and users who hit twice.</source>
         <translation>Na een druk die telde, wordt alles binnen deze tijd na het loslaten genegeerd. Helpt bij schakelaars die nadenderen en bij gebruikers die twee keer drukken.</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="99" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="105" />
         <source>Off</source>
         <translation>Uit</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="100" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="106" />
         <source>First tube waits longer</source>
         <translation>Eerste tube wacht langer</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="101" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="107" />
         <source>In timed scanning and step scanning with one switch, the first paint tube offered for each part of the picture waits this many times longer. Gives time to get ready after each painting.</source>
         <translation>Bij automatisch scannen en stapsgewijs scannen met één schakelaar wacht de eerste verftube voor elk vlak van de afbeelding zoveel keer langer. Geeft tijd om klaar te gaan zitten na elke keer kleuren.</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="105" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="111" />
         <source>Off: 1.0 times</source>
         <translation>Uit: 1.0 keer</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="106" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="112" />
         <source>%1 times as long</source>
         <translation>%1 keer zo lang</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="108" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="114" />
         <source>Rest after scan cycles</source>
         <translation>Rust na scanrondes</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="109" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="115" />
         <source>In timed scanning, after this many rounds of all the tubes without a choice the tubes rest until the next press. Keeps the program quiet when the user has stopped or needs help.</source>
         <translation>Bij automatisch scannen rusten de tubes na zoveel rondes langs alle tubes zonder keuze, tot de volgende druk. Zo blijft het programma rustig als de gebruiker gestopt is of hulp nodig heeft.</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="113" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="119" />
         <source>Off: scanning never rests</source>
         <translation>Uit: het scannen rust nooit</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/menu/switch_timing_screen.cpp" line="114" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="120" />
         <source>after %n round(s)</source>
         <translation><numerusform>na %n ronde</numerusform><numerusform>na %n rondes</numerusform></translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="116" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="122" />
         <source>Choose by resting the pointer</source>
         <translation>Kiezen door stil te wijzen</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="117" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="123" />
         <source>In No Scanning, resting the mouse pointer on a paint tube this long chooses it, as a click does; a ring on the tube fills meanwhile. For eye-gaze and head pointers.</source>
         <translation>Bij Niet scannen wordt een verftube gekozen als de muisaanwijzer er zo lang op blijft staan, net als bij een klik; intussen vult een ring op de tube zich. Voor oogbesturing en hoofdmuizen.</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="120" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="126" />
         <source>Off: a click chooses</source>
         <translation>Uit: een klik kiest</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="121" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="127" />
         <source>Pointer size</source>
         <translation>Grootte van de aanwijzer</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="122" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="128" />
         <source>The pointer that shows which part of the picture is coloured next, drawn this many times larger. For users with low vision.</source>
         <translation>De aanwijzer die laat zien welk vlak van de afbeelding nu gekleurd wordt, zoveel keer groter getekend. Voor slechtziende gebruikers.</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="125" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="131" />
         <source>Standard size</source>
         <translation>Standaardgrootte</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="125" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="131" />
         <source>%1 times larger</source>
         <translation>%1 keer groter</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="147" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="153" />
         <source>User chooses the &amp;next picture</source>
         <translation>Gebruiker kiest de &amp;volgende afbeelding</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="148" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="154" />
         <source>Between pictures, the next ones are offered with the scanning in use. For users learning to make choices.</source>
         <translation>Tussen de afbeeldingen worden de volgende aangeboden met de ingestelde manier van scannen. Voor gebruikers die leren kiezen.</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="150" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="156" />
         <source>User chooses the &amp;part to colour</source>
         <translation>Gebruiker kiest het vlak om te &amp;kleuren</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="151" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="157" />
         <source>Before each colour, the parts not coloured yet are offered with the pointer. For users who choose reliably.</source>
         <translation>Voor elke kleur worden de nog niet gekleurde vlakken met de aanwijzer aangeboden. Voor gebruikers die betrouwbaar kiezen.</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="153" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="159" />
         <source>Show the &amp;hold</source>
         <translation>&amp;Vasthouden tonen</translation>
     </message>
     <message>
-        <location filename="../src/menu/switch_timing_screen.cpp" line="154" />
+        <location filename="../src/menu/switch_timing_screen.cpp" line="160" />
         <source>With a hold time, a ring on the tube fills while the switch is held. Shows the user how long to hold.</source>
         <translation>Met een vasthoudtijd vult een ring op de tube zich terwijl de schakelaar wordt vastgehouden. Laat de gebruiker zien hoe lang vast te houden.</translation>
     </message>
