@@ -96,3 +96,39 @@ TEST_P(EveryLanguage, EveryScreenHoldsItsTextsWithNothingCutOrOverlapping) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, EveryLanguage, ::testing::Values("en", "nl", "fr", "es", "de", "he"));
+
+// Choosing the screens' language on the Auditory screen, apart from the
+// narration's: saved in brushwell.ini, messages in it at once (Hebrew right
+// to left), and "User Guide" opens the guide of that language when there is one.
+TEST_F(TranslatedScreensTest, TheChosenLanguageIsSavedUsedForMessagesAndOpensItsGuide) {
+  testing_support::WriteFile(folder() + QStringLiteral("aobj_gid.nl.txt"), "Korte handleiding\n");
+  load();
+  platform::UseScreenLanguage(QStringLiteral("en"), {QStringLiteral(BRUSHWELL_DIR)});
+  auto* auditory = banner->auditory_frame;
+  EXPECT_EQ(auditory->screen_language->currentData().toString(), QStringLiteral("en"));
+  banner->but2_users_guide->click();
+  EXPECT_EQ(host.editorStarts.value(0), folder() + QStringLiteral("aobj_gid.txt"));
+
+  for (const char* code : {"nl", "he"}) {
+    banner->OpenScreen(auditory);
+    auditory->screen_language->setCurrentIndex(auditory->screen_language->findData(QString::fromLatin1(code)));
+    host.messages.clear();
+    auditory->auditory_button->click();
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_TRUE(host.messages[0].text.contains(auditory->screen_language->currentText()));
+    EXPECT_FALSE(host.messages[0].text.startsWith(QStringLiteral("The screens are shown"))) << code;
+    EXPECT_EQ(platform::ScreenLanguage(), QString::fromLatin1(code));
+    QStringList problems;
+    EXPECT_EQ(settings::ReadDisplayOptions(folder() + settings::OptionsFileName, problems).Language, QString::fromLatin1(code));
+    EXPECT_EQ(settings::VoiceOptionsRecord.Language, QStringLiteral("en"));  // the narration stays as it was
+  }
+  EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::RightToLeft);
+  // Hebrew has no short guide here: the English one opens.
+  host.editorStarts.clear();
+  banner->but2_users_guide->click();
+  EXPECT_EQ(host.editorStarts.value(0), folder() + QStringLiteral("aobj_gid.txt"));
+  settings::DisplayOptionsRecord.Language = QStringLiteral("nl");
+  host.editorStarts.clear();
+  banner->but2_users_guide->click();
+  EXPECT_EQ(host.editorStarts.value(0), folder() + QStringLiteral("aobj_gid.nl.txt"));
+}
