@@ -69,8 +69,9 @@ void Mainform::calibrate_time() {
   const int sliderLeft = (W - Slider1->width()) / 2;
   const int sliderTop = (H - Slider1->height()) / 2;
   Slider1->move(sliderLeft, sliderTop);
-  Test->move(sliderLeft + 100, sliderTop + 100);
-  done_calib->move(sliderLeft + 300, Test->y());
+  // Each button centred where its 100 pixels stand (wider in some languages).
+  Test->move(sliderLeft + 150 - Test->width() / 2, sliderTop + 100);
+  done_calib->move(sliderLeft + 350 - done_calib->width() / 2, Test->y());
   PB1->move(sliderLeft, sliderTop - 150);
   Slider_label_1->move((W - Slider_label_1->width()) / 2, sliderTop - Slider_label_1->height() - 10);
   slider1_label_fast->move(sliderLeft + 10, sliderTop + Slider1->height() + 10);

@@ -173,17 +173,23 @@ void Mainform::buildControls() {
   Test->setObjectName(QStringLiteral("Test"));
   Test->setAccessibleName(QCoreApplication::translate("Mainform", "Test Speed"));
   Test->setFocusPolicy(Qt::NoFocus);
-  Test->resize(100, 34);
+  Test->resize(qMax(100, Test->sizeHint().width()), 34);  // wider only for a longer caption (another language)
   Test->hide();
   done_calib = new QPushButton(QCoreApplication::translate("Mainform", "Main Menu"), this);
   done_calib->setObjectName(QStringLiteral("done_calib"));
   done_calib->setAccessibleName(QCoreApplication::translate("Mainform", "Main Menu"));
   done_calib->setFocusPolicy(Qt::NoFocus);
-  done_calib->resize(100, 34);
+  done_calib->resize(qMax(100, done_calib->sizeHint().width()), 34);
   done_calib->hide();
   Slider_label_1 = label(QStringLiteral("Slider_label_1"), White, Black);
   Slider_label_1->setFont(calibFont);
   Slider_label_1->SetCaption(QCoreApplication::translate("Mainform", "Move the slider bar in small adjustments to adjust the speed then press the \"Test Speed\" Button."));
+  if (Slider_label_1->width() > 980) {  // a longer translation: two lines, as wide as the reason below
+    Slider_label_1->setWordWrap(true);
+    Slider_label_1->setAlignment(Qt::AlignCenter);
+    Slider_label_1->setFixedWidth(760);
+    Slider_label_1->setFixedHeight(Slider_label_1->heightForWidth(760));
+  }
   calib_reason = label(QStringLiteral("calib_reason"), Yellow, Black);
   calib_reason->setFont(calibFont);
   calib_reason->setWordWrap(true);
