@@ -73,6 +73,12 @@ void Mainform::calibrate_time() {
   Test->move(sliderLeft + 150 - Test->width() / 2, sliderTop + 100);
   done_calib->move(sliderLeft + 350 - done_calib->width() / 2, Test->y());
   PB1->move(sliderLeft, sliderTop - 150);
+  if (Slider_label_1->width() > W - 40) {  // a longer translation: lines as wide as the reason below
+    const int width = qMin(calib_reason->width(), W - 40);
+    Slider_label_1->setWordWrap(true);
+    Slider_label_1->setAlignment(Qt::AlignCenter);
+    Slider_label_1->setFixedSize(width, Slider_label_1->heightForWidth(width));
+  }
   Slider_label_1->move((W - Slider_label_1->width()) / 2, sliderTop - Slider_label_1->height() - 10);
   slider1_label_fast->move(sliderLeft + 10, sliderTop + Slider1->height() + 10);
   slider1_label_slow->move(sliderLeft + Slider1->width() - slider1_label_slow->width() - 10,

@@ -184,12 +184,6 @@ void Mainform::buildControls() {
   Slider_label_1 = label(QStringLiteral("Slider_label_1"), White, Black);
   Slider_label_1->setFont(calibFont);
   Slider_label_1->SetCaption(QCoreApplication::translate("Mainform", "Move the slider bar in small adjustments to adjust the speed then press the \"Test Speed\" Button."));
-  if (Slider_label_1->width() > 980) {  // a longer translation: two lines, as wide as the reason below
-    Slider_label_1->setWordWrap(true);
-    Slider_label_1->setAlignment(Qt::AlignCenter);
-    Slider_label_1->setFixedWidth(760);
-    Slider_label_1->setFixedHeight(Slider_label_1->heightForWidth(760));
-  }
   calib_reason = label(QStringLiteral("calib_reason"), Yellow, Black);
   calib_reason->setFont(calibFont);
   calib_reason->setWordWrap(true);
