@@ -199,7 +199,7 @@ The speed test moves a plain yellow bar instead.</source>
 Der Geschwindigkeitstest bewegt stattdessen einen einfachen gelben Balken.</translation>
     </message>
     <message>
-        <location filename="../src/pictures/calibration.cpp" line="125" />
+        <location filename="../src/pictures/calibration.cpp" line="132" />
         <source>Setting: %1</source>
         <translation>Einstellung: %1</translation>
     </message>

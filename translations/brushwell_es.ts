@@ -199,7 +199,7 @@ The speed test moves a plain yellow bar instead.</source>
 La prueba de velocidad mueve en su lugar una simple barra amarilla.</translation>
     </message>
     <message>
-        <location filename="../src/pictures/calibration.cpp" line="125" />
+        <location filename="../src/pictures/calibration.cpp" line="132" />
         <source>Setting: %1</source>
         <translation>Ajuste: %1</translation>
     </message>

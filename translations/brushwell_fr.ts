@@ -199,7 +199,7 @@ The speed test moves a plain yellow bar instead.</source>
 Le test de vitesse déplace une simple barre jaune à la place.</translation>
     </message>
     <message>
-        <location filename="../src/pictures/calibration.cpp" line="125" />
+        <location filename="../src/pictures/calibration.cpp" line="132" />
         <source>Setting: %1</source>
         <translation>Réglage : %1</translation>
     </message>

@@ -199,7 +199,7 @@ The speed test moves a plain yellow bar instead.</source>
 בדיקת המהירות מזיזה במקומה פס צהוב פשוט.</translation>
     </message>
     <message>
-        <location filename="../src/pictures/calibration.cpp" line="125" />
+        <location filename="../src/pictures/calibration.cpp" line="132" />
         <source>Setting: %1</source>
         <translation>הגדרה: ⁨%1⁩</translation>
     </message>

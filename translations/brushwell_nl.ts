@@ -199,7 +199,7 @@ The speed test moves a plain yellow bar instead.</source>
 De snelheidstest beweegt in plaats daarvan een gewone gele balk.</translation>
     </message>
     <message>
-        <location filename="../src/pictures/calibration.cpp" line="125" />
+        <location filename="../src/pictures/calibration.cpp" line="132" />
         <source>Setting: %1</source>
         <translation>Stand: %1</translation>
     </message>
