@@ -171,7 +171,16 @@ void TestSwitchesScreen::takeLearnt(const QString& entry) {
   QStringList problems;
   const auto parsed = input::ParseSwitchInputs(entry, QStringLiteral("Switch%1").arg(sw), problems);
   if (parsed.empty()) {
-    const QString why = problems.isEmpty() ? QString() : problems.first().section(QLatin1Char('"'), 2).trimmed();
+    // The reason is what the sentence says after the entry and its closing
+    // quote, whatever quotes (and direction marks) the language uses.
+    QString why;
+    if (!problems.isEmpty()) {
+      const QString& problem = problems.first();
+      const qsizetype at = problem.indexOf(entry.left(30));
+      qsizetype from = at < 0 ? problem.size() : at + entry.left(30).size();
+      while (from < problem.size() && !problem.at(from).isSpace()) ++from;
+      why = problem.mid(from).trimmed();
+    }
     learn_status->setText(QCoreApplication::translate("TestSwitchesScreen", "Not taken: %1 %2").arg(entry, why));
   } else {
     // The input leaves the other switch and joins this one.
