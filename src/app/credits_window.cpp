@@ -1,5 +1,6 @@
 #include "app/credits_window.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -17,6 +18,13 @@ namespace app {
 void EndProgram() { platform::host().endProgram(0); }
 
 namespace {
+
+// The narration's languages as the credits name them (their English names
+// in media::NarrationLanguages), listed here for the translators.
+[[maybe_unused]] constexpr const char* LanguageNames[] = {
+    QT_TRANSLATE_NOOP("CreditsWindow", "English"), QT_TRANSLATE_NOOP("CreditsWindow", "Dutch"),
+    QT_TRANSLATE_NOOP("CreditsWindow", "French"),  QT_TRANSLATE_NOOP("CreditsWindow", "Spanish"),
+    QT_TRANSLATE_NOOP("CreditsWindow", "German"),  QT_TRANSLATE_NOOP("CreditsWindow", "Hebrew")};
 
 // A role, a dotted leader and a name on one line.
 QWidget* roleLine(const QString& role, const QString& name, QWidget* parent) {
@@ -47,12 +55,12 @@ QLineEdit* textBox(const QString& text, QWidget* parent) {
 }  // namespace
 
 QString NarrationCredit(const media::NarrationLanguage& language) {
-  return QStringLiteral("%1 speech synthesizer, voice %2")
+  return QCoreApplication::translate("CreditsWindow", "%1 speech synthesizer, voice %2")
       .arg(QString::fromLatin1(media::SpeechEngineName(language.engine)), QString::fromLatin1(language.voice));
 }
 
 CreditsWindow::CreditsWindow(QWidget* parent) : QWidget(parent) {
-  setWindowTitle(QStringLiteral("Credits"));
+  setWindowTitle(QCoreApplication::translate("CreditsWindow", "Credits"));
   setWindowFlag(Qt::FramelessWindowHint);
   setAutoFillBackground(true);
   QPalette pal = palette();
@@ -70,7 +78,7 @@ CreditsWindow::CreditsWindow(QWidget* parent) : QWidget(parent) {
   layout->setContentsMargins(30, 20, 30, 20);
   layout->setSpacing(6);
 
-  auto* heading = new QLabel(QStringLiteral("Credits"), Frame1);
+  auto* heading = new QLabel(QCoreApplication::translate("CreditsWindow", "Credits"), Frame1);
   QFont headingFont = heading->font();
   headingFont.setPointSize(headingFont.pointSize() + 8);
   headingFont.setBold(true);
@@ -78,36 +86,36 @@ CreditsWindow::CreditsWindow(QWidget* parent) : QWidget(parent) {
   heading->setAlignment(Qt::AlignCenter);
   layout->addWidget(heading);
 
-  auto* voices = new QLabel(QStringLiteral("Voice Narration"), Frame1);
+  auto* voices = new QLabel(QCoreApplication::translate("CreditsWindow", "Voice Narration"), Frame1);
   QFont bold = voices->font();
   bold.setBold(true);
   voices->setFont(bold);
   layout->addWidget(voices);
   // One line per language, from the table the spoken words are made from.
   for (const media::NarrationLanguage& language : media::NarrationLanguages)
-    layout->addWidget(roleLine(QStringLiteral("    ") + QString::fromLatin1(language.englishName),
+    layout->addWidget(roleLine(QStringLiteral("    ") + QCoreApplication::translate("CreditsWindow", language.englishName),
                                NarrationCredit(language), Frame1));
   layout->addSpacing(8);
-  layout->addWidget(roleLine(QStringLiteral("Technical Advisor"), QStringLiteral("The Brushwell contributors"), Frame1));
-  layout->addWidget(roleLine(QStringLiteral("Educational Content Advisors"), QStringLiteral("The Brushwell contributors"), Frame1));
-  layout->addWidget(roleLine(QStringLiteral("Graphic Image Processing"), QStringLiteral("Brushwell's own image tools, built on Qt"), Frame1));
-  layout->addWidget(roleLine(QStringLiteral("Art Work"), QStringLiteral("The Brushwell contributors"), Frame1));
-  layout->addWidget(roleLine(QStringLiteral("Music"), QStringLiteral("Public-domain melodies, synthesized by Brushwell's tools"), Frame1));
-  layout->addWidget(roleLine(QStringLiteral("Programming"), QStringLiteral("The Brushwell contributors"), Frame1));
+  layout->addWidget(roleLine(QCoreApplication::translate("CreditsWindow", "Technical Advisor"), QCoreApplication::translate("CreditsWindow", "The Brushwell contributors"), Frame1));
+  layout->addWidget(roleLine(QCoreApplication::translate("CreditsWindow", "Educational Content Advisors"), QCoreApplication::translate("CreditsWindow", "The Brushwell contributors"), Frame1));
+  layout->addWidget(roleLine(QCoreApplication::translate("CreditsWindow", "Graphic Image Processing"), QCoreApplication::translate("CreditsWindow", "Brushwell's own image tools, built on Qt"), Frame1));
+  layout->addWidget(roleLine(QCoreApplication::translate("CreditsWindow", "Art Work"), QCoreApplication::translate("CreditsWindow", "The Brushwell contributors"), Frame1));
+  layout->addWidget(roleLine(QCoreApplication::translate("CreditsWindow", "Music"), QCoreApplication::translate("CreditsWindow", "Public-domain melodies, synthesized by Brushwell's tools"), Frame1));
+  layout->addWidget(roleLine(QCoreApplication::translate("CreditsWindow", "Programming"), QCoreApplication::translate("CreditsWindow", "The Brushwell contributors"), Frame1));
   layout->addSpacing(12);
 
-  for (const QString& line : {QStringLiteral("Brushwell Version 2"),
-                              QStringLiteral("The Brushwell project"),
-                              QStringLiteral("Contact: through the Brushwell project's issue tracker"),
-                              QStringLiteral("Copyright (C) the Brushwell contributors."),
-                              QStringLiteral("Brushwell is free software: GNU General Public License, version 3 or later."),
-                              QStringLiteral("It comes with no warranty. The licence is the file LICENSE in the program folder.")}) {
+  for (const QString& line : {QCoreApplication::translate("CreditsWindow", "Brushwell Version 2"),
+                              QCoreApplication::translate("CreditsWindow", "The Brushwell project"),
+                              QCoreApplication::translate("CreditsWindow", "Contact: through the Brushwell project's issue tracker"),
+                              QCoreApplication::translate("CreditsWindow", "Copyright (C) the Brushwell contributors."),
+                              QCoreApplication::translate("CreditsWindow", "Brushwell is free software: GNU General Public License, version 3 or later."),
+                              QCoreApplication::translate("CreditsWindow", "It comes with no warranty. The licence is the file LICENSE in the program folder.")}) {
     layout->addWidget(textBox(line, Frame1));
   }
   layout->addSpacing(12);
 
-  Command1 = new QPushButton(QStringLiteral("Quit"), Frame1);
-  Command1->setAccessibleName(QStringLiteral("Quit"));
+  Command1 = new QPushButton(QCoreApplication::translate("CreditsWindow", "Quit"), Frame1);
+  Command1->setAccessibleName(QCoreApplication::translate("CreditsWindow", "Quit"));
   Command1->setMinimumWidth(140);
   layout->addWidget(Command1, 0, Qt::AlignHCenter);
   connect(Command1, &QPushButton::clicked, this, [] { EndProgram(); });

@@ -21,6 +21,8 @@ int main(int argc, char** argv) {
 
   // One program per folder: a second start brings the first to the front.
   const QString folder = app::ProgramFolder();
+  // The carer's language, before the first text of the folder's program is made.
+  app::UseChosenScreenLanguage(folder);
   if (!app::OnlyProgramInFolder(folder)) return 0;
   // A held switch key is one press on every window, however busy the machine.
   input::InstallKeyRepeatGuard();

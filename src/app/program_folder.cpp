@@ -10,6 +10,8 @@
 
 #include "platform/host.h"
 #include "platform/safe_file.h"
+#include "platform/screen_language.h"
+#include "settings/options_file.h"
 
 #ifndef BRUSHWELL_DATA_FROM_BIN
 #define BRUSHWELL_DATA_FROM_BIN "../share/brushwell"
@@ -81,7 +83,7 @@ QStringList PrepareUserFolder(const QString& userFolder, const QString& dataFold
   QStringList problems;
   const QDir user(userFolder);
   if (!QDir().mkpath(userFolder)) {
-    problems << QStringLiteral("The folder %1 for your own settings and lists could not be made.").arg(userFolder);
+    problems << QCoreApplication::translate("ProgramFolder", "The folder %1 for your own settings and lists could not be made.").arg(userFolder);
     return problems;
   }
   const QDir data(dataFolder);
@@ -94,12 +96,12 @@ QStringList PrepareUserFolder(const QString& userFolder, const QString& dataFold
        user.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden)) {
     if (entry.isSymLink() && IsProgramLink(entry, dataPath, formerData) && !LeadsIntoDataFolder(entry, dataPath) &&
         !QFile::remove(entry.absoluteFilePath()))
-      problems << QStringLiteral("The old link %1 could not be replaced.").arg(entry.absoluteFilePath());
+      problems << QCoreApplication::translate("ProgramFolder", "The old link %1 could not be replaced.").arg(entry.absoluteFilePath());
   }
   if (!formerData.contains(dataPath)) {
     formerData << dataPath;
     const QString why = platform::WriteFileVerified(user.filePath(DataFoldersRecord), formerData.join(QLatin1Char('\n')).toUtf8() + '\n');
-    if (!why.isEmpty()) problems << QStringLiteral("%1 could not be written (%2).").arg(user.filePath(DataFoldersRecord), why);
+    if (!why.isEmpty()) problems << QCoreApplication::translate("ProgramFolder", "%1 could not be written (%2).").arg(user.filePath(DataFoldersRecord), why);
   }
   // Files, and folders such as voices/, which are linked whole.
   for (const QFileInfo& shipped : data.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
@@ -112,9 +114,9 @@ QStringList PrepareUserFolder(const QString& userFolder, const QString& dataFold
       // An installed file is read-only; the user's copy must be writable.
       if (!QFile::setPermissions(mine.filePath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                                       QFileDevice::ReadGroup | QFileDevice::ReadOther))
-        problems << QStringLiteral("%1 could not be copied into %2.").arg(name, userFolder);
+        problems << QCoreApplication::translate("ProgramFolder", "%1 could not be copied into %2.").arg(name, userFolder);
     } else if (!QFile::link(source, mine.filePath())) {
-      problems << QStringLiteral("%1 could not be linked into %2.").arg(name, userFolder);
+      problems << QCoreApplication::translate("ProgramFolder", "%1 could not be linked into %2.").arg(name, userFolder);
     }
   }
   return problems;
@@ -132,10 +134,22 @@ QString ProgramFolder() {
   const bool usable = QFileInfo(plan.workFolder).isDir();
   platform::message(problems.join(QLatin1Char('\n')) +
                         (usable ? QString()
-                                : QStringLiteral("\nBrushwell runs from %1, where your settings cannot be saved.")
+                                : QCoreApplication::translate("ProgramFolder", "\nBrushwell runs from %1, where your settings cannot be saved.")
                                       .arg(plan.dataFolder)),
                     platform::MessageIcon::Exclamation);
   return usable ? plan.workFolder : plan.dataFolder;
+}
+
+QStringList TranslationFolders(const QString& folder) {
+  const QString exe = QCoreApplication::applicationDirPath();
+  return {folder, exe, exe + QStringLiteral("/" BRUSHWELL_DATA_FROM_BIN)};
+}
+
+void UseChosenScreenLanguage(const QString& folder) {
+  QStringList ignored;
+  const settings::DisplayOptions display =
+      settings::ReadDisplayOptions(QDir(folder).filePath(settings::OptionsFileName), ignored);
+  platform::UseScreenLanguage(display.Language, TranslationFolders(folder));
 }
 
 }  // namespace app

@@ -41,4 +41,13 @@ QStringList PrepareUserFolder(const QString& userFolder, const QString& dataFold
 // will say why it fails.
 QString ProgramFolder();
 
+// Shows the carer's screens in the language `[display] Language` of
+// brushwell.ini in `folder` names (English when it names none), with the
+// translations of the program folder or the installed data folder. The
+// system's own language never changes it. Problems with the file are told
+// when the settings are loaded, not here.
+void UseChosenScreenLanguage(const QString& folder);
+// Where the program's translations may be (each with a translations/ subfolder).
+QStringList TranslationFolders(const QString& folder);
+
 }  // namespace app

@@ -1,5 +1,6 @@
 #include "app/single_program.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
@@ -127,7 +128,7 @@ bool OnlyProgramInFolder(const QString& folder) {
     case FolderLock::NotPossible: return true;  // nothing can be saved there either
     case FolderLock::Held: break;
   }
-  if (!AskToComeToTheFront(name)) platform::message(QStringLiteral("Brushwell is already running."), platform::MessageIcon::Information);
+  if (!AskToComeToTheFront(name)) platform::message(QCoreApplication::translate("SingleProgram", "Brushwell is already running."), platform::MessageIcon::Information);
   return false;
 }
 

@@ -22,17 +22,21 @@ double ColorDepthCount(int planes, int bitsPerPixel) {
 
 DisplayVerdict CheckDisplay(double count) {
   const QString cr = QStringLiteral("\r");
-  const QString first = QStringLiteral("Your screen settings are set to ") + QString::number(count, 'f', 0) +
-                        QStringLiteral(" colors.");
-  const QString guide = QStringLiteral("See the Brushwell User's Guide on how to change your screen color settings");
+  const QString first =
+      QCoreApplication::translate("Startup", "Your screen settings are set to %1 colors.").arg(QString::number(count, 'f', 0));
+  const QString guide = QCoreApplication::translate("Startup", "See the Brushwell User's Guide on how to change your screen color settings");
   if (count < 65536) {
     return {true, first + cr +
-                      QStringLiteral("Brushwell requires that your screen setting colors are set to at least 65,536 colors.") +
+                      QCoreApplication::translate("Startup", "Brushwell requires that your screen setting colors are set to at least 65,536 colors.") +
                       cr + guide};
   }
   if (count < 100000) {
-    return {false, first + cr + QStringLiteral("Though Brushwell will run with these settings,") + cr +
-                       QStringLiteral("it is recommended that you set your colors to True Color (32 Bit)") + cr + guide};
+    // One sentence over two lines, as the message box shows it.
+    return {false, first + cr +
+                       QCoreApplication::translate("Startup", "Though Brushwell will run with these settings,\n"
+                                                              "it is recommended that you set your colors to True Color (32 Bit)")
+                           .replace(QLatin1Char('\n'), cr) +
+                       cr + guide};
   }
   return {};
 }

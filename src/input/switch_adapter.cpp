@@ -5,6 +5,7 @@
 #include "platform/port_io.h"
 #include "settings/settings_record.h"
 
+#include <QCoreApplication>
 #include <array>
 
 namespace input {
@@ -24,8 +25,8 @@ std::array<QString, 6>& reportedProblems() {
 }
 
 QString deviceCaption(int16_t device) {
-  if (device == 5) return QStringLiteral("Adapter in Joystick (Game) Port");
-  return QStringLiteral("Adapter in COM %1").arg(device);
+  if (device == 5) return QCoreApplication::translate("SwitchAdapter", "Adapter in Joystick (Game) Port");
+  return QCoreApplication::translate("SwitchAdapter", "Adapter in COM %1").arg(device);
 }
 
 }  // namespace
@@ -72,7 +73,7 @@ bool ReportSwitchProblem(int16_t device) {
     return false;
   }
   reported = problem;
-  platform::message(QStringLiteral("The switch on \"%1\" cannot be read:\n%2\n"
+  platform::message(QCoreApplication::translate("SwitchAdapter", "The switch on \"%1\" cannot be read:\n%2\n"
                                    "Until this is put right the switch reads as not pressed.")
                         .arg(deviceCaption(device), problem),
                     platform::MessageIcon::Exclamation);

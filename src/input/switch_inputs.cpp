@@ -1,5 +1,6 @@
 #include "input/switch_inputs.h"
 
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <algorithm>
 
@@ -97,38 +98,38 @@ std::vector<SwitchInput> ParseSwitchInputs(const QString& text, const QString& o
     const QStringList part = entry.split(QLatin1Char(':'));
     const QString kind = part[0].trimmed().toLower();
     SwitchInput in;
-    QString why;
+    QString why;  // the whole sentence naming the entry, when it is not used
     if (kind == QLatin1String("key") && part.size() == 2) {
       in.kind = SwitchInput::Kind::Key;
       const QKeySequence seq = QKeySequence::fromString(part[1].trimmed(), QKeySequence::PortableText);
       in.key = seq.count() == 1 && seq[0].keyboardModifiers() == Qt::NoModifier ? seq[0].key() : 0;
       if (in.key == 0 || in.key == Qt::Key_unknown)
-        why = QStringLiteral("names no key Brushwell knows");
+        why = QCoreApplication::translate("SwitchInputs", "%1: \"%2\" names no key Brushwell knows; it is not used.");
       else if (ModifierKey(in.key))
-        why = QStringLiteral("is a modifier key, which cannot be a switch");
+        why = QCoreApplication::translate("SwitchInputs", "%1: \"%2\" is a modifier key, which cannot be a switch; it is not used.");
       else if (TableKey(in.key))
-        why = QStringLiteral("is a key that already has its own meaning");
+        why = QCoreApplication::translate("SwitchInputs", "%1: \"%2\" is a key that already has its own meaning; it is not used.");
     } else if (kind == QLatin1String("mouse") && part.size() == 2) {
       in.kind = SwitchInput::Kind::Mouse;
       for (const auto& m : MouseNames)
         if (part[1].trimmed().compare(QLatin1String(m.name), Qt::CaseInsensitive) == 0) in.button = m.button;
       if (in.button == Qt::NoButton)
-        why = QStringLiteral("names no mouse button (Left, Right, Middle, Back or Forward)");
+        why = QCoreApplication::translate("SwitchInputs", "%1: \"%2\" names no mouse button (Left, Right, Middle, Back or Forward); it is not used.");
       else if (in.button == Qt::LeftButton && option == QLatin1String("Switch2"))
-        why = QStringLiteral("is the left mouse button, which is already switch 1");
+        why = QCoreApplication::translate("SwitchInputs", "%1: \"%2\" is the left mouse button, which is already switch 1; it is not used.");
     } else if (kind == QLatin1String("joystick") && part.size() == 3) {
       in.kind = SwitchInput::Kind::Joystick;
       bool okJ = false, okB = false;
       in.joystick = part[1].trimmed().toInt(&okJ);
       in.joystickButton = part[2].trimmed().toInt(&okB);
       if (!okJ || !okB || in.joystick < 1 || in.joystick > 16 || in.joystickButton < 1 || in.joystickButton > 32)
-        why = QStringLiteral("needs a joystick 1 to 16 and a button 1 to 32");
+        why = QCoreApplication::translate("SwitchInputs", "%1: \"%2\" needs a joystick 1 to 16 and a button 1 to 32; it is not used.");
     } else {
-      why = QStringLiteral("is not of the form Key:<name>, Mouse:<button> or Joystick:<joystick>:<button>");
+      why = QCoreApplication::translate("SwitchInputs", "%1: \"%2\" is not of the form Key:<name>, Mouse:<button> or Joystick:<joystick>:<button>; it is not used.");
     }
     if (why.isEmpty() && std::find(out.begin(), out.end(), in) != out.end()) continue;  // said twice
     if (!why.isEmpty())
-      problems << QStringLiteral("%1: \"%2\" %3; it is not used.").arg(option, entry.left(30), why);
+      problems << why.arg(option, entry.left(30));
     else
       out.push_back(in);
   }
@@ -158,11 +159,11 @@ QString FormatSwitchInputs(const std::vector<SwitchInput>& inputs) {
 QString DescribeSwitchInput(const SwitchInput& in) {
   switch (in.kind) {
     case SwitchInput::Kind::Key:
-      return QStringLiteral("the %1 key").arg(QKeySequence(in.key).toString(QKeySequence::NativeText));
+      return QCoreApplication::translate("SwitchInputs", "the %1 key").arg(QKeySequence(in.key).toString(QKeySequence::NativeText));
     case SwitchInput::Kind::Mouse:
-      return QStringLiteral("the %1 mouse button").arg(FormatSwitchInput(in).mid(6).toLower());
+      return QCoreApplication::translate("SwitchInputs", "the %1 mouse button").arg(FormatSwitchInput(in).mid(6).toLower());
     case SwitchInput::Kind::Joystick:
-      return QStringLiteral("button %1 of joystick %2").arg(in.joystickButton).arg(in.joystick);
+      return QCoreApplication::translate("SwitchInputs", "button %1 of joystick %2").arg(in.joystickButton).arg(in.joystick);
   }
   return {};
 }
@@ -177,7 +178,7 @@ QStringList ApplySwitchOptions() {
   // An input given to both switches belongs to switch 1.
   std::erase_if(s.extra[1], [&](const SwitchInput& in) {
     const bool both = std::find(s.extra[0].begin(), s.extra[0].end(), in) != s.extra[0].end();
-    if (both) problems << QStringLiteral("Switch2: \"%1\" is switch 1 already; it is not used.").arg(FormatSwitchInput(in));
+    if (both) problems << QCoreApplication::translate("SwitchInputs", "Switch2: \"%1\" is switch 1 already; it is not used.").arg(FormatSwitchInput(in));
     return both;
   });
   s.joysticks.clear();
@@ -186,7 +187,7 @@ QStringList ApplySwitchOptions() {
       if (in.kind != SwitchInput::Kind::Joystick) continue;
       s.joysticks.push_back({in, sw});
       if (platform::gameport::ReadJoystickButton(in.joystick, in.joystickButton) < 0)
-        problems << QStringLiteral("Switch%1: %2 is not connected; it is read once it is plugged in.")
+        problems << QCoreApplication::translate("SwitchInputs", "Switch%1: %2 is not connected; it is read once it is plugged in.")
                         .arg(sw)
                         .arg(DescribeSwitchInput(in));
     }

@@ -1,5 +1,6 @@
 #include "media/sound.h"
 
+#include <QCoreApplication>
 #include <SDL.h>
 
 #include <QDateTime>
@@ -153,7 +154,7 @@ QString checkWaveHeader(QByteArray& bytes) {
     if (le32(bytes, 4) > static_cast<Uint32>(size - 8)) putLe32(bytes, 4, static_cast<Uint32>(size - 8));
     pos = 12;
   } else if (!bytes.startsWith("WAVE")) {
-    return QStringLiteral("it is not a WAV file");
+    return QCoreApplication::translate("Sound", "it is not a WAV file");
   }
   bool haveFormat = false;
   while (pos + 8 <= size) {
@@ -162,32 +163,32 @@ QString checkWaveHeader(QByteArray& bytes) {
     const qsizetype room = size - pos - 8;
     if (id == "fmt " && !haveFormat) {
       if (length > static_cast<Uint32>(room))
-        return QStringLiteral("it is damaged: its format chunk runs past the end of the file");
-      if (length < 16) return QStringLiteral("it is damaged: its format chunk is too short");
+        return QCoreApplication::translate("Sound", "it is damaged: its format chunk runs past the end of the file");
+      if (length < 16) return QCoreApplication::translate("Sound", "it is damaged: its format chunk is too short");
       haveFormat = true;
       const Uint16 channels = le16(bytes, pos + 10);
       const Uint32 rate = le32(bytes, pos + 12);
       if (channels < 1 || channels > MaxChannels) {
-        return QStringLiteral("it is damaged: it claims %1 channels, and 1 to %2 are usable")
+        return QCoreApplication::translate("Sound", "it is damaged: it claims %1 channels, and 1 to %2 are usable")
             .arg(channels)
             .arg(MaxChannels);
       }
       if (rate < MinSampleRate || rate > MaxSampleRate) {
-        return QStringLiteral("it is damaged: it claims a sample rate of %1 Hz, and %2 to %3 Hz are usable")
+        return QCoreApplication::translate("Sound", "it is damaged: it claims a sample rate of %1 Hz, and %2 to %3 Hz are usable")
             .arg(rate)
             .arg(MinSampleRate)
             .arg(MaxSampleRate);
       }
     } else if (id == "data") {
-      if (!haveFormat) return QStringLiteral("it is damaged: its sound data comes before its format");
+      if (!haveFormat) return QCoreApplication::translate("Sound", "it is damaged: its sound data comes before its format");
       if (length > static_cast<Uint32>(room)) putLe32(bytes, pos + 4, static_cast<Uint32>(room));
       return {};
     }
     if (length > static_cast<Uint32>(room)) break;
     pos += 8 + static_cast<qsizetype>(length) + (length & 1);
   }
-  return haveFormat ? QStringLiteral("it is damaged: it holds no sound data")
-                    : QStringLiteral("it is damaged: it has no format chunk");
+  return haveFormat ? QCoreApplication::translate("Sound", "it is damaged: it holds no sound data")
+                    : QCoreApplication::translate("Sound", "it is damaged: it has no format chunk");
 }
 
 // Reads and converts a WAV file to the device's format (or the format asked
@@ -200,13 +201,13 @@ std::shared_ptr<Sample> decodeFile(const QString& path, QString& problem) {
     return nullptr;
   }
   if (file.size() > MaxWaveFileBytes) {
-    problem = QStringLiteral("it is larger than %1 MB").arg(MaxWaveFileBytes / (1024 * 1024));
+    problem = QCoreApplication::translate("Sound", "it is larger than %1 MB").arg(MaxWaveFileBytes / (1024 * 1024));
     return nullptr;
   }
   // (Not read(MaxWaveFileBytes + 1): that allocates the whole limit first.)
   QByteArray bytes = file.readAll();
   if (bytes.size() > MaxWaveFileBytes) {
-    problem = QStringLiteral("it is larger than %1 MB").arg(MaxWaveFileBytes / (1024 * 1024));
+    problem = QCoreApplication::translate("Sound", "it is larger than %1 MB").arg(MaxWaveFileBytes / (1024 * 1024));
     return nullptr;
   }
   problem = checkWaveHeader(bytes);
@@ -225,7 +226,7 @@ std::shared_ptr<Sample> decodeFile(const QString& path, QString& problem) {
   const size_t outFrame = static_cast<size_t>(SDL_AUDIO_BITSIZE(out.format) / 8) * out.channels;
   if (inFrame == 0 || wav.freq <= 0 || static_cast<double>(length / inFrame) / wav.freq > MaxSoundSeconds) {
     SDL_FreeWAV(buffer);
-    problem = QStringLiteral("it is not a usable WAV file: it lasts more than %1 minutes").arg(MaxSoundSeconds / 60);
+    problem = QCoreApplication::translate("Sound", "it is not a usable WAV file: it lasts more than %1 minutes").arg(MaxSoundSeconds / 60);
     return nullptr;
   }
 
@@ -283,7 +284,7 @@ void reportUnplayable(const QString& file, const QString& why) {
   static QSet<QString> reported;
   if (reported.contains(file)) return;
   reported.insert(file);
-  platform::message(QStringLiteral("The sound file %1 could not be played (%2).\nBrushwell goes on without it.")
+  platform::message(QCoreApplication::translate("Sound", "The sound file %1 could not be played (%2).\nBrushwell goes on without it.")
                         .arg(file, why),
                     platform::MessageIcon::Exclamation);
 }
@@ -374,8 +375,7 @@ void play_wave(const QString& name, const QString& mode) {
   const bool loop = mode == QStringLiteral("LOOP");
   notify(file, loop ? SoundMode::Loop : SoundMode::Once);
   if (!QFileInfo::exists(file)) {
-    platform::message(QStringLiteral("Could't find song ") + file + QLatin1Char('\n') +
-                      QStringLiteral("The program is going to terminate"));
+    platform::message(QCoreApplication::translate("Sound", "Could't find song %1\nThe program is going to terminate").arg(file));
     platform::host().endProgram(1);
   }
   InitSound();

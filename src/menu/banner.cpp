@@ -1,6 +1,8 @@
 #include "menu/banner.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -26,7 +28,7 @@
 namespace menu {
 
 Banner::Banner(QWidget* parent) : QWidget(parent) {
-  setWindowTitle(QStringLiteral("Options"));
+  setWindowTitle(QCoreApplication::translate("Banner", "Options"));
   setWindowFlag(Qt::FramelessWindowHint);
   setAutoFillBackground(true);
   QPalette pal = palette();
@@ -34,7 +36,7 @@ Banner::Banner(QWidget* parent) : QWidget(parent) {
   setPalette(pal);
 
   banimage = new QLabel(this);
-  banimage->setAccessibleName(QStringLiteral("Brushwell"));
+  banimage->setAccessibleName(QCoreApplication::translate("Banner", "Brushwell"));
   buildMenu();
   buildScreens();
   buildUsers();
@@ -102,23 +104,23 @@ void Banner::buildScreens() {
 }
 
 void Banner::buildMenu() {
-  settings_frame = new QGroupBox(QStringLiteral("Settings"), this);
-  settings_frame->setAccessibleName(QStringLiteral("Settings"));
+  settings_frame = new QGroupBox(QCoreApplication::translate("Banner", "Settings"), this);
+  settings_frame->setAccessibleName(QCoreApplication::translate("Banner", "Settings"));
   auto* outer = new QVBoxLayout(settings_frame);
   outer->setSpacing(12);
   outer->setContentsMargins(16, 16, 16, 16);
 
-  auto* programBox = new QGroupBox(QStringLiteral("Program Settings and Information"), settings_frame);
+  auto* programBox = new QGroupBox(QCoreApplication::translate("Banner", "Program Settings and Information"), settings_frame);
   programBox->setAccessibleName(programBox->title());
   auto* grid = new QGridLayout(programBox);
   grid->setHorizontalSpacing(12);
   grid->setVerticalSpacing(10);
-  but2_auditory = captionedButton(QStringLiteral("Auditory Settings"), programBox);
-  but2_input_device = captionedButton(QStringLiteral("Keyboard / Switch Information"), programBox);
-  but_MySongs = captionedButton(QStringLiteral("Picture List"), programBox);
-  but2_duration = captionedButton(QStringLiteral("Scan Settings"), programBox);
-  but_direc = captionedButton(QStringLiteral("Coloring Options"), programBox);
-  but2_speed = captionedButton(QStringLiteral("Animation Speed Settings"), programBox);
+  but2_auditory = captionedButton(QCoreApplication::translate("Banner", "Auditory Settings"), programBox);
+  but2_input_device = captionedButton(QCoreApplication::translate("Banner", "Keyboard / Switch Information"), programBox);
+  but_MySongs = captionedButton(QCoreApplication::translate("Banner", "Picture List"), programBox);
+  but2_duration = captionedButton(QCoreApplication::translate("Banner", "Scan Settings"), programBox);
+  but_direc = captionedButton(QCoreApplication::translate("Banner", "Coloring Options"), programBox);
+  but2_speed = captionedButton(QCoreApplication::translate("Banner", "Animation Speed Settings"), programBox);
   grid->addWidget(but2_auditory, 0, 0);
   grid->addWidget(but2_input_device, 0, 1);
   grid->addWidget(but_MySongs, 0, 2);
@@ -130,9 +132,9 @@ void Banner::buildMenu() {
   auto* startBox = new QGroupBox(settings_frame);
   auto* row = new QHBoxLayout(startBox);
   row->setSpacing(12);
-  but2_start = captionedButton(QStringLiteral("Start"), startBox);
-  but2_users_guide = captionedButton(QStringLiteral("User Guide"), startBox);
-  but2_quit = captionedButton(QStringLiteral("Exit"), startBox);
+  but2_start = captionedButton(QCoreApplication::translate("Banner", "Start"), startBox);
+  but2_users_guide = captionedButton(QCoreApplication::translate("Banner", "User Guide"), startBox);
+  but2_quit = captionedButton(QCoreApplication::translate("Banner", "Exit"), startBox);
   QFont big = but2_start->font();
   big.setPointSize(big.pointSize() + 3);
   big.setBold(true);
@@ -144,7 +146,7 @@ void Banner::buildMenu() {
   outer->addWidget(startBox);
 
   auto* note = new QLabel(
-      QStringLiteral("Note:  In order to return back to this screen after you click Start,  press the <Esc> key."),
+      QCoreApplication::translate("Banner", "Note:  In order to return back to this screen after you click Start,  press the <Esc> key."),
       settings_frame);
   note->setTextFormat(Qt::PlainText);
   note->setWordWrap(true);
@@ -185,7 +187,7 @@ void Banner::Load(const QString& programFolder) {
   const QString logoFile = settings::SettingsRecord.MediaFolder + QStringLiteral("aobj_logo.jpg");
   QPixmap logo;
   if (!logo.load(logoFile)) {
-    platform::message(QStringLiteral("The picture %1 is missing or damaged.\nBrushwell cannot start without it; "
+    platform::message(QCoreApplication::translate("Banner", "The picture %1 is missing or damaged.\nBrushwell cannot start without it; "
                                      "please install the program folder again.")
                           .arg(logoFile),
                       platform::MessageIcon::Stop);
@@ -243,6 +245,7 @@ void Banner::applySettingsToControls() {
   frame_scan->scan_slider->setValue(record.ScanSpeed);
   CheckOnly(auditory_frame->print_option_group, record.PrintOption);
   auditory_frame->ShowVoiceLanguage();
+  auditory_frame->ShowScreenLanguage();
   CheckOnly(frame_coloring_option->pointer_type_group, record.PointerType);
   for (int c = 1; c <= 10; ++c)
     if (record.ColorEnabled[c] == 1) frame_coloring_option->check_color[c]->setChecked(true);
@@ -448,7 +451,7 @@ void Banner::LeaveGalleryScreen() {
 
 bool Banner::handOverToColoringWindow(const QString& what) {
   if (!ShowColoringWindow) {
-    platform::message(QStringLiteral("\"%1\" cannot open the colouring screen: it is missing from this copy of "
+    platform::message(QCoreApplication::translate("Banner", "\"%1\" cannot open the colouring screen: it is missing from this copy of "
                                      "Brushwell.\nPlease install the complete program.")
                           .arg(what));
     return false;
@@ -486,7 +489,12 @@ void Banner::openOwnViewer(const QString& file, FileViewer::Mode mode) {
 }
 
 void Banner::OpenUserGuide() {
-  const QString file = settings::SettingsRecord.TextFolder + QStringLiteral("aobj_gid.txt");
+  // The short guide in the screens' language when there is one, else the full English guide.
+  QString file = settings::SettingsRecord.TextFolder + QStringLiteral("aobj_gid.txt");
+  const QString language = settings::DisplayOptionsRecord.Language;
+  const QString translated =
+      settings::SettingsRecord.TextFolder + QStringLiteral("aobj_gid.%1.txt").arg(language);
+  if (language != QLatin1String("en") && QFileInfo::exists(translated)) file = translated;
   if (platform::host().startEditor(file).isEmpty()) openOwnViewer(file, FileViewer::Mode::Guide);
 }
 
@@ -498,12 +506,12 @@ void Banner::EditPictureList(int n) {
 
 void Banner::StartWorkshop() {
   if (workshop_->running()) {
-    platform::message(QStringLiteral("The Picture Workshop is already open."), platform::MessageIcon::Information);
+    platform::message(QCoreApplication::translate("Banner", "The Picture Workshop is already open."), platform::MessageIcon::Information);
     return;
   }
   const QString why = workshop_->Start({QStringLiteral("--folder"), QDir::currentPath()});
   if (!why.isEmpty()) {
-    platform::message(QStringLiteral("The Picture Workshop cannot be opened: %1.\nPlease install the complete program.").arg(why),
+    platform::message(QCoreApplication::translate("Banner", "The Picture Workshop cannot be opened: %1.\nPlease install the complete program.").arg(why),
                       platform::MessageIcon::Exclamation);
   }
 }

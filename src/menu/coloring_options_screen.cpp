@@ -1,5 +1,6 @@
 #include "menu/coloring_options_screen.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QResizeEvent>
@@ -77,14 +78,14 @@ int BuildColorPickList() {
 }
 
 ColoringOptionsScreen::ColoringOptionsScreen(QWidget* parent)
-    : QGroupBox(QStringLiteral("Coloring Options"), parent) {
+    : QGroupBox(QCoreApplication::translate("ColoringOptionsScreen", "Coloring Options"), parent) {
   setAccessibleName(title());
   auto* outer = new QVBoxLayout(this);
   outer->setContentsMargins(20, 20, 20, 16);
   outer->setSpacing(12);
 
   // Colours: own choice on the left, "or", random colours on the right.
-  auto* colors = new QGroupBox(QStringLiteral("Colors"), this);
+  auto* colors = new QGroupBox(QCoreApplication::translate("ColoringOptionsScreen", "Colors"), this);
   colors->setAccessibleName(colors->title());
   auto* colorsRow = new QHBoxLayout(colors);
   colorsRow->setSpacing(20);
@@ -93,31 +94,31 @@ ColoringOptionsScreen::ColoringOptionsScreen(QWidget* parent)
   auto* own = new QGridLayout();
   own->setHorizontalSpacing(30);
   own->setVerticalSpacing(6);
-  own->addWidget(headingLabel(QStringLiteral("Choose your own colors"), colors), 0, 0, 1, 2);
-  auto* minimum = new QLabel(QStringLiteral("Select a minimum of two colors"), colors);
+  own->addWidget(headingLabel(QCoreApplication::translate("ColoringOptionsScreen", "Choose your own colors"), colors), 0, 0, 1, 2);
+  auto* minimum = new QLabel(QCoreApplication::translate("ColoringOptionsScreen", "Select a minimum of two colors"), colors);
   minimum->setAccessibleName(minimum->text());
   own->addWidget(minimum, 1, 0, 1, 2);
-  const char* names[] = {"", "Red", "Yellow", "Green", "Blue", "Purple", "Brown", "Gray", "Orange", "Pink", "Tan"};
+  const char* names[] = {"", QT_TRANSLATE_NOOP("ColoringOptionsScreen", "Red"), QT_TRANSLATE_NOOP("ColoringOptionsScreen", "Yellow"), QT_TRANSLATE_NOOP("ColoringOptionsScreen", "Green"), QT_TRANSLATE_NOOP("ColoringOptionsScreen", "Blue"), QT_TRANSLATE_NOOP("ColoringOptionsScreen", "Purple"), QT_TRANSLATE_NOOP("ColoringOptionsScreen", "Brown"), QT_TRANSLATE_NOOP("ColoringOptionsScreen", "Gray"), QT_TRANSLATE_NOOP("ColoringOptionsScreen", "Orange"), QT_TRANSLATE_NOOP("ColoringOptionsScreen", "Pink"), QT_TRANSLATE_NOOP("ColoringOptionsScreen", "Tan")};
   for (int c = 1; c <= 10; ++c) {
-    check_color[c] = checkBox(QString::fromLatin1(names[c]), colors);
+    check_color[c] = checkBox(QCoreApplication::translate("ColoringOptionsScreen", names[c]), colors);
     own->addWidget(check_color[c], 2 + (c - 1) % 5, (c - 1) / 5);
   }
   own->setRowStretch(7, 1);
   colorsRow->addLayout(own);
 
-  auto* orLabel = headingLabel(QStringLiteral("or"), colors);
+  auto* orLabel = headingLabel(QCoreApplication::translate("ColoringOptionsScreen", "or"), colors);
   orLabel->setAlignment(Qt::AlignCenter);
   colorsRow->addWidget(orLabel);
 
   auto* random = new QVBoxLayout();
   random->setSpacing(8);
-  random->addWidget(headingLabel(QStringLiteral("Random Colors"), colors));
+  random->addWidget(headingLabel(QCoreApplication::translate("ColoringOptionsScreen", "Random Colors"), colors));
   chk_random_tubes = new WrappingCheckBox(
-      QStringLiteral("Check this box if you want the program to pick colors randomly. Set the slider bar to the number "
+      QCoreApplication::translate("ColoringOptionsScreen", "Check this box if you want the program to pick colors randomly. Set the slider bar to the number "
                      "of random colored paint tubes that the user will be able to choose from."),
       colors);
   random->addWidget(chk_random_tubes);
-  random_tube_slider = new FiguredSlider(2, 10, QStringLiteral("Number of random colored paint tubes"), colors);
+  random_tube_slider = new FiguredSlider(2, 10, QCoreApplication::translate("ColoringOptionsScreen", "Number of random colored paint tubes"), colors);
   slider_num_random_tubes = random_tube_slider->slider();
   slider_num_random_tubes->setValue(2);
   random->addWidget(random_tube_slider);
@@ -126,17 +127,22 @@ ColoringOptionsScreen::ColoringOptionsScreen(QWidget* parent)
   outer->addWidget(colors);
 
   // Fill style: "Solid" alone, then the stripes, diagonals and crosses in pairs.
-  auto* styles = new QGroupBox(QStringLiteral("Coloring Style"), this);
+  auto* styles = new QGroupBox(QCoreApplication::translate("ColoringOptionsScreen", "Coloring Style"), this);
   styles->setAccessibleName(styles->title());
   auto* styleGrid = new QGridLayout(styles);
   styleGrid->setHorizontalSpacing(30);
   styleGrid->setVerticalSpacing(6);
   styleGrid->setContentsMargins(14, 14, 14, 14);
   coloring_style_group = new QButtonGroup(this);
-  const char* styleNames[] = {"Solid", "Horizontal stripes", "Verrical stripes", "Diagonal going downward",
-                              "Diagonal going upward", "Crosses", "Diagonal crosses"};
+  const char* styleNames[] = {QT_TRANSLATE_NOOP("ColoringOptionsScreen", "Solid"),
+                              QT_TRANSLATE_NOOP("ColoringOptionsScreen", "Horizontal stripes"),
+                              QT_TRANSLATE_NOOP("ColoringOptionsScreen", "Verrical stripes"),
+                              QT_TRANSLATE_NOOP("ColoringOptionsScreen", "Diagonal going downward"),
+                              QT_TRANSLATE_NOOP("ColoringOptionsScreen", "Diagonal going upward"),
+                              QT_TRANSLATE_NOOP("ColoringOptionsScreen", "Crosses"),
+                              QT_TRANSLATE_NOOP("ColoringOptionsScreen", "Diagonal crosses")};
   for (int i = 0; i <= 6; ++i) {
-    coloring_style[i] = optionButton(QString::fromLatin1(styleNames[i]), styles);
+    coloring_style[i] = optionButton(QCoreApplication::translate("ColoringOptionsScreen", styleNames[i]), styles);
     coloring_style_group->addButton(coloring_style[i], i);
   }
   styleGrid->addWidget(coloring_style[0], 0, 0, 2, 1, Qt::AlignVCenter);
@@ -148,15 +154,15 @@ ColoringOptionsScreen::ColoringOptionsScreen(QWidget* parent)
   styleGrid->addWidget(coloring_style[5], 1, 3);
   outer->addWidget(styles);
 
-  auto* pointers = new QGroupBox(QStringLiteral("Choose the pointer type to the section of the picture to be colored"), this);
+  auto* pointers = new QGroupBox(QCoreApplication::translate("ColoringOptionsScreen", "Choose the pointer type to the section of the picture to be colored"), this);
   pointers->setAccessibleName(pointers->title());
   auto* pointerRow = new QHBoxLayout(pointers);
   pointerRow->setSpacing(40);
   pointerRow->setContentsMargins(14, 14, 14, 14);
   pointer_type_group = new QButtonGroup(this);
-  const char* pointerNames[] = {"", "Paintbrush", "Red Arrow", "Colored Cones"};
+  const char* pointerNames[] = {"", QT_TRANSLATE_NOOP("ColoringOptionsScreen", "Paintbrush"), QT_TRANSLATE_NOOP("ColoringOptionsScreen", "Red Arrow"), QT_TRANSLATE_NOOP("ColoringOptionsScreen", "Colored Cones")};
   for (int i = 1; i <= 3; ++i) {
-    rad_pointer_type[i] = optionButton(QString::fromLatin1(pointerNames[i]), pointers);
+    rad_pointer_type[i] = optionButton(QCoreApplication::translate("ColoringOptionsScreen", pointerNames[i]), pointers);
     pointer_type_group->addButton(rad_pointer_type[i], i);
     pointerRow->addWidget(rad_pointer_type[i]);
   }
@@ -184,7 +190,7 @@ bool ColoringOptionsScreen::StoreSettings() {
     }
   }
   if (!chk_random_tubes->isChecked() && count < 2) {
-    platform::message(QStringLiteral("At least 2 colors must be selected"));
+    platform::message(QCoreApplication::translate("ColoringOptionsScreen", "At least 2 colors must be selected"));
     return false;
   }
   record.RandomTubeCount = static_cast<int16_t>(slider_num_random_tubes->value());

@@ -1,5 +1,6 @@
 #include "menu/device_screen.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -36,23 +37,23 @@ QLabel* cell(const QString& text, QWidget* parent, bool heading) {
 
 QWidget* keyTable(QWidget* parent) {
   auto* table = new QWidget(parent);
-  table->setAccessibleName(QStringLiteral("Keys and switches"));
+  table->setAccessibleName(QCoreApplication::translate("DeviceScreen", "Keys and switches"));
   auto* grid = new QGridLayout(table);
   grid->setSpacing(0);
   grid->setContentsMargins(0, 0, 0, 0);
 
-  const QString colors = QStringLiteral("Colors the picture with the current paint tube");
-  const QString next = QStringLiteral("Move to the next paint tube.");
-  const QString clears = QStringLiteral("Clears the last part of the picture that was colored");
-  const QString skips = QStringLiteral("Skip to the next picture immediately");
+  const QString colors = QCoreApplication::translate("DeviceScreen", "Colors the picture with the current paint tube");
+  const QString next = QCoreApplication::translate("DeviceScreen", "Move to the next paint tube.");
+  const QString clears = QCoreApplication::translate("DeviceScreen", "Clears the last part of the picture that was colored");
+  const QString skips = QCoreApplication::translate("DeviceScreen", "Skip to the next picture immediately");
   const QString rows[5][5] = {
-      {QStringLiteral("Key Pressed"), QStringLiteral("Timed Scanning"), QStringLiteral("Step Scanning 1 Switch"),
-       QStringLiteral("Step Scanning 2 Switches"), QStringLiteral("No Scanning")},
-      {QStringLiteral("Left Mouse Click, Space Bar or the number 0"), colors, next, next,
-       QStringLiteral("Colors the picture with the paint tube that the mouse arrow is pointing to")},
-      {QStringLiteral("<Enter> key or the number 1"), QString(), QString(), colors, QString()},
-      {QStringLiteral("The letter \"c\" or the number 2"), clears, clears, clears, clears},
-      {QStringLiteral("The letter \"a\" or the number 3"), skips, skips, skips, skips},
+      {QCoreApplication::translate("DeviceScreen", "Key Pressed"), QCoreApplication::translate("DeviceScreen", "Timed Scanning"), QCoreApplication::translate("DeviceScreen", "Step Scanning 1 Switch"),
+       QCoreApplication::translate("DeviceScreen", "Step Scanning 2 Switches"), QCoreApplication::translate("DeviceScreen", "No Scanning")},
+      {QCoreApplication::translate("DeviceScreen", "Left Mouse Click, Space Bar or the number 0"), colors, next, next,
+       QCoreApplication::translate("DeviceScreen", "Colors the picture with the paint tube that the mouse arrow is pointing to")},
+      {QCoreApplication::translate("DeviceScreen", "<Enter> key or the number 1"), QString(), QString(), colors, QString()},
+      {QCoreApplication::translate("DeviceScreen", "The letter \"c\" or the number 2"), clears, clears, clears, clears},
+      {QCoreApplication::translate("DeviceScreen", "The letter \"a\" or the number 3"), skips, skips, skips, skips},
   };
   // Word-wrapped labels in a grid do not get their height for their width,
   // so every column has a fixed width and every row the height of its
@@ -76,7 +77,7 @@ QWidget* keyTable(QWidget* parent) {
 
 }  // namespace
 
-DeviceScreen::DeviceScreen(QWidget* parent) : QGroupBox(QStringLiteral("Keyboard / Switch Information"), parent) {
+DeviceScreen::DeviceScreen(QWidget* parent) : QGroupBox(QCoreApplication::translate("DeviceScreen", "Keyboard / Switch Information"), parent) {
   setAccessibleName(title());
   auto* outer = new QVBoxLayout(this);
   outer->setContentsMargins(20, 20, 20, 16);
@@ -86,14 +87,14 @@ DeviceScreen::DeviceScreen(QWidget* parent) : QGroupBox(QStringLiteral("Keyboard
   device_button_done = mainMenuButton(this);
   top->addWidget(device_button_done);
   top->addSpacing(20);
-  QLabel* heading = headingLabel(QStringLiteral("Keyboard / Switch Information"), this);
+  QLabel* heading = headingLabel(QCoreApplication::translate("DeviceScreen", "Keyboard / Switch Information"), this);
   QFont big = heading->font();
   big.setPointSizeF(big.pointSizeF() * 1.25);
   heading->setFont(big);
   top->addWidget(heading, 1);
   outer->addLayout(top);
 
-  outer->addWidget(wrappedLabel(QStringLiteral("The following keyboard keys are also active during the program.  These "
+  outer->addWidget(wrappedLabel(QCoreApplication::translate("DeviceScreen", "The following keyboard keys are also active during the program.  These "
                                                "buttons can be emulated with switch presses."),
                                 this));
   key_table = keyTable(this);
@@ -105,15 +106,9 @@ DeviceScreen::DeviceScreen(QWidget* parent) : QGroupBox(QStringLiteral("Keyboard
   devices->setHorizontalSpacing(14);
   devices->setVerticalSpacing(6);
   device_group = new QButtonGroup(this);
-  const char* captions[] = {"",
-                            "Adapter in COM 1",
-                            "Adapter in COM 2",
-                            "Adapter in COM 3",
-                            "Adapter in COM 4",
-                            "Adapter in Joystick (Game) Port",
-                            "Mouse Click or Keyboard Space bar"};
+  const char* captions[] = {"", QT_TRANSLATE_NOOP("DeviceScreen", "Adapter in COM 1"), QT_TRANSLATE_NOOP("DeviceScreen", "Adapter in COM 2"), QT_TRANSLATE_NOOP("DeviceScreen", "Adapter in COM 3"), QT_TRANSLATE_NOOP("DeviceScreen", "Adapter in COM 4"), QT_TRANSLATE_NOOP("DeviceScreen", "Adapter in Joystick (Game) Port"), QT_TRANSLATE_NOOP("DeviceScreen", "Mouse Click or Keyboard Space bar")};
   for (int n = 1; n <= 6; ++n) {
-    device_option[n] = optionButton(QString::fromLatin1(captions[n]), this);
+    device_option[n] = optionButton(QCoreApplication::translate("DeviceScreen", captions[n]), this);
     device_group->addButton(device_option[n], n);
     const int row = n <= 4 ? n - 1 : n - 5;
     const int column = n <= 4 ? 0 : 2;
@@ -135,13 +130,13 @@ DeviceScreen::DeviceScreen(QWidget* parent) : QGroupBox(QStringLiteral("Keyboard
 
   auto* more = new QHBoxLayout();
   more->setSpacing(12);
-  but_switch_timing = captionedButton(QStringLiteral("Switch Timing"), this);
-  but_test_switches = captionedButton(QStringLiteral("Test Switches"), this);
+  but_switch_timing = captionedButton(QCoreApplication::translate("DeviceScreen", "Switch Timing"), this);
+  but_test_switches = captionedButton(QCoreApplication::translate("DeviceScreen", "Test Switches"), this);
   for (QPushButton* b : {but_switch_timing, but_test_switches}) {
     b->setMinimumWidth(200);
     more->addWidget(b);
   }
-  more->addWidget(wrappedLabel(QStringLiteral("Hold and release times, dwell selection and more switches; and a "
+  more->addWidget(wrappedLabel(QCoreApplication::translate("DeviceScreen", "Hold and release times, dwell selection and more switches; and a "
                                               "test of what each switch does."),
                                this),
                   1);
@@ -152,7 +147,9 @@ DeviceScreen::DeviceScreen(QWidget* parent) : QGroupBox(QStringLiteral("Keyboard
   Option4 = device_option[4];
   Option5 = device_option[5];
   Option6 = device_option[6];
-  setFixedWidth(980);
+  // The key table's 940 pixels, the margins and the group box's own frame:
+  // narrower, its cells would be squeezed over each other.
+  setFixedWidth(986);
 }
 
 void DeviceScreen::SelectInputDevice(int16_t device) {

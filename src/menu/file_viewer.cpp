@@ -1,5 +1,6 @@
 #include "menu/file_viewer.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -42,14 +43,14 @@ FileViewer::FileViewer(const QString& filePath, Mode mode, QWidget* parent) : QD
   outer->addWidget(note);
 
   if (mode == Mode::Guide) {
-    note->setText(readable ? QStringLiteral("No program to show %1 was found, so Brushwell shows it here. "
+    note->setText(readable ? QCoreApplication::translate("FileViewer", "No program to show %1 was found, so Brushwell shows it here. "
                                             "Choose a chapter on the left.")
                                  .arg(filePath)
-                           : QStringLiteral("%1 cannot be read: %2").arg(filePath, file.errorString()));
+                           : QCoreApplication::translate("FileViewer", "%1 cannot be read: %2").arg(filePath, file.errorString()));
     const GuideDocument document = ParseGuide(text);
     auto* row = new QHBoxLayout;
     contents = new QListWidget(this);
-    contents->setAccessibleName(QStringLiteral("Contents"));
+    contents->setAccessibleName(QCoreApplication::translate("FileViewer", "Contents"));
     contents->setFixedWidth(300);
     // Long chapter titles wrap onto a second line rather than being cut.
     contents->setWordWrap(true);
@@ -57,7 +58,7 @@ FileViewer::FileViewer(const QString& filePath, Mode mode, QWidget* parent) : QD
     contents->setResizeMode(QListView::Adjust);
     contents->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     guide = new QTextBrowser(this);
-    guide->setAccessibleName(QStringLiteral("User Guide"));
+    guide->setAccessibleName(QCoreApplication::translate("FileViewer", "User Guide"));
     // Blocks laid out by hand (tables, examples) keep their line breaks and
     // spacing but wrap at the window's edge, so no text is cut off.
     guide->document()->setDefaultStyleSheet(QStringLiteral("pre { white-space: pre-wrap; }"));
@@ -83,13 +84,13 @@ FileViewer::FileViewer(const QString& filePath, Mode mode, QWidget* parent) : QD
     row->addWidget(guide, 1);
     outer->addLayout(row, 1);
   } else {
-    note->setText(readable ? QStringLiteral("No text editor was found, so Brushwell shows %1 here. One picture "
+    note->setText(readable ? QCoreApplication::translate("FileViewer", "No text editor was found, so Brushwell shows %1 here. One picture "
                                             "name a line; lines starting with \"-\" are skipped.")
                                  .arg(filePath)
-                           : QStringLiteral("%1 cannot be read (%2); what you type here is saved as a new list.")
+                           : QCoreApplication::translate("FileViewer", "%1 cannot be read (%2); what you type here is saved as a new list.")
                                  .arg(filePath, file.errorString()));
     editor = new QPlainTextEdit(this);
-    editor->setAccessibleName(QStringLiteral("Picture list ") + name);
+    editor->setAccessibleName(QCoreApplication::translate("FileViewer", "Picture list ") + name);
     editor->setPlainText(text);
     editor->document()->setModified(false);
     outer->addWidget(editor, 1);
@@ -98,13 +99,13 @@ FileViewer::FileViewer(const QString& filePath, Mode mode, QWidget* parent) : QD
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   if (mode == Mode::List) {
-    saveButton = new QPushButton(QStringLiteral("Save"), this);
-    saveButton->setAccessibleName(QStringLiteral("Save"));
+    saveButton = new QPushButton(QCoreApplication::translate("FileViewer", "Save"), this);
+    saveButton->setAccessibleName(QCoreApplication::translate("FileViewer", "Save"));
     connect(saveButton, &QPushButton::clicked, this, [this] { Save(); });
     buttons->addWidget(saveButton);
   }
-  closeButton = new QPushButton(QStringLiteral("Close"), this);
-  closeButton->setAccessibleName(QStringLiteral("Close"));
+  closeButton = new QPushButton(QCoreApplication::translate("FileViewer", "Close"), this);
+  closeButton->setAccessibleName(QCoreApplication::translate("FileViewer", "Close"));
   connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
   buttons->addWidget(closeButton);
   outer->addLayout(buttons);
@@ -120,7 +121,7 @@ bool FileViewer::Save() {
   if (!text.isEmpty() && !text.endsWith(QLatin1Char('\n'))) text += QLatin1Char('\n');
   const QString problem = platform::WriteFileVerified(path_, text.toUtf8());
   if (!problem.isEmpty()) {
-    platform::message(QStringLiteral("The picture list could not be saved to %1:\n%2\nNothing was changed; "
+    platform::message(QCoreApplication::translate("FileViewer", "The picture list could not be saved to %1:\n%2\nNothing was changed; "
                                      "the text stays here.")
                           .arg(path_, problem),
                       platform::MessageIcon::Exclamation);
@@ -132,7 +133,7 @@ bool FileViewer::Save() {
 
 void FileViewer::done(int result) {
   if (Modified()) {
-    const auto answer = QMessageBox::question(this, platform::AppTitle, QStringLiteral("Save the changes to the picture list?"),
+    const auto answer = QMessageBox::question(this, platform::AppTitle, QCoreApplication::translate("FileViewer", "Save the changes to the picture list?"),
                                               QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
                                               QMessageBox::Save);
     if (answer == QMessageBox::Cancel || (answer == QMessageBox::Save && !Save())) return;

@@ -1,5 +1,6 @@
 #include "menu/screen_widgets.h"
 
+#include <QCoreApplication>
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QPainter>
@@ -46,7 +47,7 @@ QLabel* headingLabel(const QString& text, QWidget* parent) {
 }
 
 QPushButton* mainMenuButton(QWidget* parent) {
-  auto* button = captionedButton(QStringLiteral("Main Menu"), parent);
+  auto* button = captionedButton(QCoreApplication::translate("ScreenWidgets", "Main Menu"), parent);
   button->setMinimumWidth(160);
   button->setMinimumHeight(36);
   return button;

@@ -1,5 +1,6 @@
 #include "menu/statistics_screen.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QVBoxLayout>
 
@@ -15,20 +16,20 @@ QString ElapsedTimeText(int32_t seconds) {
   int32_t minutes = seconds / 60;
   if (seconds < 0 && seconds % 60 != 0) --minutes;
   const int32_t rest = seconds - 60 * minutes;
-  return QStringLiteral("%1 minute(s) and %2 second(s)").arg(minutes).arg(rest);
+  return QCoreApplication::translate("StatisticsScreen", "%1 minute(s) and %2 second(s)").arg(minutes).arg(rest);
 }
 
 QString ScanTypeName(int16_t scanType) {
   switch (scanType) {
-    case 1: return QStringLiteral("Timed Scanning");
-    case 2: return QStringLiteral("Step Scanning - 1 switch");
-    case 3: return QStringLiteral("Step Scanning - 2 switches");
-    case 4: return QStringLiteral("No Scanning - Mouse click selects");
+    case 1: return QCoreApplication::translate("StatisticsScreen", "Timed Scanning");
+    case 2: return QCoreApplication::translate("StatisticsScreen", "Step Scanning - 1 switch");
+    case 3: return QCoreApplication::translate("StatisticsScreen", "Step Scanning - 2 switches");
+    case 4: return QCoreApplication::translate("StatisticsScreen", "No Scanning - Mouse click selects");
     default: return {};
   }
 }
 
-StatisticsScreen::StatisticsScreen(QWidget* parent) : QGroupBox(QStringLiteral("Session Statistics"), parent) {
+StatisticsScreen::StatisticsScreen(QWidget* parent) : QGroupBox(QCoreApplication::translate("StatisticsScreen", "Session Statistics"), parent) {
   setAccessibleName(title());
   auto* outer = new QVBoxLayout(this);
   outer->setContentsMargins(24, 24, 24, 18);
@@ -46,11 +47,11 @@ StatisticsScreen::StatisticsScreen(QWidget* parent) : QGroupBox(QStringLiteral("
     grid->addWidget(value, r, 1);
     return value;
   };
-  stat_pics_used = row(0, QStringLiteral("Picture List Used:"));
-  stats_time_elapsed = row(1, QStringLiteral("Time Elapsed:"));
-  stats_pics_completed = row(2, QStringLiteral("Number of Pictures Completed: "));
-  stats_segs_completed = row(3, QStringLiteral("Number of Segments Colored:"));
-  stats_scan_type = row(4, QStringLiteral("Scanning Type:"));
+  stat_pics_used = row(0, QCoreApplication::translate("StatisticsScreen", "Picture List Used:"));
+  stats_time_elapsed = row(1, QCoreApplication::translate("StatisticsScreen", "Time Elapsed:"));
+  stats_pics_completed = row(2, QCoreApplication::translate("StatisticsScreen", "Number of Pictures Completed: "));
+  stats_segs_completed = row(3, QCoreApplication::translate("StatisticsScreen", "Number of Segments Colored:"));
+  stats_scan_type = row(4, QCoreApplication::translate("StatisticsScreen", "Scanning Type:"));
   grid->setColumnStretch(1, 1);
   outer->addLayout(grid);
   stat_frame_quit = mainMenuButton(this);

@@ -1,5 +1,6 @@
 #include "menu/switch_timing_screen.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -15,29 +16,31 @@ namespace menu {
 
 namespace {
 
-QString seconds(int ms) { return QStringLiteral("%1 seconds").arg(ms / 1000.0, 0, 'f', ms % 100 == 0 ? 1 : 2); }
+QString seconds(int ms) { return QCoreApplication::translate("SwitchTimingScreen", "%1 seconds").arg(ms / 1000.0, 0, 'f', ms % 100 == 0 ? 1 : 2); }
+
+constexpr int ScreenWidth = 980;
 
 }  // namespace
 
-SwitchTimingScreen::SwitchTimingScreen(QWidget* parent) : QGroupBox(QStringLiteral("Switch Timing"), parent) {
+SwitchTimingScreen::SwitchTimingScreen(QWidget* parent) : QGroupBox(QCoreApplication::translate("SwitchTimingScreen", "Switch Timing"), parent) {
   setAccessibleName(title());
   auto* outer = new QVBoxLayout(this);
   outer->setContentsMargins(20, 20, 20, 16);
   outer->setSpacing(10);
 
   auto* top = new QHBoxLayout();
-  timing_back = captionedButton(QStringLiteral("Back"), this);
+  timing_back = captionedButton(QCoreApplication::translate("SwitchTimingScreen", "Back"), this);
   timing_back->setMinimumWidth(160);
   timing_back->setMinimumHeight(36);
   top->addWidget(timing_back);
   top->addSpacing(20);
-  QLabel* heading = headingLabel(QStringLiteral("Switch Timing"), this);
+  QLabel* heading = headingLabel(QCoreApplication::translate("SwitchTimingScreen", "Switch Timing"), this);
   QFont big = heading->font();
   big.setPointSizeF(big.pointSizeF() * 1.25);
   heading->setFont(big);
   top->addWidget(heading, 1);
   outer->addLayout(top);
-  outer->addWidget(wrappedLabel(QStringLiteral("These times apply to every switch, key and mouse button. Every option "
+  outer->addWidget(wrappedLabel(QCoreApplication::translate("SwitchTimingScreen", "These times apply to every switch, key and mouse button. Every option "
                                                "at its left end leaves Brushwell as it always was. Try a setting on "
                                                "the \"Test Switches\" screen."),
                                 this));
@@ -81,47 +84,51 @@ SwitchTimingScreen::SwitchTimingScreen(QWidget* parent) : QGroupBox(QStringLiter
     QPalette pal = sentence->palette();
     pal.setColor(QPalette::WindowText, QColor(60, 60, 60));
     sentence->setPalette(pal);
+    // A wrapped label in a grid is not given its height for its width: the
+    // sentence gets the height of its lines across the screen's width
+    // (longer in some languages than in English).
+    sentence->setMinimumHeight(sentence->heightForWidth(ScreenWidth - 50));
     grid->addWidget(sentence, row + 1, 0, 1, 3);
     grid->setRowMinimumHeight(row + 2, 8);
     row += 3;
     return slider;
   };
 
-  acceptance_slider = add(QStringLiteral("Hold before a press counts"), 0, 3000, 50,
-                          QStringLiteral("The switch must be held this long before a press counts; a shorter touch "
+  acceptance_slider = add(QCoreApplication::translate("SwitchTimingScreen", "Hold before a press counts"), 0, 3000, 50,
+                          QCoreApplication::translate("SwitchTimingScreen", "The switch must be held this long before a press counts; a shorter touch "
                                          "counts for nothing. Helps users with tremor or spasms who hit the switch "
                                          "by accident."),
-                          [](int ms) { return ms == 0 ? QStringLiteral("Off: a press counts at once") : seconds(ms); });
-  release_slider = add(QStringLiteral("Ignore after a press"), 0, 3000, 50,
-                       QStringLiteral("After a press that counted, anything within this time of letting go is "
+                          [](int ms) { return ms == 0 ? QCoreApplication::translate("SwitchTimingScreen", "Off: a press counts at once") : seconds(ms); });
+  release_slider = add(QCoreApplication::translate("SwitchTimingScreen", "Ignore after a press"), 0, 3000, 50,
+                       QCoreApplication::translate("SwitchTimingScreen", "After a press that counted, anything within this time of letting go is "
                                       "ignored. Helps with switches that bounce and users who hit twice."),
-                       [](int ms) { return ms == 0 ? QStringLiteral("Off") : seconds(ms); });
-  first_tube_slider = add(QStringLiteral("First tube waits longer"), 10, 50, 1,
-                          QStringLiteral("In timed scanning and step scanning with one switch, the first paint tube "
+                       [](int ms) { return ms == 0 ? QCoreApplication::translate("SwitchTimingScreen", "Off") : seconds(ms); });
+  first_tube_slider = add(QCoreApplication::translate("SwitchTimingScreen", "First tube waits longer"), 10, 50, 1,
+                          QCoreApplication::translate("SwitchTimingScreen", "In timed scanning and step scanning with one switch, the first paint tube "
                                          "offered for each part of the picture waits this many times longer. Gives "
                                          "time to get ready after each painting."),
                           [](int tenths) {
-                            return tenths == 10 ? QStringLiteral("Off: 1.0 times")
-                                                : QStringLiteral("%1 times as long").arg(tenths / 10.0, 0, 'f', 1);
+                            return tenths == 10 ? QCoreApplication::translate("SwitchTimingScreen", "Off: 1.0 times")
+                                                : QCoreApplication::translate("SwitchTimingScreen", "%1 times as long").arg(tenths / 10.0, 0, 'f', 1);
                           });
-  scan_cycles_slider = add(QStringLiteral("Rest after scan cycles"), 0, 20, 1,
-                           QStringLiteral("In timed scanning, after this many rounds of all the tubes without a "
+  scan_cycles_slider = add(QCoreApplication::translate("SwitchTimingScreen", "Rest after scan cycles"), 0, 20, 1,
+                           QCoreApplication::translate("SwitchTimingScreen", "In timed scanning, after this many rounds of all the tubes without a "
                                           "choice the tubes rest until the next press. Keeps the program quiet when "
                                           "the user has stopped or needs help."),
                            [](int n) {
-                             return n == 0 ? QStringLiteral("Off: scanning never rests")
-                                           : QStringLiteral("after %1 round(s)").arg(n);
+                             return n == 0 ? QCoreApplication::translate("SwitchTimingScreen", "Off: scanning never rests")
+                                           : QCoreApplication::translate("SwitchTimingScreen", "after %n round(s)", nullptr, n);
                            });
-  dwell_slider = add(QStringLiteral("Choose by resting the pointer"), 0, 5000, 100,
-                     QStringLiteral("In No Scanning, resting the mouse pointer on a paint tube this long chooses it, "
+  dwell_slider = add(QCoreApplication::translate("SwitchTimingScreen", "Choose by resting the pointer"), 0, 5000, 100,
+                     QCoreApplication::translate("SwitchTimingScreen", "In No Scanning, resting the mouse pointer on a paint tube this long chooses it, "
                                     "as a click does; a ring on the tube fills meanwhile. For eye-gaze and head "
                                     "pointers."),
-                     [](int ms) { return ms == 0 ? QStringLiteral("Off: a click chooses") : seconds(ms); });
-  pointer_scale_slider = add(QStringLiteral("Pointer size"), 1, 3, 1,
-                             QStringLiteral("The pointer that shows which part of the picture is coloured next, drawn "
+                     [](int ms) { return ms == 0 ? QCoreApplication::translate("SwitchTimingScreen", "Off: a click chooses") : seconds(ms); });
+  pointer_scale_slider = add(QCoreApplication::translate("SwitchTimingScreen", "Pointer size"), 1, 3, 1,
+                             QCoreApplication::translate("SwitchTimingScreen", "The pointer that shows which part of the picture is coloured next, drawn "
                                             "this many times larger. For users with low vision."),
                              [](int n) {
-                               return n == 1 ? QStringLiteral("Standard size") : QStringLiteral("%1 times larger").arg(n);
+                               return n == 1 ? QCoreApplication::translate("SwitchTimingScreen", "Standard size") : QCoreApplication::translate("SwitchTimingScreen", "%1 times larger").arg(n);
                              });
   outer->addLayout(grid);
 
@@ -143,17 +150,17 @@ SwitchTimingScreen::SwitchTimingScreen(QWidget* parent) : QGroupBox(QStringLiter
     choices->setColumnStretch(column, 1);
     return box;
   };
-  choose_picture_check = addChoice(0, QStringLiteral("User chooses the &next picture"),
-                                   QStringLiteral("Between pictures, the next ones are offered with the scanning in "
+  choose_picture_check = addChoice(0, QCoreApplication::translate("SwitchTimingScreen", "User chooses the &next picture"),
+                                   QCoreApplication::translate("SwitchTimingScreen", "Between pictures, the next ones are offered with the scanning in "
                                                   "use. For users learning to make choices."));
-  choose_section_check = addChoice(1, QStringLiteral("User chooses the &part to colour"),
-                                   QStringLiteral("Before each colour, the parts not coloured yet are offered with "
+  choose_section_check = addChoice(1, QCoreApplication::translate("SwitchTimingScreen", "User chooses the &part to colour"),
+                                   QCoreApplication::translate("SwitchTimingScreen", "Before each colour, the parts not coloured yet are offered with "
                                                   "the pointer. For users who choose reliably."));
-  hold_ring_check = addChoice(2, QStringLiteral("Show the &hold"),
-                              QStringLiteral("With a hold time, a ring on the tube fills while the switch is held. "
+  hold_ring_check = addChoice(2, QCoreApplication::translate("SwitchTimingScreen", "Show the &hold"),
+                              QCoreApplication::translate("SwitchTimingScreen", "With a hold time, a ring on the tube fills while the switch is held. "
                                              "Shows the user how long to hold."));
   outer->addLayout(choices);
-  setFixedWidth(980);
+  setFixedWidth(ScreenWidth);
   LoadFromOptions();
 }
 

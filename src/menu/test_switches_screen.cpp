@@ -1,5 +1,6 @@
 #include "menu/test_switches_screen.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -25,32 +26,26 @@ namespace {
 
 constexpr double FlashSeconds = 0.3;
 
-const char* const DeviceCaption[] = {"",
-                                     "Adapter in COM 1",
-                                     "Adapter in COM 2",
-                                     "Adapter in COM 3",
-                                     "Adapter in COM 4",
-                                     "Adapter in Joystick (Game) Port",
-                                     "Mouse Click or Keyboard Space bar"};
+const char* const DeviceCaption[] = {"", QT_TRANSLATE_NOOP("DeviceScreen", "Adapter in COM 1"), QT_TRANSLATE_NOOP("DeviceScreen", "Adapter in COM 2"), QT_TRANSLATE_NOOP("DeviceScreen", "Adapter in COM 3"), QT_TRANSLATE_NOOP("DeviceScreen", "Adapter in COM 4"), QT_TRANSLATE_NOOP("DeviceScreen", "Adapter in Joystick (Game) Port"), QT_TRANSLATE_NOOP("DeviceScreen", "Mouse Click or Keyboard Space bar")};
 
 double Now() { return platform::host().monotonicSeconds(); }
 
 }  // namespace
 
-TestSwitchesScreen::TestSwitchesScreen(QWidget* parent) : QGroupBox(QStringLiteral("Test Switches"), parent) {
+TestSwitchesScreen::TestSwitchesScreen(QWidget* parent) : QGroupBox(QCoreApplication::translate("TestSwitchesScreen", "Test Switches"), parent) {
   setAccessibleName(title());
   auto* outer = new QVBoxLayout(this);
   outer->setContentsMargins(20, 20, 20, 16);
   outer->setSpacing(10);
 
   auto* top = new QHBoxLayout();
-  test_back = captionedButton(QStringLiteral("&Back"), this);
-  test_back->setAccessibleName(QStringLiteral("Back"));
+  test_back = captionedButton(QCoreApplication::translate("TestSwitchesScreen", "&Back"), this);
+  test_back->setAccessibleName(QCoreApplication::translate("TestSwitchesScreen", "Back"));
   test_back->setMinimumWidth(160);
   test_back->setMinimumHeight(36);
   top->addWidget(test_back);
   top->addSpacing(20);
-  QLabel* heading = headingLabel(QStringLiteral("Test Switches"), this);
+  QLabel* heading = headingLabel(QCoreApplication::translate("TestSwitchesScreen", "Test Switches"), this);
   QFont big = heading->font();
   big.setPointSizeF(big.pointSizeF() * 1.25);
   heading->setFont(big);
@@ -61,17 +56,17 @@ TestSwitchesScreen::TestSwitchesScreen(QWidget* parent) : QGroupBox(QStringLiter
   camera_button->setMinimumHeight(36);
   top->addWidget(camera_button);
   outer->addLayout(top);
-  outer->addWidget(wrappedLabel(QStringLiteral("Press the switches. A lamp lights while its switch is held and "
+  outer->addWidget(wrappedLabel(QCoreApplication::translate("TestSwitchesScreen", "Press the switches. A lamp lights while its switch is held and "
                                                "flashes yellow when a press counts with the timing now set. Mouse "
                                                "buttons count on the lamps. Escape or Alt+B goes back."),
                                 this));
 
   lampPanel_ = new QWidget(this);
-  lampPanel_->setAccessibleName(QStringLiteral("Switch lamps"));
+  lampPanel_->setAccessibleName(QCoreApplication::translate("TestSwitchesScreen", "Switch lamps"));
   auto* lamps = new QGridLayout(lampPanel_);
   lamps->setHorizontalSpacing(40);
   for (int k = 0; k < 2; ++k) {
-    lamp[k] = new QLabel(QStringLiteral("Switch %1").arg(k + 1), lampPanel_);
+    lamp[k] = new QLabel(QCoreApplication::translate("TestSwitchesScreen", "Switch %1").arg(k + 1), lampPanel_);
     lamp[k]->setAccessibleName(lamp[k]->text());
     lamp[k]->setAlignment(Qt::AlignCenter);
     lamp[k]->setFixedSize(300, 130);
@@ -85,7 +80,7 @@ TestSwitchesScreen::TestSwitchesScreen(QWidget* parent) : QGroupBox(QStringLiter
     lamps->addWidget(lamp[k], 0, k, Qt::AlignHCenter);
     // With an acceptance time: the ring that fills while the switch is held.
     hold_ring[k] = new pictures::DwellRing(lamp[k]);
-    hold_ring[k]->setAccessibleName(QStringLiteral("Switch %1 hold").arg(k + 1));
+    hold_ring[k]->setAccessibleName(QCoreApplication::translate("TestSwitchesScreen", "Switch %1 hold").arg(k + 1));
     hold_ring[k]->setGeometry(lamp[k]->width() - 62, (lamp[k]->height() - 52) / 2, 52, 52);
     hold_ring[k]->hide();
     inputs_label[k] = wrappedLabel(QString(), lampPanel_);
@@ -93,15 +88,15 @@ TestSwitchesScreen::TestSwitchesScreen(QWidget* parent) : QGroupBox(QStringLiter
     inputs_label[k]->setMinimumHeight(inputs_label[k]->fontMetrics().lineSpacing() * 3);
     inputs_label[k]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lamps->addWidget(inputs_label[k], 1, k, Qt::AlignHCenter);
-    learn_button[k] = captionedButton(QStringLiteral("&Learn Switch %1").arg(k + 1), lampPanel_);
-    if (k == 1) learn_button[k]->setText(QStringLiteral("L&earn Switch 2"));
-    learn_button[k]->setAccessibleName(QStringLiteral("Learn Switch %1").arg(k + 1));
-    learn_button[k]->setFixedWidth(300);
+    learn_button[k] = captionedButton(QCoreApplication::translate("TestSwitchesScreen", "&Learn Switch %1").arg(k + 1), lampPanel_);
+    if (k == 1) learn_button[k]->setText(QCoreApplication::translate("TestSwitchesScreen", "L&earn Switch 2"));
+    learn_button[k]->setAccessibleName(QCoreApplication::translate("TestSwitchesScreen", "Learn Switch %1").arg(k + 1));
+    learn_button[k]->setFixedWidth(qMax(300, learn_button[k]->sizeHint().width()));  // wider for a longer caption
     lamps->addWidget(learn_button[k], 2, k, Qt::AlignHCenter);
     connect(learn_button[k], &QPushButton::clicked, this, [this, k] { Learn(k + 1); });
-    forget_button[k] = captionedButton(QStringLiteral("Forget Learnt Inputs of Switch &%1").arg(k + 1), lampPanel_);
-    forget_button[k]->setAccessibleName(QStringLiteral("Forget Learnt Inputs of Switch %1").arg(k + 1));
-    forget_button[k]->setFixedWidth(300);
+    forget_button[k] = captionedButton(QCoreApplication::translate("TestSwitchesScreen", "Forget Learnt Inputs of Switch &%1").arg(k + 1), lampPanel_);
+    forget_button[k]->setAccessibleName(QCoreApplication::translate("TestSwitchesScreen", "Forget Learnt Inputs of Switch %1").arg(k + 1));
+    forget_button[k]->setFixedWidth(qMax(300, forget_button[k]->sizeHint().width()));
     lamps->addWidget(forget_button[k], 3, k, Qt::AlignHCenter);
     connect(forget_button[k], &QPushButton::clicked, this, [this, k] { Forget(k + 1); });
   }
@@ -133,10 +128,11 @@ void TestSwitchesScreen::Start() {
   learnt_ = false;
   learn_status->clear();
   const int16_t device = settings::SettingsRecord.InputDevice;
-  QString reading = device >= 1 && device <= 6 ? QString::fromLatin1(DeviceCaption[device]) : QStringLiteral("none");
+  QString reading = device >= 1 && device <= 6 ? QCoreApplication::translate("DeviceScreen", DeviceCaption[device])
+                                                : QCoreApplication::translate("TestSwitchesScreen", "none");
   const QString what = input::SwitchDeviceDescription(device);
   if (!what.isEmpty()) reading += QStringLiteral(" (%1)").arg(what);
-  device_label->setText(QStringLiteral("Reading: %1. The device is chosen on \"Keyboard / Switch Information\".").arg(reading));
+  device_label->setText(QCoreApplication::translate("TestSwitchesScreen", "Reading: %1. The device is chosen on \"Keyboard / Switch Information\".").arg(reading));
   device_label->setAccessibleName(device_label->text());
   showInputs();
   qApp->installEventFilter(this);
@@ -158,7 +154,7 @@ bool TestSwitchesScreen::Stop() {
 
 void TestSwitchesScreen::Learn(int sw) {
   learning_ = sw;
-  learn_status->setText(QStringLiteral("Press the key, the mouse button (on a lamp) or the joystick button that is to "
+  learn_status->setText(QCoreApplication::translate("TestSwitchesScreen", "Press the key, the mouse button (on a lamp) or the joystick button that is to "
                                        "be switch %1. Escape cancels.")
                             .arg(sw));
   learn_status->setAccessibleName(learn_status->text());
@@ -169,7 +165,7 @@ void TestSwitchesScreen::Forget(int sw) {
   (sw == 1 ? settings::SwitchOptionsRecord.Switch1 : settings::SwitchOptionsRecord.Switch2).clear();
   input::ApplySwitchOptions();
   learnt_ = true;
-  learn_status->setText(QStringLiteral("Switch %1 has only its standard keys now.").arg(sw));
+  learn_status->setText(QCoreApplication::translate("TestSwitchesScreen", "Switch %1 has only its standard keys now.").arg(sw));
   learn_status->setAccessibleName(learn_status->text());
   showInputs();
 }
@@ -180,8 +176,17 @@ void TestSwitchesScreen::takeLearnt(const QString& entry) {
   QStringList problems;
   const auto parsed = input::ParseSwitchInputs(entry, QStringLiteral("Switch%1").arg(sw), problems);
   if (parsed.empty()) {
-    const QString why = problems.isEmpty() ? QString() : problems.first().section(QLatin1Char('"'), 2).trimmed();
-    learn_status->setText(QStringLiteral("Not taken: %1 %2").arg(entry, why));
+    // The reason is what the sentence says after the entry and its closing
+    // quote, whatever quotes (and direction marks) the language uses.
+    QString why;
+    if (!problems.isEmpty()) {
+      const QString& problem = problems.first();
+      const qsizetype at = problem.indexOf(entry.left(30));
+      qsizetype from = at < 0 ? problem.size() : at + entry.left(30).size();
+      while (from < problem.size() && !problem.at(from).isSpace()) ++from;
+      why = problem.mid(from).trimmed();
+    }
+    learn_status->setText(QCoreApplication::translate("TestSwitchesScreen", "Not taken: %1 %2").arg(entry, why));
   } else {
     // The input leaves the other switch and joins this one.
     settings::SwitchOptions& o = settings::SwitchOptionsRecord;
@@ -200,19 +205,19 @@ void TestSwitchesScreen::takeLearnt(const QString& entry) {
     input::ApplySwitchOptions();
     learnt_ = true;
     learn_status->setText(
-        QStringLiteral("Switch %1 is now also %2.").arg(sw).arg(input::DescribeSwitchInput(parsed.front())));
+        QCoreApplication::translate("TestSwitchesScreen", "Switch %1 is now also %2.").arg(sw).arg(input::DescribeSwitchInput(parsed.front())));
     showInputs();
   }
   learn_status->setAccessibleName(learn_status->text());
 }
 
 void TestSwitchesScreen::showInputs() {
-  const QString standard[2] = {QStringLiteral("Space bar, 0 key"), QStringLiteral("Enter key, 1 key")};
+  const QString standard[2] = {QCoreApplication::translate("TestSwitchesScreen", "Space bar, 0 key"), QCoreApplication::translate("TestSwitchesScreen", "Enter key, 1 key")};
   for (int k = 0; k < 2; ++k) {
     QStringList names{standard[k]};
-    if (k == 0 && settings::SettingsRecord.InputDevice == 6) names << QStringLiteral("mouse clicks");
+    if (k == 0 && settings::SettingsRecord.InputDevice == 6) names << QCoreApplication::translate("TestSwitchesScreen", "mouse clicks");
     if (k == 0 && settings::SettingsRecord.InputDevice >= 1 && settings::SettingsRecord.InputDevice <= 5)
-      names << QStringLiteral("the switch adapter");
+      names << QCoreApplication::translate("TestSwitchesScreen", "the switch adapter");
     for (const input::SwitchInput& in : input::ExtraInputs(k + 1)) names << input::DescribeSwitchInput(in);
     settings::CameraRegion region;
     const settings::CameraOptions& camera = settings::CameraOptionsRecord;
@@ -248,7 +253,8 @@ void TestSwitchesScreen::paintLamps() {
     pal.setColor(QPalette::Window, flash ? QColor(255, 221, 0) : held ? QColor(46, 160, 67) : QColor(200, 200, 200));
     pal.setColor(QPalette::WindowText, held && !flash ? Qt::white : Qt::black);
     lamp[k]->setPalette(pal);
-    lamp[k]->setAccessibleDescription(held ? QStringLiteral("held") : QStringLiteral("released"));
+    lamp[k]->setAccessibleDescription(held ? QCoreApplication::translate("TestSwitchesScreen", "held")
+                                             : QCoreApplication::translate("TestSwitchesScreen", "released"));
     const bool rings = settings::SwitchOptionsRecord.AcceptanceMs > 0 && settings::SwitchOptionsRecord.HoldRing == 1;
     const double part = f.HoldPart(k, now);
     hold_ring[k]->setVisible(rings && (flash || part >= 0));
@@ -256,11 +262,11 @@ void TestSwitchesScreen::paintLamps() {
       hold_ring[k]->SetProgress(flash ? 1 : part, flash);
       hold_ring[k]->update();
     }
-    figures << QStringLiteral("Switch %1: %2 counted, %3 ignored, last hold %4")
+    figures << QCoreApplication::translate("TestSwitchesScreen", "Switch %1: %2 counted, %3 ignored, last hold %4")
                    .arg(k + 1)
                    .arg(c.counted)
                    .arg(c.ignored)
-                   .arg(c.lastHoldMs < 0 ? QStringLiteral("-") : QStringLiteral("%1 ms").arg(c.lastHoldMs));
+                   .arg(c.lastHoldMs < 0 ? QStringLiteral("-") : QCoreApplication::translate("TestSwitchesScreen", "%1 ms").arg(c.lastHoldMs));
   }
   const QString text = figures.join(QStringLiteral("     "));
   if (counts_label->text() != text) {
@@ -282,7 +288,7 @@ bool TestSwitchesScreen::eventFilter(QObject* watched, QEvent* event) {
     if (type == QEvent::KeyPress && k == Qt::Key_Escape) {
       if (learning_ != 0) {
         learning_ = 0;
-        learn_status->setText(QStringLiteral("Learning cancelled."));
+        learn_status->setText(QCoreApplication::translate("TestSwitchesScreen", "Learning cancelled."));
       } else {
         Q_EMIT leaveRequested();
       }

@@ -5,6 +5,7 @@
 // the delay stays as it was (an uncalibrated program therefore opens the
 // calibration again at the next Start). Only "Main Menu" stores the slider.
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -54,7 +55,7 @@ void Mainform::calibrate_time() {
   const QString object = settings::SettingsRecord.MediaFolder + QStringLiteral("aobj_tube_calibrate.jpg");
   QString problem;
   if (!PB1->LoadPicture(object, &problem)) {
-    platform::message(QStringLiteral("The picture %1 cannot be shown (%2).\n"
+    platform::message(QCoreApplication::translate("Calibration", "The picture %1 cannot be shown (%2).\n"
                                      "The speed test moves a plain yellow bar instead.")
                           .arg(object, problem),
                       platform::MessageIcon::Exclamation);
@@ -68,9 +69,16 @@ void Mainform::calibrate_time() {
   const int sliderLeft = (W - Slider1->width()) / 2;
   const int sliderTop = (H - Slider1->height()) / 2;
   Slider1->move(sliderLeft, sliderTop);
-  Test->move(sliderLeft + 100, sliderTop + 100);
-  done_calib->move(sliderLeft + 300, Test->y());
+  // Each button centred where its 100 pixels stand (wider in some languages).
+  Test->move(sliderLeft + 150 - Test->width() / 2, sliderTop + 100);
+  done_calib->move(sliderLeft + 350 - done_calib->width() / 2, Test->y());
   PB1->move(sliderLeft, sliderTop - 150);
+  if (Slider_label_1->width() > W - 40) {  // a longer translation: lines as wide as the reason below
+    const int width = qMin(calib_reason->width(), W - 40);
+    Slider_label_1->setWordWrap(true);
+    Slider_label_1->setAlignment(Qt::AlignCenter);
+    Slider_label_1->setFixedSize(width, Slider_label_1->heightForWidth(width));
+  }
   Slider_label_1->move((W - Slider_label_1->width()) / 2, sliderTop - Slider_label_1->height() - 10);
   slider1_label_fast->move(sliderLeft + 10, sliderTop + Slider1->height() + 10);
   slider1_label_slow->move(sliderLeft + Slider1->width() - slider1_label_slow->width() - 10,
@@ -121,7 +129,7 @@ int Mainform::RunSpeedTest() {
 }
 
 void Mainform::showSliderValue() {
-  slider1_value->SetCaption(QStringLiteral("Setting: %1").arg(Slider1->value()));
+  slider1_value->SetCaption(QCoreApplication::translate("Calibration", "Setting: %1").arg(Slider1->value()));
   slider1_value->move(Slider1->x() + (Slider1->width() - slider1_value->width()) / 2,
                       Slider1->y() + Slider1->height() + 10);
 }

@@ -1,6 +1,7 @@
 #include "pictures/mainform.h"
 #include "pictures/picture_chooser.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -90,6 +91,9 @@ void ClickLabel::mouseDoubleClickEvent(QMouseEvent* event) {
 
 Mainform::Mainform(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("mainform"));
+  // The colouring screen is placed by pixel (tubes, easel, section seeds):
+  // it keeps its one direction whatever the language of the carer's screens.
+  setLayoutDirection(Qt::LeftToRight);
   setWindowTitle(platform::AppTitle);
   setWindowFlag(Qt::FramelessWindowHint);
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -139,11 +143,11 @@ void Mainform::buildControls() {
   lab_pic_name->setFont(nameFont);
   lab_processing = label(QStringLiteral("lab_processing"), LightYellow, Black);
   lab_processing->setFont(nameFont);
-  lab_processing->SetCaption(QStringLiteral("Processing New Picture, Please Wait ..."));
+  lab_processing->SetCaption(QCoreApplication::translate("Mainform", "Processing New Picture, Please Wait ..."));
 
-  but_print = new QPushButton(QStringLiteral("Print"), this);
+  but_print = new QPushButton(QCoreApplication::translate("Mainform", "Print"), this);
   but_print->setObjectName(QStringLiteral("but_print"));
-  but_print->setAccessibleName(QStringLiteral("Print"));
+  but_print->setAccessibleName(QCoreApplication::translate("Mainform", "Print"));
   but_print->setFocusPolicy(Qt::NoFocus);
   but_print->resize(100, 34);
   but_print->hide();
@@ -156,8 +160,8 @@ void Mainform::buildControls() {
   Slider1->setRange(1, 700000);
   Slider1->setSingleStep(1);
   Slider1->setPageStep(5);
-  Slider1->setToolTip(QStringLiteral("Left is Faster - Right is Slower"));
-  Slider1->setAccessibleName(QStringLiteral("Animation speed"));
+  Slider1->setToolTip(QCoreApplication::translate("Mainform", "Left is Faster - Right is Slower"));
+  Slider1->setAccessibleName(QCoreApplication::translate("Mainform", "Animation speed"));
   Slider1->setAccessibleDescription(Slider1->toolTip());
   Slider1->setFocusPolicy(Qt::NoFocus);
   auto* sliderStyle = new PageClickStyle;
@@ -165,37 +169,35 @@ void Mainform::buildControls() {
   Slider1->setStyle(sliderStyle);
   Slider1->resize(400, std::max(30, Slider1->sizeHint().height()));
   Slider1->hide();
-  Test = new QPushButton(QStringLiteral("Test Speed"), this);
+  Test = new QPushButton(QCoreApplication::translate("Mainform", "Test Speed"), this);
   Test->setObjectName(QStringLiteral("Test"));
-  Test->setAccessibleName(QStringLiteral("Test Speed"));
+  Test->setAccessibleName(QCoreApplication::translate("Mainform", "Test Speed"));
   Test->setFocusPolicy(Qt::NoFocus);
-  Test->resize(100, 34);
+  Test->resize(qMax(100, Test->sizeHint().width()), 34);  // wider only for a longer caption (another language)
   Test->hide();
-  done_calib = new QPushButton(QStringLiteral("Main Menu"), this);
+  done_calib = new QPushButton(QCoreApplication::translate("Mainform", "Main Menu"), this);
   done_calib->setObjectName(QStringLiteral("done_calib"));
-  done_calib->setAccessibleName(QStringLiteral("Main Menu"));
+  done_calib->setAccessibleName(QCoreApplication::translate("Mainform", "Main Menu"));
   done_calib->setFocusPolicy(Qt::NoFocus);
-  done_calib->resize(100, 34);
+  done_calib->resize(qMax(100, done_calib->sizeHint().width()), 34);
   done_calib->hide();
   Slider_label_1 = label(QStringLiteral("Slider_label_1"), White, Black);
   Slider_label_1->setFont(calibFont);
-  Slider_label_1->SetCaption(QStringLiteral(
-      "Move the slider bar in small adjustments to adjust the speed then press the \"Test Speed\" Button."));
+  Slider_label_1->SetCaption(QCoreApplication::translate("Mainform", "Move the slider bar in small adjustments to adjust the speed then press the \"Test Speed\" Button."));
   calib_reason = label(QStringLiteral("calib_reason"), Yellow, Black);
   calib_reason->setFont(calibFont);
   calib_reason->setWordWrap(true);
   calib_reason->setAlignment(Qt::AlignCenter);
   calib_reason->setFixedWidth(760);
-  calib_reason->SetCaption(QStringLiteral(
-      "Before the first picture Brushwell needs to know how fast to move on this computer, so set the speed "
+  calib_reason->SetCaption(QCoreApplication::translate("Mainform", "Before the first picture Brushwell needs to know how fast to move on this computer, so set the speed "
       "here; \"Main Menu\" keeps it, and it is asked for only once."));
   calib_reason->hide();
   slider1_label_fast = label(QStringLiteral("slider1_label_fast"), Yellow, Black);
   slider1_label_fast->setFont(calibFont);
-  slider1_label_fast->SetCaption(QStringLiteral("Faster"));
+  slider1_label_fast->SetCaption(QCoreApplication::translate("Mainform", "Faster"));
   slider1_label_slow = label(QStringLiteral("slider1_label_slow"), Yellow, Black);
   slider1_label_slow->setFont(calibFont);
-  slider1_label_slow->SetCaption(QStringLiteral("Slower"));
+  slider1_label_slow->SetCaption(QCoreApplication::translate("Mainform", "Slower"));
   // The slider's number: a step of 1 or 5 in 700000 moves the handle by no
   // visible amount, so the carer sees the change here.
   slider1_value = label(QStringLiteral("slider1_value"), White, Black);
@@ -309,7 +311,7 @@ void Mainform::ShowDwellRing(int t, double part, bool flash) {
 DwellRing::DwellRing(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setAttribute(Qt::WA_TranslucentBackground);
-  setAccessibleName(QStringLiteral("Dwell progress"));
+  setAccessibleName(QCoreApplication::translate("Mainform", "Dwell progress"));
 }
 
 void DwellRing::SetProgress(double part, bool flash) {

@@ -1,5 +1,6 @@
 #include "pictures/picture_chooser.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QFileInfo>
 #include <QFontMetrics>
@@ -36,7 +37,7 @@ QString PictureTitle(const QString& file) {
 
 PictureChooser::PictureChooser(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("picture_chooser"));
-  setAccessibleName(QStringLiteral("Choose the next picture"));
+  setAccessibleName(QCoreApplication::translate("PictureChooser", "Choose the next picture"));
   setMouseTracking(true);
   hide();
 }

@@ -1,5 +1,6 @@
 #include "pictures/picture_list.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -79,17 +80,17 @@ PictureList ReadPictureList(int listNumber, int limit) {
   if (!info.exists()) return {};
   PictureList unread;
   if (info.isDir()) {
-    unread.unreadable = QStringLiteral("%1 is a folder, not a file").arg(name);
+    unread.unreadable = QCoreApplication::translate("PictureList", "%1 is a folder, not a file").arg(name);
     return unread;
   }
   QFile file(name);
   if (!file.open(QIODevice::ReadOnly)) {
-    unread.unreadable = QStringLiteral("%1 could not be opened (%2)").arg(name, file.errorString());
+    unread.unreadable = QCoreApplication::translate("PictureList", "%1 could not be opened (%2)").arg(name, file.errorString());
     return unread;
   }
   const QByteArray bytes = file.readAll();
   if (file.error() != QFileDevice::NoError) {
-    unread.unreadable = QStringLiteral("%1 could not be read to its end (%2)").arg(name, file.errorString());
+    unread.unreadable = QCoreApplication::translate("PictureList", "%1 could not be read to its end (%2)").arg(name, file.errorString());
     return unread;
   }
   return ParsePictureList(bytes, limit);

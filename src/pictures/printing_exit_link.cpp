@@ -1,5 +1,6 @@
 // The Print button and the exit link of the colouring window.
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -47,9 +48,9 @@ void Mainform::PrintPicture() {
   PB1->Refresh();
 
   if (outcome.printed) {
-    platform::message(QStringLiteral("Picture sent to printer"));
+    platform::message(QCoreApplication::translate("PrintingExitLink", "Picture sent to printer"));
   } else {
-    platform::message(outcome.problem.isEmpty() ? QStringLiteral("The picture could not be printed.")
+    platform::message(outcome.problem.isEmpty() ? QCoreApplication::translate("PrintingExitLink", "The picture could not be printed.")
                                                 : outcome.problem,
                       platform::MessageIcon::Exclamation);
   }
@@ -58,8 +59,7 @@ void Mainform::PrintPicture() {
 
 void Mainform::ShowExitLink() {
   LabelExitLink->hide();
-  LabelExitLink->SetCaption(QStringLiteral("Double-tap here ") + QLatin1Char('\n') +
-                            QStringLiteral("for main menu"));
+  LabelExitLink->SetCaption(QCoreApplication::translate("PrintingExitLink", "Double-tap here \nfor main menu"));
   int screenWidth = ScreenWidthPx;
   if (QScreen* screen = QGuiApplication::primaryScreen()) screenWidth = screen->geometry().width();
   LabelExitLink->move(screenWidth - LabelExitLink->width() - 2, 0);

@@ -5,6 +5,7 @@
 #include "platform/raster.h"
 #include "platform/safe_file.h"
 
+#include <QCoreApplication>
 #include <QByteArray>
 #include <QFile>
 #include <QList>
@@ -29,19 +30,18 @@ constexpr std::uint32_t White = 0xFFFFFFu;
 
 QString SizeMessage(const QString& fullName, int width, int height) {
   const QString name = platform::NameForMessage(fullName);
-  return QStringLiteral("The width & height of a picture file must be 400 by 400 pixels.\n") +
-         QStringLiteral("The dimensions for ") + name + QStringLiteral("  is ") +
-         QString::number(width) + QStringLiteral(" by ") + QString::number(height) +
-         QStringLiteral(".\n") + QStringLiteral("Please check ") + name +
-         QStringLiteral(" for accuracy");
+  return QCoreApplication::translate("SectionScan",
+                                     "The width & height of a picture file must be 400 by 400 pixels.\n"
+                                     "The dimensions for %1  is %2 by %3.\nPlease check %1 for accuracy")
+      .arg(name, QString::number(width), QString::number(height));
 }
 
 QString CountMessage(const QString& fullName, int count) {
   const QString name = platform::NameForMessage(fullName);
-  return QStringLiteral("The number of sections to color must be between 1 and 25. \n") +
-         QStringLiteral("The number of sections found in ") + name +
-         QStringLiteral(" to color is ") + QString::number(count) + QStringLiteral(".\n") +
-         QStringLiteral("Please check ") + name + QStringLiteral(" for accuracy");
+  return QCoreApplication::translate("SectionScan",
+                                     "The number of sections to color must be between 1 and 25. \n"
+                                     "The number of sections found in %1 to color is %2.\nPlease check %1 for accuracy")
+      .arg(name, QString::number(count));
 }
 
 void SetProblem(QString* problem, const QString& text) {
@@ -108,7 +108,7 @@ bool WriteSectionFile(const QString& path, const std::vector<Seed>& seeds, QStri
   }
   const QString why = platform::WriteFileVerified(path, text);
   if (!why.isEmpty()) {
-    SetProblem(problem, QStringLiteral("The section file %1 could not be written: %2").arg(path, why));
+    SetProblem(problem, QCoreApplication::translate("SectionScan", "The section file %1 could not be written: %2").arg(path, why));
     return false;
   }
   return true;
@@ -123,17 +123,17 @@ std::optional<std::vector<Seed>> ReadSectionFile(const QString& path, int pictur
                                                  int pictureHeight, QString* problem) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
-    SetProblem(problem, QStringLiteral("The section file %1 could not be opened: %2")
+    SetProblem(problem, QCoreApplication::translate("SectionScan", "The section file %1 could not be opened: %2")
                             .arg(path, file.errorString()));
     return std::nullopt;
   }
   if (file.size() > MaxSectionFileBytes) {
-    SetProblem(problem, QStringLiteral("The section file %1 is far too large to be one.").arg(path));
+    SetProblem(problem, QCoreApplication::translate("SectionScan", "The section file %1 is far too large to be one.").arg(path));
     return std::nullopt;
   }
   const QByteArray text = file.read(MaxSectionFileBytes + 1);
   if (text.size() > MaxSectionFileBytes) {
-    SetProblem(problem, QStringLiteral("The section file %1 is far too large to be one.").arg(path));
+    SetProblem(problem, QCoreApplication::translate("SectionScan", "The section file %1 is far too large to be one.").arg(path));
     return std::nullopt;
   }
 
@@ -147,7 +147,7 @@ std::optional<std::vector<Seed>> ReadSectionFile(const QString& path, int pictur
     bool ok = false;
     const int value = lines.at(i).trimmed().toInt(&ok, 10);
     if (!ok) {
-      SetProblem(problem, QStringLiteral("Line %1 of the section file %2 is not a number.")
+      SetProblem(problem, QCoreApplication::translate("SectionScan", "Line %1 of the section file %2 is not a number.")
                               .arg(i + 1)
                               .arg(path));
       return std::nullopt;
@@ -155,17 +155,17 @@ std::optional<std::vector<Seed>> ReadSectionFile(const QString& path, int pictur
     values.push_back(value);
   }
   if (values.empty()) {
-    SetProblem(problem, QStringLiteral("The section file %1 holds no sections.").arg(path));
+    SetProblem(problem, QCoreApplication::translate("SectionScan", "The section file %1 holds no sections.").arg(path));
     return std::nullopt;
   }
   if (values.size() % 2 != 0) {
-    SetProblem(problem, QStringLiteral("The section file %1 has an odd number of lines (%2).")
+    SetProblem(problem, QCoreApplication::translate("SectionScan", "The section file %1 has an odd number of lines (%2).")
                             .arg(path)
                             .arg(values.size()));
     return std::nullopt;
   }
   if (values.size() / 2 > static_cast<std::size_t>(MaxSections)) {
-    SetProblem(problem, QStringLiteral("The section file %1 holds %2 sections, more than %3.")
+    SetProblem(problem, QCoreApplication::translate("SectionScan", "The section file %1 holds %2 sections, more than %3.")
                             .arg(path)
                             .arg(values.size() / 2)
                             .arg(MaxSections));
@@ -178,7 +178,7 @@ std::optional<std::vector<Seed>> ReadSectionFile(const QString& path, int pictur
     const Seed s{values[k], values[k + 1]};
     if (s.x < 0 || s.y < 0 || s.x >= pictureWidth || s.y >= pictureHeight) {
       SetProblem(problem,
-                 QStringLiteral("Section %1 of the section file %2 lies outside the picture (%3, %4).")
+                 QCoreApplication::translate("SectionScan", "Section %1 of the section file %2 lies outside the picture (%3, %4).")
                      .arg(k / 2 + 1)
                      .arg(path)
                      .arg(s.x)

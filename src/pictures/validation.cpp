@@ -2,6 +2,7 @@
 // section file is trusted while the picture is not newer than it; otherwise
 // the picture is scanned and the file written anew.
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSet>
 #include <algorithm>
@@ -36,7 +37,7 @@ bool Mainform::LoadSessionPicture() {
   pointerOn_ = false;  // a new picture has no pointer on it
   QString problem;
   if (PB1->LoadPicture(PictureName, &problem)) return true;
-  platform::message(QStringLiteral("The picture file %1 cannot be shown:\n%2.\n"
+  platform::message(QCoreApplication::translate("Validation", "The picture file %1 cannot be shown:\n%2.\n"
                                    "Please check %1, or take it out of the picture list.")
                         .arg(platform::NameForMessage(PictureName), problem));
   ExitRequested = 1;
@@ -67,7 +68,7 @@ void Mainform::ValidatePicture() {
     // The picture is coloured all the same; it will be scanned again next time.
     if (!unsavedSectionFiles().contains(PictureName)) {
       unsavedSectionFiles().insert(PictureName);
-      platform::message(QStringLiteral("The sections of %1 could not be saved in %2 (%3).\n"
+      platform::message(QCoreApplication::translate("Validation", "The sections of %1 could not be saved in %2 (%3).\n"
                                        "The picture can be coloured, but it will be checked again "
                                        "each time it is shown.")
                             .arg(platform::NameForMessage(PictureName),
@@ -91,7 +92,7 @@ SectionLookUp Mainform::LookUpSections() {
   if (!scan) {
     switch (CompareFileTimes(PictureName, sectionFile)) {
       case FileTimeOrder::Unreadable:
-        platform::message(QStringLiteral("Can't open the file"), platform::MessageIcon::Exclamation);
+        platform::message(QCoreApplication::translate("Validation", "Can't open the file"), platform::MessageIcon::Exclamation);
         HideExitLink();
         return SectionLookUp::Skipped;
       case FileTimeOrder::Later:

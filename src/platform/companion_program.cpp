@@ -35,11 +35,11 @@ void CompanionProgram::look() {
 QString CompanionProgram::Start(const QStringList& arguments) {
   if (running()) return {};
   const QFileInfo file(path());
-  if (!file.exists()) return QStringLiteral("%1 is missing from the program folder %2").arg(fileName_, file.absolutePath());
-  if (!file.isExecutable()) return QStringLiteral("%1 in %2 may not be run").arg(fileName_, file.absolutePath());
+  if (!file.exists()) return QCoreApplication::translate("CompanionProgram", "%1 is missing from the program folder %2").arg(fileName_, file.absolutePath());
+  if (!file.isExecutable()) return QCoreApplication::translate("CompanionProgram", "%1 in %2 may not be run").arg(fileName_, file.absolutePath());
   qint64 pid = 0;
   if (!QProcess::startDetached(file.absoluteFilePath(), arguments, QDir::currentPath(), &pid) || pid <= 0) {
-    return QStringLiteral("%1 could not be started").arg(fileName_);
+    return QCoreApplication::translate("CompanionProgram", "%1 could not be started").arg(fileName_);
   }
   pid_ = pid;
   timer_->start();

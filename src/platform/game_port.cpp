@@ -111,7 +111,7 @@ bool ensureStarted(bool force) {
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
   if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) != 0) {
-    s.problem = QStringLiteral("joystick support could not start: %1").arg(sdlError());
+    s.problem = QCoreApplication::translate("GamePort", "joystick support could not start: %1").arg(sdlError());
     s.startFailed = true;
     return false;
   }
@@ -127,7 +127,7 @@ void tryOpen(bool force) {
   State& s = state();
   if (s.joystick) return;
   if (SDL_NumJoysticks() <= 0) {
-    s.problem = QStringLiteral("no joystick is connected");
+    s.problem = QCoreApplication::translate("GamePort", "no joystick is connected");
     return;
   }
   if (!force && s.openFailed && Clock::now() - s.lastFailedOpen < kRetryInterval) return;
@@ -135,7 +135,7 @@ void tryOpen(bool force) {
   if (!s.joystick) {
     s.openFailed = true;
     s.lastFailedOpen = Clock::now();
-    s.problem = QStringLiteral("the joystick cannot be opened (%1); check the permissions of "
+    s.problem = QCoreApplication::translate("GamePort", "the joystick cannot be opened (%1); check the permissions of "
                                "/dev/input/event*")
                     .arg(sdlError());
     return;
@@ -180,7 +180,7 @@ QString Problem() {
 QString Description() {
   update(true);
   SDL_Joystick* joystick = state().joystick;
-  if (!joystick) return QStringLiteral("no joystick");
+  if (!joystick) return QCoreApplication::translate("GamePort", "no joystick");
   const char* name = SDL_JoystickName(joystick);
   return name ? QString::fromUtf8(name) : QStringLiteral("joystick");
 }

@@ -1,5 +1,6 @@
 #include "platform/picture_box.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -82,18 +83,18 @@ bool CheckPictureFile(const QString& file, QString* problem) {
     return false;
   };
   const QFileInfo info(file);
-  if (!info.exists()) return refuse(QStringLiteral("the file does not exist"));
-  if (!info.isFile()) return refuse(QStringLiteral("it is a folder, not a picture file"));
+  if (!info.exists()) return refuse(QCoreApplication::translate("PictureBox", "the file does not exist"));
+  if (!info.isFile()) return refuse(QCoreApplication::translate("PictureBox", "it is a folder, not a picture file"));
   QImageReader reader(file);
   if (!reader.canRead()) {
-    return refuse(QStringLiteral("it is not a picture that can be read (JPEG, BMP or PNG are)"));
+    return refuse(QCoreApplication::translate("PictureBox", "it is not a picture that can be read (JPEG, BMP or PNG are)"));
   }
   if (BmpTruncated(file, info.size()) || PngTruncated(file, info.size())) {
-    return refuse(QStringLiteral("the file is damaged: it ends before its picture does"));
+    return refuse(QCoreApplication::translate("PictureBox", "the file is damaged: it ends before its picture does"));
   }
   const QSize size = reader.size();
   if (size.isValid() && (size.width() > PictureBox::MaxPictureSide || size.height() > PictureBox::MaxPictureSide)) {
-    return refuse(QStringLiteral("it is %1 by %2 pixels, larger than the %3 by %3 pixels a picture may have")
+    return refuse(QCoreApplication::translate("PictureBox", "it is %1 by %2 pixels, larger than the %3 by %3 pixels a picture may have")
                       .arg(size.width())
                       .arg(size.height())
                       .arg(PictureBox::MaxPictureSide));
@@ -106,13 +107,13 @@ bool PictureBox::LoadPicture(const QString& file, QString* problem) {
   QImageReader reader(file);
   QImage loaded = reader.read();
   if (loaded.isNull()) {
-    if (problem) *problem = QStringLiteral("it could not be decoded (%1)").arg(reader.errorString());
+    if (problem) *problem = QCoreApplication::translate("PictureBox", "it could not be decoded (%1)").arg(reader.errorString());
     return false;
   }
   // A format that does not tell its size before decoding is checked now.
   if (loaded.width() > MaxPictureSide || loaded.height() > MaxPictureSide) {
     if (problem) {
-      *problem = QStringLiteral("it is %1 by %2 pixels, larger than the %3 by %3 pixels a picture may have")
+      *problem = QCoreApplication::translate("PictureBox", "it is %1 by %2 pixels, larger than the %3 by %3 pixels a picture may have")
                      .arg(loaded.width())
                      .arg(loaded.height())
                      .arg(MaxPictureSide);

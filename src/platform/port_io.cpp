@@ -6,6 +6,7 @@
 #include "platform/serial_watch.h"
 #include "platform/shutdown.h"
 
+#include <QCoreApplication>
 #include <array>
 #include <chrono>
 
@@ -61,7 +62,7 @@ int comOf(int port) {
 }
 
 QString noDeviceProblem(int n) {
-  return QStringLiteral("no serial device for COM %1 (is the USB serial adapter plugged in?)")
+  return QCoreApplication::translate("PortIo", "no serial device for COM %1 (is the USB serial adapter plugged in?)")
       .arg(n);
 }
 
@@ -150,7 +151,7 @@ bool ensureOpen(int n, bool force) {
   QString problem;
   c.line = p.backend->open(c.device, problem);
   if (!c.line) {
-    c.problem = problem.isEmpty() ? QStringLiteral("%1 cannot be opened").arg(c.device.location)
+    c.problem = problem.isEmpty() ? QCoreApplication::translate("PortIo", "%1 cannot be opened").arg(c.device.location)
                                   : problem;
     return false;
   }
@@ -220,7 +221,7 @@ QString ComPortDescription(int n) {
   if (n < 1 || n > 4) return {};
   refreshMapping();
   const ComPort& c = ports().com[n];
-  if (!c.mapped) return QStringLiteral("no serial device");
+  if (!c.mapped) return QCoreApplication::translate("PortIo", "no serial device");
   if (c.device.description.isEmpty()) return c.device.location;
   return QStringLiteral("%1 (%2)").arg(c.device.location, c.device.description);
 }

@@ -1,5 +1,6 @@
 #include "platform/qt_host.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -128,17 +129,17 @@ QString QtHost::startEditor(const QString& filePath) {
 PrintOutcome QtHost::printImage(const QImage& image) {
   const QPrinterInfo info = QPrinterInfo::defaultPrinter();
   if (info.isNull()) {
-    return {false, QStringLiteral("No printer is set up on this computer, so the picture was not printed.\n"
+    return {false, QCoreApplication::translate("QtHost", "No printer is set up on this computer, so the picture was not printed.\n"
                                   "Set up a default printer in the system's printer settings and try again.")};
   }
   QPrinter printer(info, QPrinter::HighResolution);
   if (!printer.isValid()) {
-    return {false, QStringLiteral("The printer \"%1\" cannot be used, so the picture was not printed.")
+    return {false, QCoreApplication::translate("QtHost", "The printer \"%1\" cannot be used, so the picture was not printed.")
                        .arg(info.printerName())};
   }
   paintPicturePage(printer, image);
   if (printer.printerState() == QPrinter::Error) {
-    return {false, QStringLiteral("The printer \"%1\" reported an error, so the picture may not have been printed.")
+    return {false, QCoreApplication::translate("QtHost", "The printer \"%1\" reported an error, so the picture may not have been printed.")
                        .arg(info.printerName())};
   }
   return {true, {}};

@@ -1,5 +1,6 @@
 #include "platform/serial_backend.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -59,7 +60,7 @@ public:
   bool setOutputs(bool rts, bool dtr, QString& problem) override {
     port_->clearError();
     const bool ok = port_->setRequestToSend(rts) && port_->setDataTerminalReady(dtr);
-    if (!ok) problem = failure(QStringLiteral("cannot set the RTS and DTR lines"));
+    if (!ok) problem = failure(QCoreApplication::translate("SerialBackend", "cannot set the RTS and DTR lines"));
     return ok;
   }
 
@@ -67,7 +68,7 @@ public:
     port_->clearError();
     const QSerialPort::PinoutSignals pins = port_->pinoutSignals();
     if (port_->error() != QSerialPort::NoError) {
-      problem = failure(QStringLiteral("cannot read the modem lines"));
+      problem = failure(QCoreApplication::translate("SerialBackend", "cannot read the modem lines"));
       return false;
     }
     lines.dcd = pins.testFlag(QSerialPort::DataCarrierDetectSignal);
@@ -92,7 +93,7 @@ public:
 private:
   QString failure(const QString& what) const {
     if (port_->error() == QSerialPort::ResourceError)
-      return QStringLiteral("%1 was disconnected").arg(port_->portName());
+      return QCoreApplication::translate("SerialBackend", "%1 was disconnected").arg(port_->portName());
     return QStringLiteral("%1: %2 (%3)").arg(port_->portName(), what, port_->errorString());
   }
 
@@ -116,15 +117,15 @@ QString DescribeOpenFailure(const QString& location, int serialPortError, const 
     case QSerialPort::PermissionError: {
       const QString group = QFileInfo(location).group();
       if (!group.isEmpty() && group != QLatin1String("root"))
-        return QStringLiteral("%1: no permission. Add the user to the \"%2\" group and log in again.")
+        return QCoreApplication::translate("SerialBackend", "%1: no permission. Add the user to the \"%2\" group and log in again.")
             .arg(location, group);
-      return QStringLiteral("%1: no permission (or the port is in use by another program).")
+      return QCoreApplication::translate("SerialBackend", "%1: no permission (or the port is in use by another program).")
           .arg(location);
     }
     case QSerialPort::DeviceNotFoundError:
-      return QStringLiteral("%1 is not there any more (unplugged?).").arg(location);
+      return QCoreApplication::translate("SerialBackend", "%1 is not there any more (unplugged?).").arg(location);
     default:
-      return QStringLiteral("%1 cannot be opened: %2").arg(location, detail);
+      return QCoreApplication::translate("SerialBackend", "%1 cannot be opened: %2").arg(location, detail);
   }
 }
 

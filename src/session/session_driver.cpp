@@ -2,6 +2,7 @@
 // pictures of the active list, one after another from CurrentPictureIndex,
 // with a switch press between them, until the user leaves.
 
+#include <QCoreApplication>
 #include <QSet>
 #include <vector>
 
@@ -34,7 +35,7 @@ void TellListTooLong(int listNumber, const PictureList& list) {
   static QSet<int> told;
   if (told.contains(listNumber)) return;
   told.insert(listNumber);
-  platform::message(QStringLiteral("Picture List number %1 names %2 pictures; only the first %3 are used.")
+  platform::message(QCoreApplication::translate("SessionDriver", "Picture List number %1 names %2 pictures; only the first %3 are used.")
                         .arg(listNumber)
                         .arg(list.namesFound)
                         .arg(MaxPictures),
@@ -49,7 +50,7 @@ void RunColoringSession(pictures::Mainform& w) {
   const int listNumber = s.ActivePictureList;
   const PictureList list = pictures::ReadPictureList(listNumber, MaxPictures);
   if (!list.unreadable.isEmpty()) {
-    platform::message(QStringLiteral("Picture List number %1 cannot be read: %2.\n"
+    platform::message(QCoreApplication::translate("SessionDriver", "Picture List number %1 cannot be read: %2.\n"
                                      "Please check the file, or choose another list on the Picture List screen.")
                           .arg(listNumber)
                           .arg(list.unreadable),
@@ -60,7 +61,7 @@ void RunColoringSession(pictures::Mainform& w) {
   if (list.truncated()) TellListTooLong(listNumber, list);
   const auto pictureCount = static_cast<int16_t>(list.names.size());
   if (pictureCount == 0) {
-    platform::message(QStringLiteral("Picture List number %1 is empty").arg(listNumber));
+    platform::message(QCoreApplication::translate("SessionDriver", "Picture List number %1 is empty").arg(listNumber));
     w.HandBack();
     return;
   }

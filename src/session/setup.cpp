@@ -1,6 +1,7 @@
 // The set-up of a picture: the tube roster, names, images, the layout of
 // picture, easel and tubes, the section seeds and the background song.
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include "input/input_flags.h"
@@ -44,7 +45,7 @@ void ShuffleColours() {
 bool LoadOwnImage(PictureRun& run, platform::PictureBox* box, const QString& file) {
   QString problem;
   if (box->LoadPicture(file, &problem)) return true;
-  platform::message(QStringLiteral("The image file %1 of the program folder cannot be shown: %2.\n"
+  platform::message(QCoreApplication::translate("Setup", "The image file %1 of the program folder cannot be shown: %2.\n"
                                    "Colouring needs it, so the main menu is shown again.\n"
                                    "Putting the program folder's files back in place mends this.")
                         .arg(file, problem),
@@ -54,9 +55,9 @@ bool LoadOwnImage(PictureRun& run, platform::PictureBox* box, const QString& fil
 }
 
 bool RefuseRoster(PictureRun& run) {
-  platform::message(QStringLiteral("The settings offer %1 paint colour(s), but colouring needs at least 2.\n"
-                                   "Choose the colours on the Coloring Options screen and start again.")
-                        .arg(run.TubeCount),
+  platform::message(QCoreApplication::translate("Setup", "The settings offer %n paint colour(s), but colouring needs at least 2.\n"
+                                   "Choose the colours on the Coloring Options screen and start again.",
+                                                    nullptr, run.TubeCount),
                     platform::MessageIcon::Exclamation);
   run.w.ExitRequested = 1;
   return false;
@@ -136,9 +137,9 @@ bool SetUpPicture(PictureRun& run) {
 
   // The picture.
   if (!QFileInfo::exists(pictures::PictureName)) {
-    platform::message(QStringLiteral("The picture file ") + platform::NameForMessage(pictures::PictureName) + QLatin1Char('\n') +
-                      QStringLiteral("was not found.") + QStringLiteral("Click on the Picture List Button") +
-                      QLatin1Char('\n') + QStringLiteral("to make sure the name was spelled correctly"));
+    platform::message(QCoreApplication::translate("Setup", "The picture file %1\nwas not found.Click on the Picture List Button\n"
+                                                           "to make sure the name was spelled correctly")
+                          .arg(platform::NameForMessage(pictures::PictureName)));
     w.ExitRequested = 1;
     return false;
   }

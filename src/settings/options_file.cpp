@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "platform/host.h"
+#include "platform/screen_language.h"
 #include "platform/safe_file.h"
 #include "settings/settings_file.h"
 
@@ -16,6 +17,7 @@ namespace settings {
 
 SwitchOptions SwitchOptionsRecord;
 VoiceOptions VoiceOptionsRecord;
+DisplayOptions DisplayOptionsRecord;
 SessionOptions SessionOptionsRecord;
 CameraOptions CameraOptionsRecord;
 
@@ -47,11 +49,11 @@ void readNumber(const QSettings& ini, const Number& n, T& out, QStringList& prob
   const double value = raw.toDouble(&ok);
   const QString standard = QString::number(out);
   if (!ok || (n.whole && value != static_cast<long long>(value))) {
-    problems << QStringLiteral("%1 is \"%2\", which is not a %3; %4 is used.")
-                    .arg(key, raw.left(20), n.whole ? QStringLiteral("whole number") : QStringLiteral("number"),
-                         standard);
+    problems << (n.whole ? QCoreApplication::translate("OptionsFile", "%1 is \"%2\", which is not a whole number; %3 is used.")
+                         : QCoreApplication::translate("OptionsFile", "%1 is \"%2\", which is not a number; %3 is used."))
+                    .arg(key, raw.left(20), standard);
   } else if (value < n.lo || value > n.hi) {
-    problems << QStringLiteral("%1 is %2, outside %3 to %4; %5 is used.")
+    problems << QCoreApplication::translate("OptionsFile", "%1 is %2, outside %3 to %4; %5 is used.")
                     .arg(key, raw).arg(n.lo).arg(n.hi).arg(standard);
   } else {
     out = static_cast<T>(value);
@@ -69,7 +71,7 @@ QString NotText(const QString& path) {
   for (qsizetype i = 0; i < bytes.size(); ++i) {
     const auto c = static_cast<uchar>(bytes[i]);
     if (c < 0x20 && c != '\t' && c != '\n' && c != '\r' && c != '\f')
-      return QStringLiteral("The file is damaged: it is not plain text (byte %1 is the control code %2). What could "
+      return QCoreApplication::translate("OptionsFile", "The file is damaged: it is not plain text (byte %1 is the control code %2). What could "
                             "be read of it is used.")
           .arg(i + 1)
           .arg(c);
@@ -89,9 +91,9 @@ SwitchOptions ReadSwitchOptions(const QString& path, QStringList& problems) {
   if (!damage.isEmpty())
     problems << damage;
   else if (ini.status() == QSettings::FormatError)
-    problems << QStringLiteral("The file is damaged; what could be read of it is used.");
+    problems << QCoreApplication::translate("OptionsFile", "The file is damaged; what could be read of it is used.");
   else if (ini.status() == QSettings::AccessError)
-    problems << QStringLiteral("The file could not be read; the standard options are used.");
+    problems << QCoreApplication::translate("OptionsFile", "The file could not be read; the standard options are used.");
   ini.beginGroup(Group);
   readNumber(ini, {"AcceptanceMs", 0, 3000, true}, o.AcceptanceMs, problems);
   readNumber(ini, {"ReleaseMs", 0, 3000, true}, o.ReleaseMs, problems);
@@ -106,7 +108,7 @@ SwitchOptions ReadSwitchOptions(const QString& path, QStringList& problems) {
                                     "DwellMs",      "Switch1",   "Switch2",         "PointerScale",
                                     "HoldRing"};
   for (const QString& key : ini.childKeys())
-    if (damage.isEmpty() && !known.contains(key)) problems << QStringLiteral("[switch] has the unknown key %1; it is not used.").arg(key);
+    if (damage.isEmpty() && !known.contains(key)) problems << QCoreApplication::translate("OptionsFile", "[switch] has the unknown key %1; it is not used.").arg(key);
   return o;
 }
 
@@ -117,7 +119,7 @@ namespace {
 // bytes then replace the real file through the verified writer.
 QString WriteGroup(const QString& path, const QString& group, const std::function<void(QSettings&)>& fill) {
   QTemporaryDir scratch;
-  if (!scratch.isValid()) return QStringLiteral("no temporary folder: %1").arg(scratch.errorString());
+  if (!scratch.isValid()) return QCoreApplication::translate("OptionsFile", "no temporary folder: %1").arg(scratch.errorString());
   const QString draft = scratch.filePath(OptionsFileName);
   {
     QSettings out(draft, QSettings::IniFormat);
@@ -130,7 +132,7 @@ QString WriteGroup(const QString& path, const QString& group, const std::functio
     fill(out);
     out.endGroup();
     out.sync();
-    if (out.status() != QSettings::NoError) return QStringLiteral("the options could not be prepared");
+    if (out.status() != QSettings::NoError) return QCoreApplication::translate("OptionsFile", "the options could not be prepared");
   }
   QFile file(draft);
   if (!file.open(QIODevice::ReadOnly)) return file.errorString();
@@ -159,6 +161,7 @@ void FillSessionGroup(QSettings& out, const SessionOptions& o) {
   out.setValue(QStringLiteral("Resume"), o.Resume);
 }
 const QString SessionGroup = QStringLiteral("session");
+const QString DisplayGroup = QStringLiteral("display");
 }  // namespace
 
 QString WriteSwitchOptions(const QString& path, const SwitchOptions& o) {
@@ -180,11 +183,11 @@ VoiceOptions ReadVoiceOptions(const QString& path, QStringList& problems) {
     if (languageCode.match(code).hasMatch())
       o.Language = code;
     else
-      problems << QStringLiteral("[voice] Language is \"%1\", which is no language code such as en or fr; en is used.")
+      problems << QCoreApplication::translate("OptionsFile", "[voice] Language is \"%1\", which is no language code such as en or fr; en is used.")
                       .arg(code.left(20));
   }
   for (const QString& key : ini.childKeys())
-    if (damage.isEmpty() && key != QStringLiteral("Language")) problems << QStringLiteral("[voice] has the unknown key %1; it is not used.").arg(key);
+    if (damage.isEmpty() && key != QStringLiteral("Language")) problems << QCoreApplication::translate("OptionsFile", "[voice] has the unknown key %1; it is not used.").arg(key);
   return o;
 }
 
@@ -218,12 +221,42 @@ QString WriteSessionOptions(const QString& path, const SessionOptions& o) {
   });
 }
 
+DisplayOptions ReadDisplayOptions(const QString& path, QStringList& problems) {
+  DisplayOptions o;
+  if (!QFile::exists(path)) return o;
+  QSettings ini(path, QSettings::IniFormat);
+  ini.beginGroup(DisplayGroup);
+  if (ini.contains(QStringLiteral("Language"))) {
+    const QString code = text(ini, QStringLiteral("Language")).trimmed().toLower();
+    if (platform::IsScreenLanguage(code))
+      o.Language = code;
+    else
+      problems << QCoreApplication::translate("OptionsFile",
+                                              "[display] Language is \"%1\"; the screens can be shown in en, nl, fr, es, "
+                                              "de or he. en is used.")
+                      .arg(code.left(20));
+  }
+  return o;
+}
+
+QString WriteDisplayOptions(const QString& path, const DisplayOptions& o) {
+  return WriteGroup(path, DisplayGroup, [&o, &path](QSettings& out) {
+    // Other options of the group are kept.
+    if (QFile::exists(path)) {
+      const QSettings old(path, QSettings::IniFormat);
+      for (const QString& key : old.allKeys())
+        if (key.startsWith(DisplayGroup + QLatin1Char('/'))) out.setValue(key.mid(DisplayGroup.size() + 1), old.value(key));
+    }
+    out.setValue(QStringLiteral("Language"), o.Language);
+  });
+}
+
 QString OptionsProblemMessage(const QStringList& problems) {
   if (problems.isEmpty()) return {};
-  QString text = QStringLiteral("Brushwell found a problem in %1 and used standard values where needed:\n\n")
+  QString text = QCoreApplication::translate("OptionsFile", "Brushwell found a problem in %1 and used standard values where needed:\n\n")
                      .arg(OptionsFileName);
   for (const QString& p : problems) text += QStringLiteral("- ") + p + QLatin1Char('\n');
-  text += QStringLiteral("\nCheck the \"Switch Timing\" and \"Test Switches\" screens (from \"Keyboard / Switch "
+  text += QCoreApplication::translate("OptionsFile", "\nCheck the \"Switch Timing\" and \"Test Switches\" screens (from \"Keyboard / Switch "
                          "Information\") and the language on \"Auditory Settings\"; the file is written again when you "
                          "change them.");
   return text;
@@ -303,7 +336,7 @@ QString WriteCameraOptions(const QString& path, const CameraOptions& o) {
 }
 
 bool SaveCameraOptions() {
-  const QString path = QDir::current().filePath(OptionsFileName);
+  const QString path = FilesFolder() + OptionsFileName;
   const QString why = WriteCameraOptions(path, CameraOptionsRecord);
   if (why.isEmpty()) return true;
   platform::message(QCoreApplication::translate("OptionsFile",
@@ -320,6 +353,9 @@ void LoadSwitchOptions(QStringList& problems) {
   VoiceOptionsRecord = ReadVoiceOptions(FilesFolder() + OptionsFileName, found);
   SessionOptionsRecord = ReadSessionOptions(FilesFolder() + OptionsFileName, found);
   CameraOptionsRecord = ReadCameraOptions(FilesFolder() + OptionsFileName, found);
+  // The screens' language is the carer's, one for every user: it stays in
+  // the working folder's brushwell.ini.
+  DisplayOptionsRecord = ReadDisplayOptions(QDir::current().filePath(OptionsFileName), found);
   found.removeDuplicates();  // a damaged file is told once, not once per group
   problems << found;
 }
@@ -335,7 +371,7 @@ bool SaveSwitchOptions() {
     FillSessionGroup(out, SessionOptionsRecord);
   });
   if (why.isEmpty()) return true;
-  platform::message(QStringLiteral("The switch options could not be saved to %1 (%2).\nThe file on disk was left as "
+  platform::message(QCoreApplication::translate("OptionsFile", "The switch options could not be saved to %1 (%2).\nThe file on disk was left as "
                                    "it was; the options are used until Brushwell is closed.")
                         .arg(path, why),
                     platform::MessageIcon::Exclamation);
@@ -346,8 +382,24 @@ bool SaveVoiceOptions() {
   const QString path = FilesFolder() + OptionsFileName;
   const QString why = WriteVoiceOptions(path, VoiceOptionsRecord);
   if (why.isEmpty()) return true;
-  platform::message(QStringLiteral("The narration language could not be saved to %1 (%2).\nThe file on disk was left as "
+  platform::message(QCoreApplication::translate("OptionsFile", "The narration language could not be saved to %1 (%2).\nThe file on disk was left as "
                                    "it was; the language is used until Brushwell is closed.")
+                        .arg(path, why),
+                    platform::MessageIcon::Exclamation);
+  return false;
+}
+
+}  // namespace settings
+
+namespace settings {
+
+bool SaveDisplayOptions() {
+  const QString path = QDir::current().filePath(OptionsFileName);
+  const QString why = WriteDisplayOptions(path, DisplayOptionsRecord);
+  if (why.isEmpty()) return true;
+  platform::message(QCoreApplication::translate("OptionsFile", "The language of the screens could not be saved to %1 (%2).\nThe file "
+                                                               "on disk was left as it was; the language is used until Brushwell is "
+                                                               "closed.")
                         .arg(path, why),
                     platform::MessageIcon::Exclamation);
   return false;

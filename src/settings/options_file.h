@@ -1,7 +1,7 @@
 #pragma once
 // brushwell.ini: the options Brushwell has beyond the settings files, in
 // QSettings INI form, one group per concern. This file knows the [switch],
-// [voice] and [session] groups; every other group is kept as it is when the
+// [voice], [session] and [display] groups; every other group is kept as it is when the
 // file is written.
 // At its standard value each option leaves the program as it always was.
 
@@ -104,17 +104,34 @@ QString FormatCameraRegion(const CameraRegion& region);
 CameraOptions ReadCameraOptions(const QString& path, QStringList& problems);
 // Writes the [camera] group of `path`, keeping every other group.
 QString WriteCameraOptions(const QString& path, const CameraOptions& options);
-// Writes CameraOptionsRecord to brushwell.ini of the current folder; tells
+// Writes CameraOptionsRecord to brushwell.ini of FilesFolder(); tells
 // the carer when that fails. Returns whether it was saved.
 bool SaveCameraOptions();
+
+// How the carer's screens are shown.
+struct DisplayOptions {
+  QString Language = QStringLiteral("en");  // the screens' language: en (the program's own text), nl, fr, es, de, he
+
+  bool operator==(const DisplayOptions&) const = default;
+};
+
+extern DisplayOptions DisplayOptionsRecord;
+
+// Reads the [display] group; a missing file or key gives "en", a Language
+// the screens cannot be shown in gives "en" and a problem. Other keys of the
+// group are left to the options that own them.
+DisplayOptions ReadDisplayOptions(const QString& path, QStringList& problems);
+// Writes the [display] group's Language of `path`, keeping every other key.
+QString WriteDisplayOptions(const QString& path, const DisplayOptions& options);
 
 // The carer's message for problems in brushwell.ini ("" when none).
 QString OptionsProblemMessage(const QStringList& problems);
 
 // Reads brushwell.ini of FilesFolder() (the program folder, or the chosen
 // user's folder) into SwitchOptionsRecord, VoiceOptionsRecord,
-// SessionOptionsRecord and CameraOptionsRecord; problems are added to
-// `problems`.
+// SessionOptionsRecord and CameraOptionsRecord, and the working folder's
+// into DisplayOptionsRecord (the carer's language, shared by every user);
+// problems are added to `problems`.
 void LoadSwitchOptions(QStringList& problems);
 // Writes SwitchOptionsRecord and SessionOptionsRecord to brushwell.ini of
 // FilesFolder(); tells the carer when that fails. Returns whether they
@@ -122,5 +139,7 @@ void LoadSwitchOptions(QStringList& problems);
 bool SaveSwitchOptions();
 // Writes VoiceOptionsRecord likewise.
 bool SaveVoiceOptions();
+// Writes DisplayOptionsRecord likewise.
+bool SaveDisplayOptions();
 
 }  // namespace settings

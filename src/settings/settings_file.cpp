@@ -1,5 +1,6 @@
 #include "settings/settings_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -55,37 +56,37 @@ Field intField(const char* label, int lo, int hi, int16_t SettingsData::*member)
 const std::vector<Field>& fields() {
   static const std::vector<Field> list = [] {
     std::vector<Field> f;
-    f.push_back(intField("input device", 1, 6, &SettingsData::InputDevice));
-    f.push_back(intField("reserved value", INT16_MIN, INT16_MAX, &SettingsData::ReservedLine2));
-    f.push_back(intField("sound option", INT16_MIN, INT16_MAX, &SettingsData::SoundOption));
-    f.push_back(intField("press reminder seconds", 0, 3600, &SettingsData::PressReminderSeconds));
-    f.push_back({"animation speed", Kind::Double, 0, 700000, {},
+    f.push_back(intField(QT_TRANSLATE_NOOP("SettingsFile", "input device"), 1, 6, &SettingsData::InputDevice));
+    f.push_back(intField(QT_TRANSLATE_NOOP("SettingsFile", "reserved value"), INT16_MIN, INT16_MAX, &SettingsData::ReservedLine2));
+    f.push_back(intField(QT_TRANSLATE_NOOP("SettingsFile", "sound option"), INT16_MIN, INT16_MAX, &SettingsData::SoundOption));
+    f.push_back(intField(QT_TRANSLATE_NOOP("SettingsFile", "press reminder seconds"), 0, 3600, &SettingsData::PressReminderSeconds));
+    f.push_back({QT_TRANSLATE_NOOP("SettingsFile", "animation speed"), Kind::Double, 0, 700000, {},
                  [](SettingsData& d) -> double& { return d.AnimationDelay; }, {}});
-    f.push_back({"text folder", Kind::Folder, 0, 0, {}, {},
+    f.push_back({QT_TRANSLATE_NOOP("SettingsFile", "text folder"), Kind::Folder, 0, 0, {}, {},
                  [](SettingsData& d) -> QString& { return d.TextFolder; }});
-    f.push_back({"media folder", Kind::Folder, 0, 0, {}, {},
+    f.push_back({QT_TRANSLATE_NOOP("SettingsFile", "media folder"), Kind::Folder, 0, 0, {}, {},
                  [](SettingsData& d) -> QString& { return d.MediaFolder; }});
-    f.push_back(intField("reserved value", INT16_MIN, INT16_MAX, &SettingsData::ReservedLine8));
-    f.push_back(intField("timed scanning seconds", 1, 20, &SettingsData::ScanSeconds));
-    f.push_back(intField("current picture", 1, INT16_MAX, &SettingsData::CurrentPictureIndex));
-    f.push_back(intField("current song", 1, INT16_MAX, &SettingsData::CurrentSongIndex));
-    f.push_back(intField("reserved value", INT16_MIN, INT16_MAX, &SettingsData::ReservedLine12));
-    f.push_back(intField("reserved value", INT16_MIN, INT16_MAX, &SettingsData::ReservedLine13));
-    f.push_back(intField("reserved value", INT16_MIN, INT16_MAX, &SettingsData::ReservedLine14));
-    f.push_back(intField("feedback option", 1, 3, &SettingsData::FeedbackOption));
-    f.push_back(intField("switch wait mode", INT16_MIN, INT16_MAX, &SettingsData::SwitchWaitMode));
-    f.push_back(intField("coloring style", 0, 6, &SettingsData::ColoringStyle));
-    f.push_back(intField("scanning type", 1, 4, &SettingsData::ScanType));
-    f.push_back(intField("step scanning seconds", 1, 20, &SettingsData::ScanSpeed));
-    f.push_back(intField("random colors", 0, 1, &SettingsData::RandomTubes));
-    f.push_back(intField("number of random tubes", 2, 10, &SettingsData::RandomTubeCount));
-    f.push_back(intField("print option", 1, 2, &SettingsData::PrintOption));
-    f.push_back(intField("pointer type", 1, 3, &SettingsData::PointerType));
+    f.push_back(intField(QT_TRANSLATE_NOOP("SettingsFile", "reserved value"), INT16_MIN, INT16_MAX, &SettingsData::ReservedLine8));
+    f.push_back(intField(QT_TRANSLATE_NOOP("SettingsFile", "timed scanning seconds"), 1, 20, &SettingsData::ScanSeconds));
+    f.push_back(intField(QT_TRANSLATE_NOOP("SettingsFile", "current picture"), 1, INT16_MAX, &SettingsData::CurrentPictureIndex));
+    f.push_back(intField(QT_TRANSLATE_NOOP("SettingsFile", "current song"), 1, INT16_MAX, &SettingsData::CurrentSongIndex));
+    f.push_back(intField(QT_TRANSLATE_NOOP("SettingsFile", "reserved value"), INT16_MIN, INT16_MAX, &SettingsData::ReservedLine12));
+    f.push_back(intField(QT_TRANSLATE_NOOP("SettingsFile", "reserved value"), INT16_MIN, INT16_MAX, &SettingsData::ReservedLine13));
+    f.push_back(intField(QT_TRANSLATE_NOOP("SettingsFile", "reserved value"), INT16_MIN, INT16_MAX, &SettingsData::ReservedLine14));
+    f.push_back(intField(QT_TRANSLATE_NOOP("SettingsFile", "feedback option"), 1, 3, &SettingsData::FeedbackOption));
+    f.push_back(intField(QT_TRANSLATE_NOOP("SettingsFile", "switch wait mode"), INT16_MIN, INT16_MAX, &SettingsData::SwitchWaitMode));
+    f.push_back(intField(QT_TRANSLATE_NOOP("SettingsFile", "coloring style"), 0, 6, &SettingsData::ColoringStyle));
+    f.push_back(intField(QT_TRANSLATE_NOOP("SettingsFile", "scanning type"), 1, 4, &SettingsData::ScanType));
+    f.push_back(intField(QT_TRANSLATE_NOOP("SettingsFile", "step scanning seconds"), 1, 20, &SettingsData::ScanSpeed));
+    f.push_back(intField(QT_TRANSLATE_NOOP("SettingsFile", "random colors"), 0, 1, &SettingsData::RandomTubes));
+    f.push_back(intField(QT_TRANSLATE_NOOP("SettingsFile", "number of random tubes"), 2, 10, &SettingsData::RandomTubeCount));
+    f.push_back(intField(QT_TRANSLATE_NOOP("SettingsFile", "print option"), 1, 2, &SettingsData::PrintOption));
+    f.push_back(intField(QT_TRANSLATE_NOOP("SettingsFile", "pointer type"), 1, 3, &SettingsData::PointerType));
     for (int c = 1; c <= 10; ++c) {
-      f.push_back({"color choice", Kind::Integer, 0, 1,
+      f.push_back({QT_TRANSLATE_NOOP("SettingsFile", "color choice"), Kind::Integer, 0, 1,
                    [c](SettingsData& d) -> int16_t& { return d.ColorEnabled[c]; }, {}, {}});
     }
-    f.push_back(intField("active picture list", 1, 15, &SettingsData::ActivePictureList));
+    f.push_back(intField(QT_TRANSLATE_NOOP("SettingsFile", "active picture list"), 1, 15, &SettingsData::ActivePictureList));
     return f;
   }();
   return list;
@@ -212,7 +213,7 @@ SettingsFileRead ReadSettingsFiles(const QString& folder, const QString& program
   if (!file.exists()) {
     outcome = SettingsFileRead::Missing;
   } else if (QFileInfo(file).isDir()) {
-    unreadable = QStringLiteral("it is a folder, not a file");
+    unreadable = QCoreApplication::translate("SettingsFile", "it is a folder, not a file");
   } else if (!file.open(QIODevice::ReadOnly)) {
     unreadable = file.errorString();
   } else {
@@ -223,9 +224,9 @@ SettingsFileRead ReadSettingsFiles(const QString& folder, const QString& program
   if (!unreadable.isEmpty()) outcome = SettingsFileRead::Unreadable;
 
   if (outcome == SettingsFileRead::Missing) {
-    problems << QStringLiteral("The settings file %1 was not found; the standard settings are used.").arg(SettingsFileName);
+    problems << QCoreApplication::translate("SettingsFile", "The settings file %1 was not found; the standard settings are used.").arg(SettingsFileName);
   } else if (outcome == SettingsFileRead::Unreadable) {
-    problems << QStringLiteral("The settings file %1 could not be read (%2); the standard settings are used.")
+    problems << QCoreApplication::translate("SettingsFile", "The settings file %1 could not be read (%2); the standard settings are used.")
                     .arg(SettingsFileName, unreadable);
   } else {
     FieldReader reader(image);
@@ -239,7 +240,7 @@ SettingsFileRead ReadSettingsFiles(const QString& folder, const QString& program
       const bool read = f.kind == Kind::Folder ? reader.wholeLine(raw) : reader.field(raw);
       if (!read) {
         shortFile = true;
-        problems << QStringLiteral("%1 ends before line %2; the settings from there on have their standard values.")
+        problems << QCoreApplication::translate("SettingsFile", "%1 ends before line %2; the settings from there on have their standard values.")
                         .arg(SettingsFileName).arg(fieldNo);
         break;
       }
@@ -251,14 +252,14 @@ SettingsFileRead ReadSettingsFiles(const QString& folder, const QString& program
       }
       double value = 0;
       if (!parseNumber(raw, value)) {
-        problems << QStringLiteral("Line %1 of %2 (%3) is not a number; the %4 keeps its standard value.")
-                        .arg(line).arg(SettingsFileName, quoteForMessage(raw), QString::fromLatin1(f.label));
+        problems << QCoreApplication::translate("SettingsFile", "Line %1 of %2 (%3) is not a number; the %4 keeps its standard value.")
+                        .arg(line).arg(SettingsFileName, quoteForMessage(raw), QCoreApplication::translate("SettingsFile", f.label));
         continue;
       }
       if (f.kind == Kind::Double) {
         if (value < f.lo || value > f.hi) {
-          problems << QStringLiteral("Line %1 of %2 holds %3, outside the %4 range %5 to %6; the speed will be calibrated again.")
-                          .arg(line).arg(SettingsFileName, QString::fromUtf8(raw.trimmed()), QString::fromLatin1(f.label))
+          problems << QCoreApplication::translate("SettingsFile", "Line %1 of %2 holds %3, outside the %4 range %5 to %6; the speed will be calibrated again.")
+                          .arg(line).arg(SettingsFileName, QString::fromUtf8(raw.trimmed()), QCoreApplication::translate("SettingsFile", f.label))
                           .arg(f.lo).arg(f.hi);
           f.real(d) = 0;
         } else {
@@ -269,8 +270,8 @@ SettingsFileRead ReadSettingsFiles(const QString& folder, const QString& program
       const double whole = std::round(value);
       if (whole < f.lo || whole > f.hi || whole != value) {
         SettingsData fallback = standard;
-        problems << QStringLiteral("Line %1 of %2 holds %3, which is not a valid %4 (%5 to %6); %7 is used.")
-                        .arg(line).arg(SettingsFileName, QString::fromUtf8(raw.trimmed()), QString::fromLatin1(f.label))
+        problems << QCoreApplication::translate("SettingsFile", "Line %1 of %2 holds %3, which is not a valid %4 (%5 to %6); %7 is used.")
+                        .arg(line).arg(SettingsFileName, QString::fromUtf8(raw.trimmed()), QCoreApplication::translate("SettingsFile", f.label))
                         .arg(f.lo).arg(f.hi).arg(f.integer(fallback));
         continue;
       }
@@ -280,7 +281,7 @@ SettingsFileRead ReadSettingsFiles(const QString& folder, const QString& program
       for (int n = 1; n <= 15; ++n) {
         QByteArray raw;
         if (!reader.wholeLine(raw)) {
-          problems << QStringLiteral("%1 ends before line %2; the descriptions of picture lists %3 to 15 are empty.")
+          problems << QCoreApplication::translate("SettingsFile", "%1 ends before line %2; the descriptions of picture lists %3 to 15 are empty.")
                           .arg(SettingsFileName).arg(34 + n).arg(n);
           break;
         }
@@ -303,17 +304,17 @@ SettingsFileRead ReadSettingsFiles(const QString& folder, const QString& program
 QString WriteSettingsFile(const QString& folder, const SettingsData& record) {
   const QString path = QDir(folder).filePath(SettingsFileName);
   // Replacing the file would also make it writable again.
-  if (platform::IsReadOnlyFile(path)) return QStringLiteral("the file is read-only, the settings are locked");
+  if (platform::IsReadOnlyFile(path)) return QCoreApplication::translate("SettingsFile", "the file is read-only, the settings are locked");
   return platform::WriteFileVerified(path, SettingsFileImage(record));
 }
 
 QString SettingsProblemMessage(const QStringList& problems) {
   if (problems.isEmpty()) return {};
   constexpr int shown = 8;
-  QString text = QStringLiteral("Brushwell found a problem in its settings and used standard values where needed:\n\n");
+  QString text = QCoreApplication::translate("SettingsFile", "Brushwell found a problem in its settings and used standard values where needed:\n\n");
   for (int i = 0; i < problems.size() && i < shown; ++i) text += QStringLiteral("- ") + problems[i] + QLatin1Char('\n');
-  if (problems.size() > shown) text += QStringLiteral("- and %1 more.\n").arg(problems.size() - shown);
-  text += QStringLiteral("\nCheck the settings screens. The settings file is written again when you leave with \"Exit\".");
+  if (problems.size() > shown) text += QCoreApplication::translate("SettingsFile", "- and %1 more.\n").arg(problems.size() - shown);
+  text += QCoreApplication::translate("SettingsFile", "\nCheck the settings screens. The settings file is written again when you leave with \"Exit\".");
   return text;
 }
 
@@ -386,7 +387,7 @@ void LoadSettings() {
   if (read == SettingsFileRead::Unreadable) {
     Keep(SettingsKept::Unreadable);
     platform::message(problems.value(0) +
-                          QStringLiteral("\nBrushwell leaves %1 as it is and will not save over it. Make it "
+                          QCoreApplication::translate("SettingsFile", "\nBrushwell leaves %1 as it is and will not save over it. Make it "
                                          "readable again (or ask who set up this computer), then start Brushwell "
                                          "again.")
                               .arg(SettingsFilePath()),
@@ -404,11 +405,11 @@ QString SettingsKeptMessage() {
   switch (SettingsKeptAsTheyAre()) {
     case SettingsKept::No: return {};
     case SettingsKept::Unreadable:
-      return QStringLiteral("The settings were not saved: the settings file %1 could not be read when Brushwell "
+      return QCoreApplication::translate("SettingsFile", "The settings were not saved: the settings file %1 could not be read when Brushwell "
                             "started, so it is left as it was.")
           .arg(SettingsFilePath());
     case SettingsKept::Locked:
-      return QStringLiteral("The settings are locked: the settings file %1 is read-only, so changes made since "
+      return QCoreApplication::translate("SettingsFile", "The settings are locked: the settings file %1 is read-only, so changes made since "
                             "Brushwell started were not saved.")
           .arg(SettingsFilePath());
   }
@@ -424,7 +425,7 @@ void SaveSettings() {
   const QString why = WriteSettingsFile(FilesFolder(), SettingsRecord);
   if (why.isEmpty()) RememberDescriptions();
   if (!why.isEmpty()) {
-    platform::message(QStringLiteral("The settings could not be saved to %1 (%2).\nThe file on disk was left as it was.")
+    platform::message(QCoreApplication::translate("SettingsFile", "The settings could not be saved to %1 (%2).\nThe file on disk was left as it was.")
                           .arg(SettingsFilePath(), why),
                       platform::MessageIcon::Exclamation);
   }

@@ -73,6 +73,11 @@ TEST_F(MenuTest, TestSwitchesCountsAndIgnoresPressesByTheTimingAndLearnsASwitch)
   QTest::keyClick(at, Qt::Key_F7);
   EXPECT_EQ(settings::SwitchOptionsRecord.Switch2, QStringLiteral("Key:F7"));
   EXPECT_EQ(input::ExtraSwitchForKey(Qt::Key_F7), 2);
+  // An input that cannot be taken says why, after the input it names.
+  test->learn_button[1]->click();
+  QTest::mouseClick(test->lamp[0], Qt::LeftButton);
+  EXPECT_EQ(test->learn_status->text(),
+            QStringLiteral("Not taken: Mouse:Left is the left mouse button, which is already switch 1; it is not used."));
   QTest::keyClick(at, Qt::Key_Escape);
   EXPECT_TRUE(banner->device_frame->isVisible());
   EXPECT_TRUE(ReadFile(dir.file(settings::OptionsFileName)).contains("Switch2=Key:F7"));

@@ -13,6 +13,7 @@
 
 #include "platform/keyboard_focus.h"
 #include "settings/settings_file.h"
+#include "support/screen_texts.h"
 #include "window_fixture.h"
 
 using namespace window_tests;
@@ -219,6 +220,27 @@ TEST_F(WindowTest, RequestedCalibrationIsClearedAndTheNextActivationRunsTheSessi
   pictures::UnloadMainform();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_EQ(pictures::CurrentMainform(), nullptr);
+}
+
+// The speed calibration, the one carer's screen on the colouring window,
+// holds its captions in every language (and keeps its one direction in Hebrew).
+TEST_F(CalibrationTest, EveryLanguageFitsTheCalibrationScreen) {
+  for (const platform::ScreenLanguageName& language : platform::ScreenLanguages()) {
+    const QString code = QString::fromLatin1(language.code);
+    ASSERT_TRUE(platform::UseScreenLanguage(code, {QStringLiteral(BRUSHWELL_DIR)}));
+    window = std::make_unique<pictures::Mainform>();
+    EXPECT_EQ(window->layoutDirection(), Qt::LeftToRight);
+    QStringList problems;
+    Calibrate(300, [&] {
+      for (QWidget* w : testing_support::ShownWidgets(window.get())) {
+        if (const QString cut = testing_support::CutText(w); !cut.isEmpty()) problems << code + QStringLiteral(": cut: ") + cut;
+        if (w != window.get() && !window->rect().contains(w->geometry())) problems << code + QStringLiteral(": off the screen: ") + w->objectName();
+      }
+      window->done_calib->click();
+    });
+    EXPECT_TRUE(problems.isEmpty()) << problems.join(QStringLiteral("\n")).toStdString();
+  }
+  platform::UseScreenLanguage(QStringLiteral("en"), {});
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "picture_maker.h"
 #include "platform/picture_box.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -273,18 +274,18 @@ SourceImage LoadSourceImage(const QString& path, int workingSide) {
   SourceImage out;
   const QString name = QFileInfo(path).fileName();
   auto refuse = [&](const QString& why) {
-    out.problem = QStringLiteral("%1 cannot be used: %2.").arg(name, why);
+    out.problem = QCoreApplication::translate("ImagePipeline", "%1 cannot be used: %2.").arg(name, why);
     return out;
   };
   const QFileInfo info(path);
-  if (!info.exists()) return refuse(QStringLiteral("the file does not exist"));
-  if (!info.isFile()) return refuse(QStringLiteral("it is a folder, not a picture file"));
-  if (!info.isReadable()) return refuse(QStringLiteral("this user may not read it"));
-  if (info.size() == 0) return refuse(QStringLiteral("the file is empty"));
+  if (!info.exists()) return refuse(QCoreApplication::translate("ImagePipeline", "the file does not exist"));
+  if (!info.isFile()) return refuse(QCoreApplication::translate("ImagePipeline", "it is a folder, not a picture file"));
+  if (!info.isReadable()) return refuse(QCoreApplication::translate("ImagePipeline", "this user may not read it"));
+  if (info.size() == 0) return refuse(QCoreApplication::translate("ImagePipeline", "the file is empty"));
 
   QImageReader reader(path);
   reader.setAutoTransform(true);  // photos taken with the camera turned
-  if (!reader.canRead()) return refuse(QStringLiteral("it is not a picture that can be read (PNG, JPEG, BMP, GIF and SVG can)"));
+  if (!reader.canRead()) return refuse(QCoreApplication::translate("ImagePipeline", "it is not a picture that can be read (PNG, JPEG, BMP, GIF and SVG can)"));
   const bool svg = reader.format() == "svg" || reader.format() == "svgz";
   QString why;
   const QSize size = reader.size();
@@ -293,16 +294,16 @@ SourceImage LoadSourceImage(const QString& path, int workingSide) {
   const bool onlyTooLarge = size.isValid() && std::max(size.width(), size.height()) > platform::PictureBox::MaxPictureSide;
   if (!svg && !onlyTooLarge && !platform::CheckPictureFile(path, &why)) return refuse(why);
   if (size.isValid() && (size.width() > MaxSourceSide || size.height() > MaxSourceSide)) {
-    return refuse(QStringLiteral("it is too large for the workshop to open; make it smaller in a photo program first"));
+    return refuse(QCoreApplication::translate("ImagePipeline", "it is too large for the workshop to open; make it smaller in a photo program first"));
   }
   if (size.isValid() && !size.isEmpty() && (svg || std::max(size.width(), size.height()) > workingSide)) {
     reader.setScaledSize(size.scaled(workingSide, workingSide, Qt::KeepAspectRatio));
   }
   reader.setAllocationLimit(512);  // megabytes
   QImage image = reader.read();
-  if (image.isNull()) return refuse(QStringLiteral("it could not be decoded (%1)").arg(reader.errorString()));
+  if (image.isNull()) return refuse(QCoreApplication::translate("ImagePipeline", "it could not be decoded (%1)").arg(reader.errorString()));
   if (image.width() > MaxSourceSide || image.height() > MaxSourceSide) {
-    return refuse(QStringLiteral("it is too large for the workshop to open; make it smaller in a photo program first"));
+    return refuse(QCoreApplication::translate("ImagePipeline", "it is too large for the workshop to open; make it smaller in a photo program first"));
   }
   out.original = size.isValid() ? size : image.size();
   out.image = image.convertToFormat(QImage::Format_ARGB32);

@@ -4,6 +4,7 @@
 #include "platform/safe_file.h"
 #include "settings/settings_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -44,10 +45,10 @@ QByteArray ListFileImage(const ListEntries& entries) {
 }
 
 QString NameProblem(const QString& name) {
-  if (name.trimmed().isEmpty()) return QStringLiteral("a picture needs a name");
-  if (name.startsWith(QLatin1Char('-'))) return QStringLiteral("a name that begins with \"-\" is skipped by Brushwell");
-  if (name.contains(QLatin1Char('"'))) return QStringLiteral("a name with a double quote cannot stand in a list");
-  if (name.contains(QLatin1Char('\n')) || name.contains(QLatin1Char('\r'))) return QStringLiteral("a name must be one line");
+  if (name.trimmed().isEmpty()) return QCoreApplication::translate("ListModel", "a picture needs a name");
+  if (name.startsWith(QLatin1Char('-'))) return QCoreApplication::translate("ListModel", "a name that begins with \"-\" is skipped by Brushwell");
+  if (name.contains(QLatin1Char('"'))) return QCoreApplication::translate("ListModel", "a name with a double quote cannot stand in a list");
+  if (name.contains(QLatin1Char('\n')) || name.contains(QLatin1Char('\r'))) return QCoreApplication::translate("ListModel", "a name must be one line");
   return {};
 }
 
@@ -61,7 +62,7 @@ ListEntries ReadList(const QString& folder, int n, QString* problem) {
   QFile file(QDir(folder).filePath(pictures::PictureListFileName(n)));
   if (!file.exists()) return {};
   if (!file.open(QIODevice::ReadOnly)) {
-    if (problem) *problem = QStringLiteral("%1 cannot be read (%2).").arg(file.fileName(), file.errorString());
+    if (problem) *problem = QCoreApplication::translate("ListModel", "%1 cannot be read (%2).").arg(file.fileName(), file.errorString());
     return {};
   }
   return ParseListEntries(file.readAll());
@@ -97,7 +98,7 @@ QString ReadDescriptions(const QString& folder, Descriptions& out) {
   settings::SettingsData record;
   QStringList problems;
   if (!QFileInfo::exists(QDir(folder).filePath(settings::SettingsFileName))) {
-    return QStringLiteral("The settings file %1 is missing from %2.").arg(settings::SettingsFileName, folder);
+    return QCoreApplication::translate("ListModel", "The settings file %1 is missing from %2.").arg(settings::SettingsFileName, folder);
   }
   settings::ReadSettingsFiles(folder, folder, record, problems);
   for (int n = 1; n <= ListCount; ++n) out[n] = record.PictureListDescription[n];
@@ -111,7 +112,7 @@ QString SaveDescriptions(const QString& folder, const Descriptions& before, cons
   settings::ReadSettingsFiles(folder, folder, record, problems);
   if (!problems.isEmpty() || !QFileInfo::exists(QDir(folder).filePath(settings::SettingsFileName))) {
     // Writing now would put standard values in place of what could not be read.
-    return QStringLiteral("The settings file %1 is damaged or missing, so the descriptions were not saved. Start "
+    return QCoreApplication::translate("ListModel", "The settings file %1 is damaged or missing, so the descriptions were not saved. Start "
                           "Brushwell once and leave it with \"Exit\": it repairs the file.")
         .arg(QDir(folder).filePath(settings::SettingsFileName));
   }

@@ -2,6 +2,7 @@
 
 #include "platform/picture_box.h"
 
+#include <QCoreApplication>
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QDir>
@@ -46,8 +47,8 @@ ListPage::ListPage(const QString& programFolder, QWidget* parent) : QWidget(pare
   auto* columns = new QHBoxLayout(this);
 
   auto* left = new QVBoxLayout();
-  auto* listsLabel = new QLabel(QStringLiteral("Picture &lists"), this);
-  lists_ = Named(new QListWidget(this), QStringLiteral("Picture lists"));
+  auto* listsLabel = new QLabel(QCoreApplication::translate("ListPage", "Picture &lists"), this);
+  lists_ = Named(new QListWidget(this), QCoreApplication::translate("ListPage", "Picture lists"));
   listsLabel->setBuddy(lists_);
   lists_->setFixedWidth(230);
   left->addWidget(listsLabel);
@@ -55,13 +56,13 @@ ListPage::ListPage(const QString& programFolder, QWidget* parent) : QWidget(pare
   columns->addLayout(left);
 
   auto* middle = new QVBoxLayout();
-  auto* descLabel = new QLabel(QStringLiteral("&Description of this list:"), this);
-  description_ = Named(new QLineEdit(this), QStringLiteral("Description of this list"));
+  auto* descLabel = new QLabel(QCoreApplication::translate("ListPage", "&Description of this list:"), this);
+  description_ = Named(new QLineEdit(this), QCoreApplication::translate("ListPage", "Description of this list"));
   descLabel->setBuddy(description_);
   middle->addWidget(descLabel);
   middle->addWidget(description_);
-  auto* entriesLabel = new QLabel(QStringLiteral("Pictures in colouring &order (drag, or use the buttons):"), this);
-  entriesView_ = Named(new QListWidget(this), QStringLiteral("Pictures in colouring order"));
+  auto* entriesLabel = new QLabel(QCoreApplication::translate("ListPage", "Pictures in colouring &order (drag, or use the buttons):"), this);
+  entriesView_ = Named(new QListWidget(this), QCoreApplication::translate("ListPage", "Pictures in colouring order"));
   entriesLabel->setBuddy(entriesView_);
   entriesView_->setIconSize(QSize(Thumb, Thumb));
   entriesView_->setDragDropMode(QAbstractItemView::InternalMove);
@@ -69,24 +70,24 @@ ListPage::ListPage(const QString& programFolder, QWidget* parent) : QWidget(pare
   entriesView_->setSelectionMode(QAbstractItemView::SingleSelection);
   middle->addWidget(entriesLabel);
   middle->addWidget(entriesView_, 1);
-  missing_ = Named(new QLabel(this), QStringLiteral("Missing pictures"));
+  missing_ = Named(new QLabel(this), QCoreApplication::translate("ListPage", "Missing pictures"));
   missing_->setWordWrap(true);
   missing_->setStyleSheet(QStringLiteral("color: #a00000"));
   middle->addWidget(missing_);
   auto* buttons = new QHBoxLayout();
-  up_ = Button(QStringLiteral("Move &Up"), this);
-  down_ = Button(QStringLiteral("Move Do&wn"), this);
-  remove_ = Button(QStringLiteral("&Remove"), this);
-  heading_ = Button(QStringLiteral("Add &Heading..."), this);
-  undoButton_ = Button(QStringLiteral("&Undo"), this);
-  save_ = Button(QStringLiteral("&Save List"), this);
+  up_ = Button(QCoreApplication::translate("ListPage", "Move &Up"), this);
+  down_ = Button(QCoreApplication::translate("ListPage", "Move Do&wn"), this);
+  remove_ = Button(QCoreApplication::translate("ListPage", "&Remove"), this);
+  heading_ = Button(QCoreApplication::translate("ListPage", "Add &Heading..."), this);
+  undoButton_ = Button(QCoreApplication::translate("ListPage", "&Undo"), this);
+  save_ = Button(QCoreApplication::translate("ListPage", "&Save List"), this);
   for (QPushButton* b : {up_, down_, remove_, heading_, undoButton_, save_}) buttons->addWidget(b);
   middle->addLayout(buttons);
   columns->addLayout(middle, 2);
 
   auto* right = new QVBoxLayout();
-  auto* folderLabel = new QLabel(QStringLiteral("Pictures in the &folder:"), this);
-  folderView_ = Named(new QListWidget(this), QStringLiteral("Pictures in the folder"));
+  auto* folderLabel = new QLabel(QCoreApplication::translate("ListPage", "Pictures in the &folder:"), this);
+  folderView_ = Named(new QListWidget(this), QCoreApplication::translate("ListPage", "Pictures in the folder"));
   folderLabel->setBuddy(folderView_);
   folderView_->setViewMode(QListView::IconMode);
   folderView_->setIconSize(QSize(Thumb, Thumb));
@@ -94,7 +95,7 @@ ListPage::ListPage(const QString& programFolder, QWidget* parent) : QWidget(pare
   folderView_->setResizeMode(QListView::Adjust);
   folderView_->setMovement(QListView::Static);
   folderView_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  add_ = Button(QStringLiteral("&Add to List"), this);
+  add_ = Button(QCoreApplication::translate("ListPage", "&Add to List"), this);
   right->addWidget(folderLabel);
   right->addWidget(folderView_, 1);
   right->addWidget(add_);
@@ -144,7 +145,7 @@ ListPage::ListPage(const QString& programFolder, QWidget* parent) : QWidget(pare
 
 QString ListPage::listCaption(int n) const {
   const QString d = edited_[n].trimmed();
-  return d.isEmpty() ? QStringLiteral("List %1").arg(n) : QStringLiteral("List %1: %2").arg(n).arg(d);
+  return d.isEmpty() ? QCoreApplication::translate("ListPage", "List %1").arg(n) : QCoreApplication::translate("ListPage", "List %1: %2").arg(n).arg(d);
 }
 
 void ListPage::loadDescriptions() {
@@ -152,7 +153,7 @@ void ListPage::loadDescriptions() {
   edited_ = onFile_;
   if (!problem.isEmpty()) {
     QMessageBox::warning(this, QString::fromLatin1(Title),
-                         problem + QStringLiteral("\n\nThe descriptions cannot be saved until the settings file is whole again."));
+                         problem + QCoreApplication::translate("ListPage", "\n\nThe descriptions cannot be saved until the settings file is whole again."));
   }
 }
 
@@ -224,12 +225,12 @@ void ListPage::fillEntries(int current) {
       bold.setBold(true);
       item->setFont(bold);
       item->setBackground(QColor(230, 236, 245));
-      item->setData(Qt::AccessibleTextRole, QStringLiteral("Heading: %1").arg(e.caption()));
+      item->setData(Qt::AccessibleTextRole, QCoreApplication::translate("ListPage", "Heading: %1").arg(e.caption()));
     } else if (std::find(missing.begin(), missing.end(), static_cast<int>(i)) != missing.end()) {
-      item->setText(QStringLiteral("%1   (not in the folder)").arg(e.text));
+      item->setText(QCoreApplication::translate("ListPage", "%1   (not in the folder)").arg(e.text));
       item->setIcon(placeholder());
       item->setForeground(QColor(170, 0, 0));
-      item->setData(Qt::AccessibleTextRole, QStringLiteral("%1, not in the folder").arg(e.text));
+      item->setData(Qt::AccessibleTextRole, QCoreApplication::translate("ListPage", "%1, not in the folder").arg(e.text));
       missingNames << e.text;
     } else {
       item->setText(e.text);
@@ -241,7 +242,7 @@ void ListPage::fillEntries(int current) {
   }
   missing_->setText(missingNames.isEmpty()
                         ? QString()
-                        : QStringLiteral("Not in the program folder: %1. They stay in the list; Brushwell ends the session "
+                        : QCoreApplication::translate("ListPage", "Not in the program folder: %1. They stay in the list; Brushwell ends the session "
                                          "when it reaches one, so add the picture or remove the name.")
                               .arg(missingNames.join(QStringLiteral(", "))));
   if (!entries_.empty()) entriesView_->setCurrentRow(std::clamp(current, 0, static_cast<int>(entries_.size()) - 1));
@@ -280,7 +281,7 @@ void ListPage::removeSelected() {
   ListEntries less = entries_;
   less.erase(less.begin() + row);
   change(less, row);
-  Q_EMIT status(QStringLiteral("Removed from the list (the picture stays in the folder). Undo brings it back."));
+  Q_EMIT status(QCoreApplication::translate("ListPage", "Removed from the list (the picture stays in the folder). Undo brings it back."));
 }
 
 void ListPage::addHeading() {
@@ -297,7 +298,7 @@ void ListPage::addHeading() {
 void ListPage::addPictures() {
   const QList<QListWidgetItem*> chosen = folderView_->selectedItems();
   if (chosen.isEmpty()) {
-    Q_EMIT status(QStringLiteral("Choose one or more pictures in the folder first."));
+    Q_EMIT status(QCoreApplication::translate("ListPage", "Choose one or more pictures in the folder first."));
     return;
   }
   ListEntries more = entries_;
@@ -305,7 +306,7 @@ void ListPage::addPictures() {
   const int first = row;
   for (QListWidgetItem* item : chosen) {
     if (const QString why = NameProblem(item->text()); !why.isEmpty()) {
-      QMessageBox::warning(this, QString::fromLatin1(Title), QStringLiteral("%1 cannot be added: %2.").arg(item->text(), why));
+      QMessageBox::warning(this, QString::fromLatin1(Title), QCoreApplication::translate("ListPage", "%1 cannot be added: %2.").arg(item->text(), why));
       continue;
     }
     more.insert(more.begin() + row++, ListEntry{item->text()});
@@ -329,26 +330,26 @@ bool ListPage::save() {
   if (list_ < 1) return false;
   if (const QString why = WriteList(folder_, list_, entries_); !why.isEmpty()) {
     QMessageBox::warning(this, QString::fromLatin1(Title),
-                         QStringLiteral("List %1 could not be saved (%2). The file on disk was left as it was.").arg(list_).arg(why));
+                         QCoreApplication::translate("ListPage", "List %1 could not be saved (%2). The file on disk was left as it was.").arg(list_).arg(why));
     return false;
   }
   Descriptions before = onFile_, after = onFile_;
   after[list_] = edited_[list_];
   if (const QString why = SaveDescriptions(folder_, before, after); !why.isEmpty()) {
     QMessageBox::warning(this, QString::fromLatin1(Title),
-                         QStringLiteral("The list was saved, but its description was not:\n\n%1").arg(why));
+                         QCoreApplication::translate("ListPage", "The list was saved, but its description was not:\n\n%1").arg(why));
     return false;
   }
   onFile_[list_] = edited_[list_];
   dirty_ = false;
-  Q_EMIT status(QStringLiteral("List %1 saved. Brushwell uses it from the next session on.").arg(list_));
+  Q_EMIT status(QCoreApplication::translate("ListPage", "List %1 saved. Brushwell uses it from the next session on.").arg(list_));
   return true;
 }
 
 bool ListPage::MayLeaveList() {
   if (!dirty_) return true;
   const auto answer = QMessageBox::question(this, QString::fromLatin1(Title),
-                                            QStringLiteral("List %1 has changes that are not saved. Save them?").arg(list_),
+                                            QCoreApplication::translate("ListPage", "List %1 has changes that are not saved. Save them?").arg(list_),
                                             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
   if (answer == QMessageBox::Cancel) return false;
   if (answer == QMessageBox::Save) return save();

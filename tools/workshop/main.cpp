@@ -7,6 +7,7 @@
 #include "workshop_window.h"
 #include "new_picture_page.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
@@ -17,7 +18,6 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("brushwell-workshop"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Brushwell Picture Workshop"));
   QApplication::setDesktopFileName(QStringLiteral("org.brushwell.Brushwell.Workshop"));
   // Its own icon: installed in the icon theme, or beside the program in a program folder.
   QApplication::setWindowIcon(QIcon::fromTheme(
@@ -25,17 +25,20 @@ int main(int argc, char** argv) {
       QIcon(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("brushwell-workshop.svg")))));
 
   QCommandLineParser parser;
-  parser.setApplicationDescription(QStringLiteral("Makes colouring pictures from drawings and photos, and edits picture lists."));
+  parser.setApplicationDescription(QCoreApplication::translate("Main", "Makes colouring pictures from drawings and photos, and edits picture lists."));
   parser.addHelpOption();
-  const QCommandLineOption folderOpt(QStringLiteral("folder"), QStringLiteral("the program folder (default: the one Brushwell uses)"),
+  const QCommandLineOption folderOpt(QStringLiteral("folder"), QCoreApplication::translate("Main", "the program folder (default: the one Brushwell uses)"),
                                      QStringLiteral("folder"));
   parser.addOption(folderOpt);
-  parser.addPositionalArgument(QStringLiteral("picture"), QStringLiteral("a drawing or photo to open"), QStringLiteral("[picture]"));
+  parser.addPositionalArgument(QStringLiteral("picture"), QCoreApplication::translate("Main", "a drawing or photo to open"), QStringLiteral("[picture]"));
   parser.process(app);
 
   const QString folder = QDir(parser.isSet(folderOpt) ? parser.value(folderOpt) : app::ProgramFolder()).absolutePath();
+  // The carer's language, as Brushwell shows it in that folder.
+  app::UseChosenScreenLanguage(folder);
+  QApplication::setApplicationDisplayName(QCoreApplication::translate("Main", "Brushwell Picture Workshop"));
   if (!QFileInfo(folder).isDir()) {
-    QMessageBox::critical(nullptr, QStringLiteral("Brushwell Picture Workshop"), QStringLiteral("The folder %1 does not exist.").arg(folder));
+    QMessageBox::critical(nullptr, QCoreApplication::translate("Main", "Brushwell Picture Workshop"), QCoreApplication::translate("Main", "The folder %1 does not exist.").arg(folder));
     return 1;
   }
   workshop::WorkshopWindow window(folder);

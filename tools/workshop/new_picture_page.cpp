@@ -4,6 +4,7 @@
 #include "pictures/section_scan.h"
 #include "platform/safe_file.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QBuffer>
 #include <QButtonGroup>
@@ -72,9 +73,9 @@ NewPicturePage::NewPicturePage(const QString& programFolder, QWidget* parent) : 
   auto* outer = new QVBoxLayout(this);
 
   auto* top = new QHBoxLayout();
-  openButton_ = Named(new QPushButton(QStringLiteral("&Open Drawing or Photo..."), this), QStringLiteral("Open Drawing or Photo"));
-  drawingKind_ = Named(new QRadioButton(QStringLiteral("It is a &drawing"), this), QStringLiteral("It is a drawing"));
-  photoKind_ = Named(new QRadioButton(QStringLiteral("It is a p&hoto"), this), QStringLiteral("It is a photo"));
+  openButton_ = Named(new QPushButton(QCoreApplication::translate("NewPicturePage", "&Open Drawing or Photo..."), this), QCoreApplication::translate("NewPicturePage", "Open Drawing or Photo"));
+  drawingKind_ = Named(new QRadioButton(QCoreApplication::translate("NewPicturePage", "It is a &drawing"), this), QCoreApplication::translate("NewPicturePage", "It is a drawing"));
+  photoKind_ = Named(new QRadioButton(QCoreApplication::translate("NewPicturePage", "It is a p&hoto"), this), QCoreApplication::translate("NewPicturePage", "It is a photo"));
   auto* kinds = new QButtonGroup(this);
   kinds->addButton(drawingKind_);
   kinds->addButton(photoKind_);
@@ -88,16 +89,16 @@ NewPicturePage::NewPicturePage(const QString& programFolder, QWidget* parent) : 
 
   auto* pictures = new QHBoxLayout();
   auto* originalBox = new QVBoxLayout();
-  originalBox->addWidget(new QLabel(QStringLiteral("Original"), this));
-  original_ = Named(new QLabel(this), QStringLiteral("Original picture"));
+  originalBox->addWidget(new QLabel(QCoreApplication::translate("NewPicturePage", "Original"), this));
+  original_ = Named(new QLabel(this), QCoreApplication::translate("NewPicturePage", "Original picture"));
   original_->setFixedSize(OriginalSide, OriginalSide);
   original_->setPixmap(QPixmap::fromImage(Framed({}, OriginalSide)));
   originalBox->addWidget(original_);
   pictures->addLayout(originalBox);
   auto* previewBox = new QVBoxLayout();
-  previewBox->addWidget(new QLabel(QStringLiteral("Colouring picture (numbers: the colouring order)"), this));
-  preview_ = Named(new PreviewLabel(this), QStringLiteral("Colouring picture preview"));
-  preview_->setAccessibleDescription(QStringLiteral("Click a section to choose it; arrow keys move its marker"));
+  previewBox->addWidget(new QLabel(QCoreApplication::translate("NewPicturePage", "Colouring picture (numbers: the colouring order)"), this));
+  preview_ = Named(new PreviewLabel(this), QCoreApplication::translate("NewPicturePage", "Colouring picture preview"));
+  preview_->setAccessibleDescription(QCoreApplication::translate("NewPicturePage", "Click a section to choose it; arrow keys move its marker"));
   preview_->setFixedSize(Side, Side);
   preview_->setPixmap(QPixmap::fromImage(Framed({})));
   previewBox->addWidget(preview_);
@@ -130,63 +131,63 @@ NewPicturePage::NewPicturePage(const QString& programFolder, QWidget* parent) : 
     grid->addWidget(lowLabel, row + 1, 1);
     grid->addWidget(highLabel, row + 1, 2);
   };
-  drawingControls_ = new QGroupBox(QStringLiteral("Drawing"), this);
+  drawingControls_ = new QGroupBox(QCoreApplication::translate("NewPicturePage", "Drawing"), this);
   auto* dl = new QGridLayout(drawingControls_);
-  threshold_ = MakeSlider(20, 240, 160, QStringLiteral("Line darkness"), drawingControls_);
+  threshold_ = MakeSlider(20, 240, 160, QCoreApplication::translate("NewPicturePage", "Line darkness"), drawingControls_);
   // Gentlest first: closing gaps also makes every line heavier.
-  gaps_ = MakeSlider(0, 5, 0, QStringLiteral("Close gaps"), drawingControls_);
+  gaps_ = MakeSlider(0, 5, 0, QCoreApplication::translate("NewPicturePage", "Close gaps"), drawingControls_);
   gaps_->setTickPosition(QSlider::TicksBelow);
   gaps_->setTickInterval(1);
   gapsValue_ = new QLabel(drawingControls_);
-  sliderRow(dl, 0, QStringLiteral("Line dar&kness:"), threshold_, nullptr, QStringLiteral("only dark lines"),
-            QStringLiteral("faint lines too"));
-  sliderRow(dl, 2, QStringLiteral("Close &gaps:"), gaps_, gapsValue_, QStringLiteral("0: none"), QStringLiteral("5: wide gaps"));
-  photoControls_ = new QGroupBox(QStringLiteral("Photo"), this);
+  sliderRow(dl, 0, QCoreApplication::translate("NewPicturePage", "Line dar&kness:"), threshold_, nullptr, QCoreApplication::translate("NewPicturePage", "only dark lines"),
+            QCoreApplication::translate("NewPicturePage", "faint lines too"));
+  sliderRow(dl, 2, QCoreApplication::translate("NewPicturePage", "Close &gaps:"), gaps_, gapsValue_, QCoreApplication::translate("NewPicturePage", "0: none"), QCoreApplication::translate("NewPicturePage", "5: wide gaps"));
+  photoControls_ = new QGroupBox(QCoreApplication::translate("NewPicturePage", "Photo"), this);
   auto* pl = new QGridLayout(photoControls_);
-  detail_ = MakeSlider(1, 10, 5, QStringLiteral("Detail"), photoControls_);
+  detail_ = MakeSlider(1, 10, 5, QCoreApplication::translate("NewPicturePage", "Detail"), photoControls_);
   detail_->setTickPosition(QSlider::TicksBelow);
   detail_->setTickInterval(1);
   detail_->setPageStep(1);
   detailValue_ = new QLabel(photoControls_);
-  sliderRow(pl, 0, QStringLiteral("De&tail:"), detail_, detailValue_, QStringLiteral("1: few large areas"),
-            QStringLiteral("10: many small"));
+  sliderRow(pl, 0, QCoreApplication::translate("NewPicturePage", "De&tail:"), detail_, detailValue_, QCoreApplication::translate("NewPicturePage", "1: few large areas"),
+            QCoreApplication::translate("NewPicturePage", "10: many small"));
   photoControls_->hide();
   side->addWidget(drawingControls_);
   side->addWidget(photoControls_);
 
-  auto* sectionsBox = new QGroupBox(QStringLiteral("Sections"), this);
+  auto* sectionsBox = new QGroupBox(QCoreApplication::translate("NewPicturePage", "Sections"), this);
   auto* sl = new QVBoxLayout(sectionsBox);
-  sections_ = Named(new QListWidget(sectionsBox), QStringLiteral("Sections in colouring order"));
+  sections_ = Named(new QListWidget(sectionsBox), QCoreApplication::translate("NewPicturePage", "Sections in colouring order"));
   sections_->setMinimumHeight(90);
   sl->addWidget(sections_);
   auto* orderRow = new QHBoxLayout();
-  earlier_ = Named(new QPushButton(QStringLiteral("Colour &Earlier"), sectionsBox), QStringLiteral("Colour Earlier"));
-  later_ = Named(new QPushButton(QStringLiteral("Colour &Later"), sectionsBox), QStringLiteral("Colour Later"));
+  earlier_ = Named(new QPushButton(QCoreApplication::translate("NewPicturePage", "Colour &Earlier"), sectionsBox), QCoreApplication::translate("NewPicturePage", "Colour Earlier"));
+  later_ = Named(new QPushButton(QCoreApplication::translate("NewPicturePage", "Colour &Later"), sectionsBox), QCoreApplication::translate("NewPicturePage", "Colour Later"));
   orderRow->addWidget(earlier_);
   orderRow->addWidget(later_);
   sl->addLayout(orderRow);
-  mergeSmall_ = Named(new QPushButton(QStringLiteral("&Merge Small Regions"), sectionsBox), QStringLiteral("Merge Small Regions"));
-  dropSmall_ = Named(new QPushButton(QStringLiteral("D&rop Small Regions"), sectionsBox), QStringLiteral("Drop Small Regions"));
-  dropSmall_->setToolTip(QStringLiteral("The small regions in red stay white and are not coloured."));
-  mergeDown_ = Named(new QPushButton(QStringLiteral("Merge Down to &25 Sections"), sectionsBox), QStringLiteral("Merge Down to 25 Sections"));
+  mergeSmall_ = Named(new QPushButton(QCoreApplication::translate("NewPicturePage", "&Merge Small Regions"), sectionsBox), QCoreApplication::translate("NewPicturePage", "Merge Small Regions"));
+  dropSmall_ = Named(new QPushButton(QCoreApplication::translate("NewPicturePage", "D&rop Small Regions"), sectionsBox), QCoreApplication::translate("NewPicturePage", "Drop Small Regions"));
+  dropSmall_->setToolTip(QCoreApplication::translate("NewPicturePage", "The small regions in red stay white and are not coloured."));
+  mergeDown_ = Named(new QPushButton(QCoreApplication::translate("NewPicturePage", "Merge Down to &25 Sections"), sectionsBox), QCoreApplication::translate("NewPicturePage", "Merge Down to 25 Sections"));
   sl->addWidget(mergeSmall_);
   sl->addWidget(dropSmall_);
   sl->addWidget(mergeDown_);
   side->addWidget(sectionsBox);
 
-  auto* clickBox = new QGroupBox(QStringLiteral("On the picture"), this);
+  auto* clickBox = new QGroupBox(QCoreApplication::translate("NewPicturePage", "On the picture"), this);
   auto* cl = new QVBoxLayout(clickBox);
-  clickChooses_ = Named(new QRadioButton(QStringLiteral("A click chooses a section"), clickBox), QStringLiteral("A click chooses a section"));
-  clickMoves_ = Named(new QRadioButton(QStringLiteral("A click moves the section's marker"), clickBox),
-                      QStringLiteral("A click moves the section's marker"));
-  clickJoins_ = Named(new QRadioButton(QStringLiteral("Two clicks &join two regions"), clickBox), QStringLiteral("Two clicks join two regions"));
-  lineSplits_ = Named(new QRadioButton(QStringLiteral("A line dra&wn across a region splits it"), clickBox),
-                      QStringLiteral("A line drawn across a region splits it"));
-  clickErases_ = Named(new QRadioButton(QStringLiteral("A click or a stroke erases l&ines"), clickBox),
-                       QStringLiteral("A click or a stroke erases lines"));
-  clickJoins_->setToolTip(QStringLiteral("Click one region, then the one beside it: the line between them goes."));
-  lineSplits_->setToolTip(QStringLiteral("Hold the button down and draw across the region, from one outline to the other."));
-  clickErases_->setToolTip(QStringLiteral("A click on a stray line or dot takes it away; drag along a line to rub it out."));
+  clickChooses_ = Named(new QRadioButton(QCoreApplication::translate("NewPicturePage", "A click chooses a section"), clickBox), QCoreApplication::translate("NewPicturePage", "A click chooses a section"));
+  clickMoves_ = Named(new QRadioButton(QCoreApplication::translate("NewPicturePage", "A click moves the section's marker"), clickBox),
+                      QCoreApplication::translate("NewPicturePage", "A click moves the section's marker"));
+  clickJoins_ = Named(new QRadioButton(QCoreApplication::translate("NewPicturePage", "Two clicks &join two regions"), clickBox), QCoreApplication::translate("NewPicturePage", "Two clicks join two regions"));
+  lineSplits_ = Named(new QRadioButton(QCoreApplication::translate("NewPicturePage", "A line dra&wn across a region splits it"), clickBox),
+                      QCoreApplication::translate("NewPicturePage", "A line drawn across a region splits it"));
+  clickErases_ = Named(new QRadioButton(QCoreApplication::translate("NewPicturePage", "A click or a stroke erases l&ines"), clickBox),
+                       QCoreApplication::translate("NewPicturePage", "A click or a stroke erases lines"));
+  clickJoins_->setToolTip(QCoreApplication::translate("NewPicturePage", "Click one region, then the one beside it: the line between them goes."));
+  lineSplits_->setToolTip(QCoreApplication::translate("NewPicturePage", "Hold the button down and draw across the region, from one outline to the other."));
+  clickErases_->setToolTip(QCoreApplication::translate("NewPicturePage", "A click on a stray line or dot takes it away; drag along a line to rub it out."));
   clickChooses_->setChecked(true);
   for (QRadioButton* b : {clickChooses_, clickMoves_, clickJoins_, lineSplits_, clickErases_}) cl->addWidget(b);
   // Under the original, where there is room.
@@ -195,26 +196,26 @@ NewPicturePage::NewPicturePage(const QString& programFolder, QWidget* parent) : 
   side->addStretch(1);
 
   // Undo and Redo in the top row, always in sight.
-  undoButton_ = Named(new QPushButton(QStringLiteral("&Undo"), this), QStringLiteral("Undo"));
-  redoButton_ = Named(new QPushButton(QStringLiteral("Redo"), this), QStringLiteral("Redo"));
-  undoButton_->setToolTip(QStringLiteral("Ctrl+Z"));
-  redoButton_->setToolTip(QStringLiteral("Ctrl+Shift+Z or Ctrl+Y"));
+  undoButton_ = Named(new QPushButton(QCoreApplication::translate("NewPicturePage", "&Undo"), this), QCoreApplication::translate("NewPicturePage", "Undo"));
+  redoButton_ = Named(new QPushButton(QCoreApplication::translate("NewPicturePage", "Redo"), this), QCoreApplication::translate("NewPicturePage", "Redo"));
+  undoButton_->setToolTip(QCoreApplication::translate("NewPicturePage", "Ctrl+Z"));
+  redoButton_->setToolTip(QCoreApplication::translate("NewPicturePage", "Ctrl+Shift+Z or Ctrl+Y"));
   top->addWidget(undoButton_);
   top->addWidget(redoButton_);
   pictures->addLayout(side, 1);
   outer->addLayout(pictures);
 
-  remarks_ = Named(new QLabel(QStringLiteral("Open a drawing or a photo to begin."), this), QStringLiteral("Remarks"));
+  remarks_ = Named(new QLabel(QCoreApplication::translate("NewPicturePage", "Open a drawing or a photo to begin."), this), QCoreApplication::translate("NewPicturePage", "Remarks"));
   remarks_->setWordWrap(true);
   remarks_->setMinimumHeight(48);
   outer->addWidget(remarks_);
 
   auto* saveRow = new QHBoxLayout();
-  auto* nameLabel = new QLabel(QStringLiteral("Pi&cture name:"), this);
-  name_ = Named(new QLineEdit(this), QStringLiteral("Picture name"));
-  name_->setPlaceholderText(QStringLiteral("for example: our_dog"));
+  auto* nameLabel = new QLabel(QCoreApplication::translate("NewPicturePage", "Pi&cture name:"), this);
+  name_ = Named(new QLineEdit(this), QCoreApplication::translate("NewPicturePage", "Picture name"));
+  name_->setPlaceholderText(QCoreApplication::translate("NewPicturePage", "for example: our_dog"));
   nameLabel->setBuddy(name_);
-  saveButton_ = Named(new QPushButton(QStringLiteral("&Save Picture"), this), QStringLiteral("Save Picture"));
+  saveButton_ = Named(new QPushButton(QCoreApplication::translate("NewPicturePage", "&Save Picture"), this), QCoreApplication::translate("NewPicturePage", "Save Picture"));
   saveRow->addWidget(nameLabel);
   saveRow->addWidget(name_, 1);
   saveRow->addWidget(saveButton_);
@@ -251,14 +252,14 @@ NewPicturePage::NewPicturePage(const QString& programFolder, QWidget* parent) : 
   connect(earlier_, &QPushButton::clicked, this, [this] { moveInOrder(-1); });
   connect(later_, &QPushButton::clicked, this, [this] { moveInOrder(1); });
   connect(mergeSmall_, &QPushButton::clicked, this, [this] {
-    tidy(&MergeSmallRegions, QStringLiteral("Joined small regions %1 time(s)."));
+    tidy(&MergeSmallRegions, QCoreApplication::translate("NewPicturePage", "Joined small regions %1 time(s)."));
   });
   connect(dropSmall_, &QPushButton::clicked, this, [this] {
     setDesign(DropSmallRegions(design_));
-    Q_EMIT status(QStringLiteral("The small regions are left white."));
+    Q_EMIT status(QCoreApplication::translate("NewPicturePage", "The small regions are left white."));
   });
   connect(mergeDown_, &QPushButton::clicked, this, [this] {
-    tidy(&MergeSmallestSection, QStringLiteral("Joined the smallest sections %1 time(s)."));
+    tidy(&MergeSmallestSection, QCoreApplication::translate("NewPicturePage", "Joined the smallest sections %1 time(s)."));
   });
   connect(undoButton_, &QPushButton::clicked, this, [this] { undo(); });
   connect(redoButton_, &QPushButton::clicked, this, [this] { redo(); });
@@ -276,11 +277,11 @@ NewPicturePage::NewPicturePage(const QString& programFolder, QWidget* parent) : 
 bool NewPicturePage::isPhoto() const { return photoKind_->isChecked(); }
 
 void NewPicturePage::chooseSource() {
-  QFileDialog dialog(this, QStringLiteral("Open a Drawing or a Photo"));
+  QFileDialog dialog(this, QCoreApplication::translate("NewPicturePage", "Open a Drawing or a Photo"));
   dialog.setOption(QFileDialog::DontUseNativeDialog);  // the same dialog everywhere, and keyboard-friendly
   dialog.setFileMode(QFileDialog::ExistingFile);
-  dialog.setNameFilters({QStringLiteral("Drawings and photos (*.png *.jpg *.jpeg *.bmp *.gif *.svg *.PNG *.JPG *.JPEG *.BMP *.GIF *.SVG)"),
-                         QStringLiteral("All files (*)")});
+  dialog.setNameFilters({QCoreApplication::translate("NewPicturePage", "Drawings and photos (*.png *.jpg *.jpeg *.bmp *.gif *.svg *.PNG *.JPG *.JPEG *.BMP *.GIF *.SVG)"),
+                         QCoreApplication::translate("NewPicturePage", "All files (*)")});
   // Where a carer's photos and scans usually are.
   const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
   dialog.setDirectory(!pictures.isEmpty() && QFileInfo(pictures).isDir() ? pictures : QDir::homePath());
@@ -329,16 +330,16 @@ void NewPicturePage::rebuild() {
     lines = CleanDrawing(source_.image, {threshold_->value(), gaps_->value()}).lines;
   }
   if (lines.isNull()) {
-    QMessageBox::warning(this, QString::fromLatin1(Title), QStringLiteral("Nothing could be made of this picture."));
+    QMessageBox::warning(this, QString::fromLatin1(Title), QCoreApplication::translate("NewPicturePage", "Nothing could be made of this picture."));
     return;
   }
   setDesign(AnalyseLines(lines), !design_.lines.isNull());
-  QString note = QStringLiteral("The picture was made again.");
-  QString details = QStringLiteral("Preview made in %1 ms.").arg(timer.elapsed());
+  QString note = QCoreApplication::translate("NewPicturePage", "The picture was made again.");
+  QString details = QCoreApplication::translate("NewPicturePage", "Preview made in %1 ms.").arg(timer.elapsed());
   if (firstPreviewPending_) {
     firstPreviewPending_ = false;
-    note = QStringLiteral("Opened %1.").arg(sourceName_);
-    details = QStringLiteral("%1 x %2 pixels; first preview after %3 ms.")
+    note = QCoreApplication::translate("NewPicturePage", "Opened %1.").arg(sourceName_);
+    details = QCoreApplication::translate("NewPicturePage", "%1 x %2 pixels; first preview after %3 ms.")
                   .arg(source_.original.width())
                   .arg(source_.original.height())
                   .arg(sinceOpen_.elapsed());
@@ -370,13 +371,13 @@ void NewPicturePage::showDesign() {
     sections_->clear();
     for (size_t k = 0; k < order.size(); ++k) {
       const Region& r = design_.regions[order[k]];
-      auto* item = new QListWidgetItem(QStringLiteral("Section %1").arg(k + 1), sections_);
+      auto* item = new QListWidgetItem(QCoreApplication::translate("NewPicturePage", "Section %1").arg(k + 1), sections_);
       // The measurements, for whoever wants them, out of the way.
-      item->setToolTip(QStringLiteral("%1 pixels; marker at %2, %3").arg(r.area).arg(r.marker->x).arg(r.marker->y));
+      item->setToolTip(QCoreApplication::translate("NewPicturePage", "%1 pixels; marker at %2, %3").arg(r.area).arg(r.marker->x).arg(r.marker->y));
       if (order[k] == selected_) sections_->setCurrentRow(static_cast<int>(k));
     }
   }
-  remarks_->setText(has ? Remarks(design_, isPhoto()).join(QLatin1Char(' ')) : QStringLiteral("Open a drawing or a photo to begin."));
+  remarks_->setText(has ? Remarks(design_, isPhoto()).join(QLatin1Char(' ')) : QCoreApplication::translate("NewPicturePage", "Open a drawing or a photo to begin."));
   const bool chosen = selected_ >= 0;
   earlier_->setEnabled(chosen);
   later_->setEnabled(chosen);
@@ -393,30 +394,30 @@ void NewPicturePage::regionClicked(QPoint pixel) {
   const int r = design_.RegionAt(pixel.x(), pixel.y());
   if (clickMoves_->isChecked()) {
     if (r >= 0 && design_.regions[r].small) {
-      Q_EMIT status(QStringLiteral("That region is too small for a marker: join it to a neighbour, or drop it."));
+      Q_EMIT status(QCoreApplication::translate("NewPicturePage", "That region is too small for a marker: join it to a neighbour, or drop it."));
       return;
     }
     if (auto moved = MoveMarker(design_, pixel.x(), pixel.y())) {
       selected_ = r;
       setDesign(*moved);
     } else {
-      Q_EMIT status(QStringLiteral("A marker cannot stand there: it needs white all round it, inside a section."));
+      Q_EMIT status(QCoreApplication::translate("NewPicturePage", "A marker cannot stand there: it needs white all round it, inside a section."));
     }
     return;
   }
   if (clickJoins_->isChecked()) {
     if (r < 0) {
-      Q_EMIT status(QStringLiteral("Click inside a region, not on a line."));
+      Q_EMIT status(QCoreApplication::translate("NewPicturePage", "Click inside a region, not on a line."));
     } else if (joinFirst_ < 0 || joinFirst_ == r) {
       joinFirst_ = joinFirst_ == r ? -1 : r;
       showDesign();
-      if (joinFirst_ >= 0) Q_EMIT status(QStringLiteral("Now click the region beside it to join the two."));
+      if (joinFirst_ >= 0) Q_EMIT status(QCoreApplication::translate("NewPicturePage", "Now click the region beside it to join the two."));
     } else {
       QString problem;
       const int first = std::exchange(joinFirst_, -1);
       if (auto joined = JoinRegions(design_, first, r, &problem)) {
         setDesign(*joined);
-        Q_EMIT status(QStringLiteral("The two regions are joined."));
+        Q_EMIT status(QCoreApplication::translate("NewPicturePage", "The two regions are joined."));
       } else {
         showDesign();
         Q_EMIT status(problem);
@@ -426,7 +427,7 @@ void NewPicturePage::regionClicked(QPoint pixel) {
   }
   if (clickErases_->isChecked()) return stroked({pixel});
   if (lineSplits_->isChecked()) {
-    Q_EMIT status(QStringLiteral("Hold the button down and draw a line across the region."));
+    Q_EMIT status(QCoreApplication::translate("NewPicturePage", "Hold the button down and draw a line across the region."));
     return;
   }
   selected_ = (r >= 0 && design_.regions[r].marker) ? r : -1;
@@ -452,9 +453,9 @@ void NewPicturePage::stroked(const QVector<QPoint>& path) {
   setDesign(*changed);
   const int after = static_cast<int>(design_.regions.size());
   if (lineSplits_->isChecked()) {
-    Q_EMIT status(QStringLiteral("The region is split in two."));
+    Q_EMIT status(QCoreApplication::translate("NewPicturePage", "The region is split in two."));
   } else {
-    Q_EMIT status(after < before ? QStringLiteral("Erased. Regions the line divided are now one.") : QStringLiteral("Erased."));
+    Q_EMIT status(after < before ? QCoreApplication::translate("NewPicturePage", "Erased. Regions the line divided are now one.") : QCoreApplication::translate("NewPicturePage", "Erased."));
   }
 }
 
@@ -492,7 +493,7 @@ void NewPicturePage::tidy(TidyResult (*step)(const Design&), const QString& done
   if (result.joined > 0) setDesign(result.design);
   QString text = done.arg(result.joined);
   if (result.left > 0) {
-    text += QStringLiteral(" %1 stay red, or their shape would be lost: join them by hand, or drop them.").arg(result.left);
+    text += QCoreApplication::translate("NewPicturePage", " %1 stay red, or their shape would be lost: join them by hand, or drop them.").arg(result.left);
   }
   Q_EMIT status(text);
 }
@@ -520,47 +521,47 @@ void NewPicturePage::redo() {
   nudged_ = -1;
   unsaved_ = true;
   showDesign();
-  Q_EMIT status(QStringLiteral("Done again."));
+  Q_EMIT status(QCoreApplication::translate("NewPicturePage", "Done again."));
 }
 
 void NewPicturePage::save() {
   QElapsedTimer timer;
   timer.start();
   auto tell = [this](const QString& text) { QMessageBox::warning(this, QString::fromLatin1(Title), text); };
-  if (design_.lines.isNull()) return tell(QStringLiteral("Open a drawing or a photo first."));
+  if (design_.lines.isNull()) return tell(QCoreApplication::translate("NewPicturePage", "Open a drawing or a photo first."));
   QString base = name_->text().trimmed();
   if (base.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive)) base.chop(4);
   if (!QRegularExpression(QStringLiteral("^[A-Za-z0-9][A-Za-z0-9_ -]{0,59}$")).match(base).hasMatch()) {
     name_->setFocus();
-    return tell(QStringLiteral("Give the picture a name of letters, digits, spaces, \"_\" or \"-\", beginning with a letter or digit."));
+    return tell(QCoreApplication::translate("NewPicturePage", "Give the picture a name of letters, digits, spaces, \"_\" or \"-\", beginning with a letter or digit."));
   }
   if (base.startsWith(QStringLiteral("aobj_"), Qt::CaseInsensitive)) {
-    return tell(QStringLiteral("Names beginning with \"aobj_\" belong to Brushwell's own files. Choose another name."));
+    return tell(QCoreApplication::translate("NewPicturePage", "Names beginning with \"aobj_\" belong to Brushwell's own files. Choose another name."));
   }
   const QString fileName = base + QStringLiteral(".bmp");
   const QString path = QDir(folder_).filePath(fileName);
   const std::vector<int> order = design_.Order();
   if (order.empty() || order.size() > static_cast<size_t>(MaxSections)) {
-    return tell(QStringLiteral("A picture needs 1 to 25 sections; this one has %1.").arg(order.size()));
+    return tell(QCoreApplication::translate("NewPicturePage", "A picture needs 1 to 25 sections; this one has %1.").arg(order.size()));
   }
   const QImage picture = ComposePicture(design_);
   // Brushwell's own scan and fill, before anything is written.
   if (const QString wrong = CheckWithProgram(picture, design_, fileName); !wrong.isEmpty()) {
-    return tell(QStringLiteral("The picture was not saved, because Brushwell would not colour it as shown:\n\n") + wrong);
+    return tell(QCoreApplication::translate("NewPicturePage", "The picture was not saved, because Brushwell would not colour it as shown:\n\n") + wrong);
   }
   if (QFileInfo::exists(path) &&
       QMessageBox::question(this, QString::fromLatin1(Title),
-                            QStringLiteral("%1 is already in the program folder. Replace it?").arg(fileName)) != QMessageBox::Yes) {
+                            QCoreApplication::translate("NewPicturePage", "%1 is already in the program folder. Replace it?").arg(fileName)) != QMessageBox::Yes) {
     return;
   }
   QByteArray bytes;
   {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (!picture.convertToFormat(QImage::Format_RGB888).save(&buffer, "BMP")) return tell(QStringLiteral("The picture could not be encoded."));
+    if (!picture.convertToFormat(QImage::Format_RGB888).save(&buffer, "BMP")) return tell(QCoreApplication::translate("NewPicturePage", "The picture could not be encoded."));
   }
   if (const QString why = platform::WriteFileVerified(path, bytes); !why.isEmpty()) {
-    return tell(QStringLiteral("%1 could not be saved (%2). Nothing was changed in the program folder.").arg(path, why));
+    return tell(QCoreApplication::translate("NewPicturePage", "%1 could not be saved (%2). Nothing was changed in the program folder.").arg(path, why));
   }
   // Read back what was written, as the colouring window will.
   QImage written(path);
@@ -570,14 +571,14 @@ void NewPicturePage::save() {
   }();
   QString problem;
   if (!scan.message.isEmpty() || !pictures::WriteSectionFile(pictures::SectionFileName(path), scan.seeds, &problem)) {
-    return tell(QStringLiteral("%1 was saved, but its section file could not be written (%2). Brushwell will find "
+    return tell(QCoreApplication::translate("NewPicturePage", "%1 was saved, but its section file could not be written (%2). Brushwell will find "
                                "the sections itself the first time it shows the picture.")
                     .arg(fileName, scan.message.isEmpty() ? problem : scan.message));
   }
   unsaved_ = false;
   Q_EMIT pictureSaved(fileName);
-  Q_EMIT status(QStringLiteral("Saved %1 with %2 sections. Add it to a list on the Picture Lists page.").arg(fileName).arg(order.size()),
-                QStringLiteral("Checked and written in %1 ms.").arg(timer.elapsed()));
+  Q_EMIT status(QCoreApplication::translate("NewPicturePage", "Saved %1 with %2 sections. Add it to a list on the Picture Lists page.").arg(fileName).arg(order.size()),
+                QCoreApplication::translate("NewPicturePage", "Checked and written in %1 ms.").arg(timer.elapsed()));
 }
 
 }  // namespace workshop

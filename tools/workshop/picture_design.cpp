@@ -2,6 +2,7 @@
 
 #include "picture_maker.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace workshop {
@@ -150,7 +151,7 @@ std::optional<Design> ArrangeOrder(const Design& design, const std::vector<int>&
     std::vector<int> a = sections, b = order;
     std::sort(a.begin(), a.end());
     std::sort(b.begin(), b.end());
-    if (a != b) return fail(QStringLiteral("The new order must hold every section once."));
+    if (a != b) return fail(QCoreApplication::translate("PictureDesign", "The new order must hold every section once."));
   }
   std::vector<uint8_t> black = OutlineCells(design.lines);
   const std::vector<double> dist2 = pictures::DistanceSquared(black, Side, Side);
@@ -174,7 +175,7 @@ std::optional<Design> ArrangeOrder(const Design& design, const std::vector<int>&
     int x = i == 0 ? 0 : lo[i - 1] + 1;
     while (x < Side && !column[i][x]) ++x;
     if (x >= Side) {
-      return fail(QStringLiteral("Section %1 cannot be coloured after section %2: Brushwell colours from left to "
+      return fail(QCoreApplication::translate("PictureDesign", "Section %1 cannot be coloured after section %2: Brushwell colours from left to "
                                  "right, and all of section %1 lies too far to the left.")
                       .arg(number(order[i]))
                       .arg(number(order[i - 1])));
@@ -197,7 +198,7 @@ std::optional<Design> ArrangeOrder(const Design& design, const std::vector<int>&
     }
     const int minY = r.pointerClipped ? 0 : pictures::PointerHeight;
     r.marker = pictures::BestMarker(out.label, order[i], r.bounds, dist2, {from, to, minY});
-    if (!r.marker) return fail(QStringLiteral("No place was found for the marker of section %1.").arg(number(order[i])));
+    if (!r.marker) return fail(QCoreApplication::translate("PictureDesign", "No place was found for the marker of section %1.").arg(number(order[i])));
     previous = r.marker->x;
   }
   return out;
@@ -238,7 +239,7 @@ QString CheckWithProgram(const QImage& picture, const Design& design, const QStr
   const pictures::PictureCheck check = pictures::CheckPicture(picture, pictureName);
   if (!check.scan.message.isEmpty()) return check.scan.message;
   if (check.scan.seeds != Markers(design)) {
-    return QStringLiteral("Brushwell would find %1 section(s) in %2, not the %3 shown here.")
+    return QCoreApplication::translate("PictureDesign", "Brushwell would find %1 section(s) in %2, not the %3 shown here.")
         .arg(check.scan.sectionCount)
         .arg(pictureName)
         .arg(design.Order().size());
@@ -248,7 +249,7 @@ QString CheckWithProgram(const QImage& picture, const Design& design, const QStr
   const std::vector<int> order = design.Order();
   for (size_t k = 0; k < check.sections.size(); ++k) {
     if (!check.sections[k].reaches.empty() || check.sections[k].area != design.regions[order[k]].area) {
-      return QStringLiteral("The paint of section %1 would spread beyond it. Close the gap in its outline.").arg(k + 1);
+      return QCoreApplication::translate("PictureDesign", "The paint of section %1 would spread beyond it. Close the gap in its outline.").arg(k + 1);
     }
   }
   return QString();
@@ -258,28 +259,31 @@ QStringList Remarks(const Design& design, bool photo) {
   QStringList out;
   const int sections = static_cast<int>(design.Order().size());
   if (sections == 0) {
-    out << (photo ? QStringLiteral("No area to colour was found. Try more detail.")
-                  : QStringLiteral("No closed area to colour was found. Are the outlines closed? Move \"Close gaps\" "
+    out << (photo ? QCoreApplication::translate("PictureDesign", "No area to colour was found. Try more detail.")
+                  : QCoreApplication::translate("PictureDesign", "No closed area to colour was found. Are the outlines closed? Move \"Close gaps\" "
                                    "to the right."));
   } else if (sections > MaxSections) {
-    out << QStringLiteral("%1 sections: Brushwell colours at most %2. Use \"Merge Down to 25 Sections\"%3.")
+    out << (photo ? QCoreApplication::translate("PictureDesign", "%1 sections: Brushwell colours at most %2. Use \"Merge Down to 25 "
+                                                                 "Sections\", or lower the detail.")
+                  : QCoreApplication::translate("PictureDesign", "%1 sections: Brushwell colours at most %2. Use \"Merge Down to 25 "
+                                                                 "Sections\", or join two at a time with \"Two clicks join two "
+                                                                 "regions\"."))
                .arg(sections)
-               .arg(MaxSections)
-               .arg(photo ? QStringLiteral(", or lower the detail") : QStringLiteral(", or join two at a time with \"Two clicks join two regions\""));
+               .arg(MaxSections);
   } else {
-    out << QStringLiteral("%1 section(s), coloured in the numbered order.").arg(sections);
+    out << QCoreApplication::translate("PictureDesign", "%n section(s), coloured in the numbered order.", nullptr, sections);
   }
   if (const int small = design.SmallCount()) {
-    out << QStringLiteral("%1 region(s) in red are too small to see or to point at. Join each to a neighbour (\"Merge "
+    out << QCoreApplication::translate("PictureDesign", "%1 region(s) in red are too small to see or to point at. Join each to a neighbour (\"Merge "
                           "Small Regions\", or \"Two clicks join two regions\"), or leave them white with \"Drop "
                           "Small Regions\".")
                .arg(small);
   }
   const auto white = std::count_if(design.regions.begin(), design.regions.end(), [](const Region& r) { return r.leftWhite; });
-  if (white) out << QStringLiteral("%1 small region(s) are left white and not coloured.").arg(white);
+  if (white) out << QCoreApplication::translate("PictureDesign", "%n small region(s) are left white and not coloured.", nullptr, white);
   const auto clipped = std::count_if(design.regions.begin(), design.regions.end(),
                                      [](const Region& r) { return r.marker && r.pointerClipped; });
-  if (clipped) out << QStringLiteral("%1 section(s) lie so near the top that the pointer is partly hidden.").arg(clipped);
+  if (clipped) out << QCoreApplication::translate("PictureDesign", "%n section(s) lie so near the top that the pointer is partly hidden.", nullptr, clipped);
   return out;
 }
 

@@ -1,5 +1,6 @@
 #include "region_edit.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <deque>
@@ -101,7 +102,7 @@ std::optional<Design> JoinRegions(const Design& design, int a, int b, QString* p
     return std::nullopt;
   };
   const int count = static_cast<int>(design.regions.size());
-  if (a < 0 || b < 0 || a >= count || b >= count || a == b) return fail(QStringLiteral("Choose two different regions."));
+  if (a < 0 || b < 0 || a >= count || b >= count || a == b) return fail(QCoreApplication::translate("RegionEdit", "Choose two different regions."));
   const std::vector<uint8_t> black = OutlineCells(design.lines);
   const std::vector<int> fromA = StepsThroughOutline(design, black, [a](int l) { return l == a; }, Reach);
   const std::vector<int> fromB = StepsThroughOutline(design, black, [b](int l) { return l == b; }, Reach);
@@ -110,7 +111,7 @@ std::optional<Design> JoinRegions(const Design& design, int a, int b, QString* p
   int thinnest = Unreached;
   for (int i = 0; i < Cells; ++i)
     if (fromA[i] != Unreached && fromB[i] != Unreached) thinnest = std::min(thinnest, fromA[i] + fromB[i]);
-  if (thinnest == Unreached) return fail(QStringLiteral("These two regions do not touch."));
+  if (thinnest == Unreached) return fail(QCoreApplication::translate("RegionEdit", "These two regions do not touch."));
   // The outline between the two: cells nearer to both of them than to any
   // other region, on a line about as thin as where they are closest (so
   // where a thick outline of a third region runs beside them, it is not
@@ -213,7 +214,7 @@ std::optional<Design> JoinRegions(const Design& design, int a, int b, QString* p
   const int larger = design.regions[a].area >= design.regions[b].area ? a : b;
   Design out = WithLines(design, lines, larger, {a, b});
   if (!OnlyJoined(design, out, a, b)) {
-    return fail(QStringLiteral("These two regions cannot be joined without opening the outline of another one."));
+    return fail(QCoreApplication::translate("RegionEdit", "These two regions cannot be joined without opening the outline of another one."));
   }
   return out;
 }
@@ -324,7 +325,7 @@ std::optional<Design> SplitRegion(const Design& design, QPoint from, QPoint to, 
   };
   const double dx = to.x() - from.x(), dy = to.y() - from.y();
   const double length = std::hypot(dx, dy);
-  if (length < 4) return fail(QStringLiteral("Draw a longer line, across the region from one outline to the other."));
+  if (length < 4) return fail(QCoreApplication::translate("RegionEdit", "Draw a longer line, across the region from one outline to the other."));
   const double ux = dx / length, uy = dy / length;
   auto at = [](double x, double y) { return QPoint(static_cast<int>(std::floor(x)), static_cast<int>(std::floor(y))); };
   // The region the line crosses most.
@@ -336,7 +337,7 @@ std::optional<Design> SplitRegion(const Design& design, QPoint from, QPoint to, 
   int region = -1;
   for (const auto& [r, n] : crossed)
     if (region < 0 || n > crossed[region]) region = r;
-  if (region < 0) return fail(QStringLiteral("Draw the line across a region, not along an outline."));
+  if (region < 0) return fail(QCoreApplication::translate("RegionEdit", "Draw the line across a region, not along an outline."));
   // Carried on at both ends while it is still in the region, so it meets the outline.
   constexpr double Carry = 60;
   double first = 0, last = length;
@@ -359,7 +360,7 @@ std::optional<Design> SplitRegion(const Design& design, QPoint from, QPoint to, 
   }
   Design out = WithLines(design, lines);
   if (out.regions.size() <= design.regions.size()) {
-    return fail(QStringLiteral("The line did not divide the region. Draw it across, from one outline to the other."));
+    return fail(QCoreApplication::translate("RegionEdit", "The line did not divide the region. Draw it across, from one outline to the other."));
   }
   return out;
 }
@@ -383,7 +384,7 @@ std::optional<Design> EraseLines(const Design& design, const std::vector<QPoint>
         const int d2 = (x - c.x()) * (x - c.x()) + (y - c.y()) * (y - c.y());
         if (inPage(x, y) && black[Index(x, y)] && d2 < best) best = d2, nearest = static_cast<int>(Index(x, y));
       }
-    if (nearest < 0) return fail(QStringLiteral("There is no line there to erase."));
+    if (nearest < 0) return fail(QCoreApplication::translate("RegionEdit", "There is no line there to erase."));
     // Its whole piece, when that piece divides nothing: a stray line or dot.
     std::vector<int> piece{nearest};
     std::vector<uint8_t> seen(Cells, 0);
@@ -422,7 +423,7 @@ std::optional<Design> EraseLines(const Design& design, const std::vector<QPoint>
       }
     }
   }
-  if (!erased) return fail(QStringLiteral("There is no line there to erase."));
+  if (!erased) return fail(QCoreApplication::translate("RegionEdit", "There is no line there to erase."));
   return WithLines(design, lines);
 }
 

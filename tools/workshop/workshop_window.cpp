@@ -3,6 +3,7 @@
 #include "list_page.h"
 #include "new_picture_page.h"
 
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -16,9 +17,9 @@
 namespace workshop {
 
 WorkshopWindow::WorkshopWindow(const QString& programFolder, QWidget* parent) : QMainWindow(parent) {
-  setWindowTitle(QStringLiteral("Brushwell Picture Workshop"));
+  setWindowTitle(QCoreApplication::translate("WorkshopWindow", "Brushwell Picture Workshop"));
   tabs_ = new QTabWidget(this);
-  tabs_->setAccessibleName(QStringLiteral("Workshop pages"));
+  tabs_->setAccessibleName(QCoreApplication::translate("WorkshopWindow", "Workshop pages"));
   newPicture_ = new NewPicturePage(programFolder, tabs_);
   lists_ = new ListPage(programFolder, tabs_);
   // On a small screen the picture page scrolls rather than hiding its controls.
@@ -26,11 +27,11 @@ WorkshopWindow::WorkshopWindow(const QString& programFolder, QWidget* parent) : 
   scroll->setWidget(newPicture_);
   scroll->setWidgetResizable(true);
   scroll->setFrameShape(QFrame::NoFrame);
-  tabs_->addTab(scroll, QStringLiteral("&New Picture"));
-  tabs_->addTab(lists_, QStringLiteral("&Picture Lists"));
+  tabs_->addTab(scroll, QCoreApplication::translate("WorkshopWindow", "&New Picture"));
+  tabs_->addTab(lists_, QCoreApplication::translate("WorkshopWindow", "&Picture Lists"));
   setCentralWidget(tabs_);
-  statusBar()->setAccessibleName(QStringLiteral("Status"));
-  statusBar()->showMessage(QStringLiteral("Pictures and lists are saved in %1").arg(programFolder));
+  statusBar()->setAccessibleName(QCoreApplication::translate("WorkshopWindow", "Status"));
+  statusBar()->showMessage(QCoreApplication::translate("WorkshopWindow", "Pictures and lists are saved in %1").arg(programFolder));
   // Sizes and timings stay out of the carer's way, in the status line's tooltip.
   connect(newPicture_, &NewPicturePage::status, this, [this](const QString& text, const QString& details) {
     statusBar()->showMessage(text);
@@ -41,9 +42,9 @@ WorkshopWindow::WorkshopWindow(const QString& programFolder, QWidget* parent) : 
     statusBar()->setToolTip(QString());
   });
   // A Close button in plain sight, beside the pages' tabs.
-  auto* closeButton = new QPushButton(QStringLiteral("Close"), tabs_);
-  closeButton->setAccessibleName(QStringLiteral("Close"));
-  closeButton->setToolTip(QStringLiteral("Close the workshop (Ctrl+Q)"));
+  auto* closeButton = new QPushButton(QCoreApplication::translate("WorkshopWindow", "Close"), tabs_);
+  closeButton->setAccessibleName(QCoreApplication::translate("WorkshopWindow", "Close"));
+  closeButton->setToolTip(QCoreApplication::translate("WorkshopWindow", "Close the workshop (Ctrl+Q)"));
   tabs_->setCornerWidget(closeButton, Qt::TopRightCorner);
   connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
   connect(newPicture_, &NewPicturePage::pictureSaved, lists_, [this] { lists_->RefreshFolder(); });
@@ -64,7 +65,7 @@ void WorkshopWindow::closeEvent(QCloseEvent* event) {
     return;
   }
   if (newPicture_->HasUnsavedPicture() &&
-      QMessageBox::question(this, windowTitle(), QStringLiteral("The new picture is not saved. Close the workshop anyway?")) !=
+      QMessageBox::question(this, windowTitle(), QCoreApplication::translate("WorkshopWindow", "The new picture is not saved. Close the workshop anyway?")) !=
           QMessageBox::Yes) {
     event->ignore();
     return;
