@@ -265,6 +265,9 @@ CameraScreen::CameraScreen(QWidget* parent) : QGroupBox(tr("Camera Switch"), par
   QFont bold = camera_status->font();
   bold.setBold(true);
   camera_status->setFont(bold);
+  // Room for the longest state in every language (the screen is laid out
+  // once, before any state is known).
+  camera_status->setMinimumHeight(QFontMetrics(bold).lineSpacing() * 3);
   outer->addWidget(camera_status);
 
   auto* middle = new QHBoxLayout();

@@ -38,6 +38,22 @@ protected:
       visit(frame);
       frame->hide();
     }
+    banner->OpenSwitchScreen(banner->test_switches_frame);
+    banner->OpenCameraScreen();
+    visit(banner->camera_frame);
+    banner->LeaveCameraScreen();
+    banner->LeaveTestSwitchesScreen();
+    banner->LeaveDeviceScreen();
+    // The classroom's screens, from the row below the main menu.
+    banner->OpenUsersScreen();
+    visit(banner->users_frame);
+    banner->LeaveUsersScreen();
+    banner->OpenGalleryScreen();
+    visit(banner->gallery_frame);
+    banner->LeaveGalleryScreen();
+    banner->OpenProgressScreen();
+    visit(banner->progress_frame);
+    banner->LeaveProgressScreen();
     for (auto mode : {menu::FileViewer::Mode::Guide, menu::FileViewer::Mode::List}) {
       menu::FileViewer viewer(QDir(folder()).filePath(mode == menu::FileViewer::Mode::Guide ? QStringLiteral("aobj_gid.txt")
                                                                                              : QStringLiteral("pictures_1.pcf")),
