@@ -184,6 +184,13 @@ void CameraSwitch::Apply() {
   }
 }
 
+CameraSwitch::~CameraSwitch() {
+  // A sink being taken down still hands on a last frame, and the sinks are
+  // children, taken down after this object is gone: none may reach it then.
+  for (QVideoSink* sink : findChildren<QVideoSink*>(Qt::FindDirectChildrenOnly))
+    QObject::disconnect(sink, &QVideoSink::videoFrameChanged, nullptr, nullptr);
+}
+
 void CameraSwitch::SetWatched(bool watched) {
   watched_ = watched;
   wantPreview_ = watched;

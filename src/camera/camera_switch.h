@@ -75,6 +75,7 @@ Q_SIGNALS:
 
 private:
   explicit CameraSwitch(QObject* parent);
+  ~CameraSwitch() override;
   bool wanted() const;
   void open();
   void setState(State state, const QString& message);
