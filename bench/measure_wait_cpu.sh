@@ -9,15 +9,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 folder=${1:?program folder}
 seconds=${2:-10}
 source "$here/../tests/e2e/lib.sh"
-
-ticks() { awk '{print $14 + $15}' /proc/$E2E_PID/stat; }
-measure() {
-  local t0 s0 t1 s1 hz
-  t0=$(ticks); s0=$(date +%s%N); sleep "$seconds"; t1=$(ticks); s1=$(date +%s%N)
-  hz=$(getconf CLK_TCK)
-  awk -v t="$((t1 - t0))" -v hz="$hz" -v ns="$((s1 - s0))" -v what="$1" \
-    'BEGIN { printf "%-44s %.2f %% of one core\n", what ":", t / hz * 1e9 / ns * 100 }'
-}
+source "$here/cpu_share.sh"
 
 # $1 name, $2 ScanType, $3 "finished" to colour a one-section picture first.
 run() (
