@@ -23,11 +23,17 @@ e2e_setup() {
   cp -a "$source_folder" "$E2E_APP"
   # A program running in the source folder holds it; the copy is free.
   rm -f "$E2E_APP/brushwell.lock"
-  local n=$((200 + RANDOM % 500))
-  while [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done
-  export DISPLAY=:$n
-  Xvfb "$DISPLAY" -screen 0 1024x768x"$depth" -nolisten tcp >"$E2E_TMP/xvfb.log" 2>&1 &
+  # The server takes the first free display itself and writes its number
+  # (two scripts choosing one number at once both lost it before). Without
+  # -noreset it resets whenever its last client leaves, and a program that
+  # connects in that moment is refused ("could not connect to display"):
+  # here that is every time a script's xdotool call ends just before the
+  # program starts, and under load it happened.
+  Xvfb -displayfd 3 -screen 0 1024x768x"$depth" -nolisten tcp -noreset \
+    3>"$E2E_TMP/display" >"$E2E_TMP/xvfb.log" 2>&1 &
   E2E_XVFB=$!
+  for _ in $(seq 200); do [ -s "$E2E_TMP/display" ] && break; sleep 0.05; done
+  export DISPLAY=:$(head -1 "$E2E_TMP/display")
   # Ready once it answers a request (its socket appears a little earlier).
   for _ in $(seq 200); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.05; done
   sleep 0.2
@@ -94,7 +100,8 @@ e2e_finish() {
   if [ "$E2E_FAILS" -eq 0 ]; then echo "all checks passed"; exit 0; fi
   echo "$E2E_FAILS check(s) failed"; echo "--- program output:"; cat "$E2E_TMP/out.log" 2>/dev/null | grep -v ALSA | tail -20
   # An X server that went away takes every later check with it: say so.
-  if ! kill -0 "$E2E_XVFB" 2>/dev/null; then
+  # (A server that ended is a zombie until waited for: kill -0 still finds it.)
+  if [[ "$(ps -o stat= -p "$E2E_XVFB" 2>/dev/null)" != [^Z]* ]]; then
     wait "$E2E_XVFB" 2>/dev/null; echo "--- the X server $DISPLAY ended (exit status $?); its output:"
     tail -20 "$E2E_TMP/xvfb.log"
   fi
