@@ -509,7 +509,10 @@ void Banner::StartWorkshop() {
     platform::message(QCoreApplication::translate("Banner", "The Picture Workshop is already open."), platform::MessageIcon::Information);
     return;
   }
-  const QString why = workshop_->Start({QStringLiteral("--folder"), QDir::currentPath()});
+  QStringList arguments{QStringLiteral("--folder"), QDir::currentPath()};
+  // The chosen user's list descriptions (and own lists) are the ones edited.
+  if (!users::ActiveUserName().isEmpty()) arguments << QStringLiteral("--settings") << users::ActiveFolder();
+  const QString why = workshop_->Start(arguments);
   if (!why.isEmpty()) {
     platform::message(QCoreApplication::translate("Banner", "The Picture Workshop cannot be opened: %1.\nPlease install the complete program.").arg(why),
                       platform::MessageIcon::Exclamation);

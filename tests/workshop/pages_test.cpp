@@ -81,7 +81,7 @@ TEST(WorkshopPages, ADrawingBecomesASavedPictureThatTheProgramScansAlike) {
 TEST(WorkshopPages, AListIsEditedUndoneAndSavedWithItsDescription) {
   TempProgramFolder folder({QStringLiteral("aobj_se*.cfg"), QStringLiteral("cat.bmp"), QStringLiteral("bus.bmp")});
   testing_support::WriteFile(folder.file(QStringLiteral("pictures_1.pcf")), "-- Pets --\r\ncat.bmp\r\ngone.bmp\r\n");
-  ListPage page(folder.path());
+  ListPage page(folder.path(), folder.path());
   auto* entries = Control<QListWidget>(&page, QStringLiteral("Pictures in colouring order"));
   ASSERT_EQ(entries->count(), 3);
   EXPECT_TRUE(entries->item(2)->text().contains(QStringLiteral("not in the folder")));
@@ -113,6 +113,39 @@ TEST(WorkshopPages, AListIsEditedUndoneAndSavedWithItsDescription) {
   QStringList problems;
   settings::ReadSettingsFiles(folder.path(), folder.path(), record, problems);
   EXPECT_EQ(record.PictureListDescription[1], QStringLiteral("Pets, old and new"));
+}
+
+TEST(WorkshopPages, AChosenUsersDescriptionsAndOwnListAreEditedInTheirFolder) {
+  TempProgramFolder folder({QStringLiteral("aobj_se*.cfg"), QStringLiteral("cat.bmp"), QStringLiteral("bus.bmp")});
+  testing_support::WriteFile(folder.file(QStringLiteral("pictures_1.pcf")), "cat.bmp\r\n");
+  testing_support::WriteFile(folder.file(QStringLiteral("pictures_2.pcf")), "cat.bmp\r\n");
+  const QString user = folder.file(QStringLiteral("users/Noa"));
+  ASSERT_TRUE(QDir().mkpath(user));
+  ASSERT_TRUE(QFile::copy(folder.file(QStringLiteral("aobj_se1.cfg")), user + QStringLiteral("/aobj_se1.cfg")));
+  testing_support::WriteFile(user + QStringLiteral("/pictures_2.pcf"), "bus.bmp\r\n");
+  const QByteArray sharedSettings = testing_support::ReadFile(folder.file(QStringLiteral("aobj_se1.cfg")));
+
+  ListPage page(folder.path(), user);
+  auto* lists = Control<QListWidget>(&page, QStringLiteral("Picture lists"));
+  auto* entries = Control<QListWidget>(&page, QStringLiteral("Pictures in colouring order"));
+  auto* description = Control<QLineEdit>(&page, QStringLiteral("Description of this list"));
+  lists->setCurrentRow(1);  // list 2: Noa's own copy
+  ASSERT_EQ(entries->count(), 1);
+  EXPECT_EQ(entries->item(0)->text(), QStringLiteral("bus.bmp"));
+  description->selectAll();
+  QTest::keyClicks(description, QStringLiteral("Noa's buses"));
+  entries->setCurrentRow(0);
+  Control<QPushButton>(&page, QStringLiteral("Remove"))->click();
+  Control<QPushButton>(&page, QStringLiteral("Save List"))->click();
+  ASSERT_FALSE(page.HasUnsavedChanges());
+
+  EXPECT_EQ(testing_support::ReadFile(user + QStringLiteral("/pictures_2.pcf")), QByteArray());
+  EXPECT_EQ(testing_support::ReadFile(folder.file(QStringLiteral("pictures_2.pcf"))), QByteArray("cat.bmp\r\n"));
+  EXPECT_EQ(testing_support::ReadFile(folder.file(QStringLiteral("aobj_se1.cfg"))), sharedSettings);
+  settings::SettingsData record;
+  QStringList problems;
+  settings::ReadSettingsFiles(user, user, record, problems);
+  EXPECT_EQ(record.PictureListDescription[2], QStringLiteral("Noa's buses"));
 }
 
 namespace {
@@ -247,7 +280,7 @@ TEST(WorkshopPages, ListRowsKeepTheirHeightWithHeadingsAndMissingPictures) {
     }
   };
   SmallSigns style;
-  ListPage page(folder.path());
+  ListPage page(folder.path(), folder.path());
   page.setStyle(&style);
   page.RefreshFolder();
   page.resize(1000, 600);

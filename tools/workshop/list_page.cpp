@@ -1,11 +1,13 @@
 #include "list_page.h"
 
+#include "pictures/picture_list.h"
 #include "platform/picture_box.h"
 
 #include <QCoreApplication>
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QImageReader>
 #include <QInputDialog>
@@ -43,7 +45,8 @@ QPushButton* Button(const QString& caption, QWidget* parent) {
 
 }  // namespace
 
-ListPage::ListPage(const QString& programFolder, QWidget* parent) : QWidget(parent), folder_(programFolder) {
+ListPage::ListPage(const QString& programFolder, const QString& settingsFolder, QWidget* parent)
+    : QWidget(parent), folder_(programFolder), settingsFolder_(settingsFolder), listFolder_(programFolder) {
   auto* columns = new QHBoxLayout(this);
 
   auto* left = new QVBoxLayout();
@@ -149,7 +152,7 @@ QString ListPage::listCaption(int n) const {
 }
 
 void ListPage::loadDescriptions() {
-  const QString problem = ReadDescriptions(folder_, onFile_);
+  const QString problem = ReadDescriptions(settingsFolder_, onFile_);
   edited_ = onFile_;
   if (!problem.isEmpty()) {
     QMessageBox::warning(this, QString::fromLatin1(Title),
@@ -203,7 +206,9 @@ void ListPage::RefreshFolder() {
 void ListPage::showList(int n) {
   list_ = n;
   QString problem;
-  entries_ = ReadList(folder_, n, &problem);
+  // A user's own copy of the list is the one Brushwell colours from.
+  listFolder_ = QFileInfo(QDir(settingsFolder_).filePath(pictures::PictureListFileName(n))).isFile() ? settingsFolder_ : folder_;
+  entries_ = ReadList(listFolder_, n, &problem);
   undo_.clear();
   dirty_ = false;
   if (!problem.isEmpty()) QMessageBox::warning(this, QString::fromLatin1(Title), problem);
@@ -328,14 +333,14 @@ void ListPage::undo() {
 
 bool ListPage::save() {
   if (list_ < 1) return false;
-  if (const QString why = WriteList(folder_, list_, entries_); !why.isEmpty()) {
+  if (const QString why = WriteList(listFolder_, list_, entries_); !why.isEmpty()) {
     QMessageBox::warning(this, QString::fromLatin1(Title),
                          QCoreApplication::translate("ListPage", "List %1 could not be saved (%2). The file on disk was left as it was.").arg(list_).arg(why));
     return false;
   }
   Descriptions before = onFile_, after = onFile_;
   after[list_] = edited_[list_];
-  if (const QString why = SaveDescriptions(folder_, before, after); !why.isEmpty()) {
+  if (const QString why = SaveDescriptions(settingsFolder_, before, after); !why.isEmpty()) {
     QMessageBox::warning(this, QString::fromLatin1(Title),
                          QCoreApplication::translate("ListPage", "The list was saved, but its description was not:\n\n%1").arg(why));
     return false;

@@ -21,7 +21,10 @@ namespace workshop {
 class ListPage : public QWidget {
   Q_OBJECT
 public:
-  ListPage(const QString& programFolder, QWidget* parent = nullptr);
+  // `settingsFolder` holds the settings file whose list descriptions are
+  // edited, and a user's own copies of lists: the chosen user's folder, or
+  // the program folder itself.
+  ListPage(const QString& programFolder, const QString& settingsFolder, QWidget* parent = nullptr);
 
   // Whether the list shown has changes not saved; asks the carer what to do
   // with them. False when the carer chose to stay.
@@ -54,6 +57,8 @@ private:
   QString listCaption(int n) const;
 
   QString folder_;
+  QString settingsFolder_;
+  QString listFolder_;  // where the list shown was read from, and is saved to
   int list_ = 0;
   ListEntries entries_;
   Descriptions onFile_{};    // as last read from or written to the settings file

@@ -30,6 +30,11 @@ int main(int argc, char** argv) {
   const QCommandLineOption folderOpt(QStringLiteral("folder"), QCoreApplication::translate("Main", "the program folder (default: the one Brushwell uses)"),
                                      QStringLiteral("folder"));
   parser.addOption(folderOpt);
+  const QCommandLineOption settingsOpt(
+      QStringLiteral("settings"),
+      QCoreApplication::translate("Main", "the folder of the user colouring now, whose list descriptions and own lists are edited (default: the program folder)"),
+      QStringLiteral("folder"));
+  parser.addOption(settingsOpt);
   parser.addPositionalArgument(QStringLiteral("picture"), QCoreApplication::translate("Main", "a drawing or photo to open"), QStringLiteral("[picture]"));
   parser.process(app);
 
@@ -41,7 +46,12 @@ int main(int argc, char** argv) {
     QMessageBox::critical(nullptr, QCoreApplication::translate("Main", "Brushwell Picture Workshop"), QCoreApplication::translate("Main", "The folder %1 does not exist.").arg(folder));
     return 1;
   }
-  workshop::WorkshopWindow window(folder);
+  const QString settingsFolder = parser.isSet(settingsOpt) ? QDir(parser.value(settingsOpt)).absolutePath() : folder;
+  if (!QFileInfo(settingsFolder).isDir()) {
+    QMessageBox::critical(nullptr, QCoreApplication::translate("Main", "Brushwell Picture Workshop"), QCoreApplication::translate("Main", "The folder %1 does not exist.").arg(settingsFolder));
+    return 1;
+  }
+  workshop::WorkshopWindow window(folder, settingsFolder);
   window.show();
   if (!parser.positionalArguments().isEmpty()) window.newPicture()->OpenSource(parser.positionalArguments().first());
   return app.exec();

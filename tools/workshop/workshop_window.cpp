@@ -16,12 +16,13 @@
 
 namespace workshop {
 
-WorkshopWindow::WorkshopWindow(const QString& programFolder, QWidget* parent) : QMainWindow(parent) {
+WorkshopWindow::WorkshopWindow(const QString& programFolder, const QString& settingsFolder, QWidget* parent)
+    : QMainWindow(parent) {
   setWindowTitle(QCoreApplication::translate("WorkshopWindow", "Brushwell Picture Workshop"));
   tabs_ = new QTabWidget(this);
   tabs_->setAccessibleName(QCoreApplication::translate("WorkshopWindow", "Workshop pages"));
   newPicture_ = new NewPicturePage(programFolder, tabs_);
-  lists_ = new ListPage(programFolder, tabs_);
+  lists_ = new ListPage(programFolder, settingsFolder.isEmpty() ? programFolder : settingsFolder, tabs_);
   // On a small screen the picture page scrolls rather than hiding its controls.
   auto* scroll = new QScrollArea(tabs_);
   scroll->setWidget(newPicture_);

@@ -13,7 +13,8 @@ class NewPicturePage;
 class WorkshopWindow : public QMainWindow {
   Q_OBJECT
 public:
-  explicit WorkshopWindow(const QString& programFolder, QWidget* parent = nullptr);
+  // `settingsFolder`: the chosen user's folder, or empty for the program folder.
+  explicit WorkshopWindow(const QString& programFolder, const QString& settingsFolder = {}, QWidget* parent = nullptr);
   NewPicturePage* newPicture() const { return newPicture_; }
 
 protected:
