@@ -1678,7 +1678,7 @@ Die Beschreibungen können erst gespeichert werden, wenn die Einstellungsdatei w
         <translation>[display] Language ist „%1“; die Bildschirme können in en, nl, fr, es, de oder he erscheinen. en wird verwendet.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="256"/>
+        <location filename="../src/settings/options_file.cpp" line="271"/>
         <source>Brushwell found a problem in %1 and used standard values where needed:
 
 </source>
@@ -1687,45 +1687,45 @@ Die Beschreibungen können erst gespeichert werden, wenn die Einstellungsdatei w
 </translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="259"/>
+        <location filename="../src/settings/options_file.cpp" line="274"/>
         <source>
 Check the &quot;Switch Timing&quot; and &quot;Test Switches&quot; screens (from &quot;Keyboard / Switch Information&quot;) and the language on &quot;Auditory Settings&quot;; the file is written again when you change them.</source>
         <translation>
 Prüfen Sie die Bildschirme „Taster-Zeiten“ und „Taster testen“ (unter „Tastatur / Taster“) und die Sprache unter „Toneinstellungen“; die Datei wird neu geschrieben, sobald Sie dort etwas ändern.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="313"/>
+        <location filename="../src/settings/options_file.cpp" line="328"/>
         <source>%1 is &quot;%2&quot;, which is not a rectangle x,y,w,h inside the image (each from 0 to 1); no rectangle is used.</source>
         <translation>%1 ist „%2“, das ist kein Rechteck x,y,w,h innerhalb des Bildes (jeweils von 0 bis 1); es wird kein Rechteck verwendet.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="321"/>
+        <location filename="../src/settings/options_file.cpp" line="336"/>
         <source>[camera] has the unknown key %1; it is not used.</source>
         <translation>[camera] hat den unbekannten Schlüssel %1; er wird nicht verwendet.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="342"/>
+        <location filename="../src/settings/options_file.cpp" line="357"/>
         <source>The camera options could not be saved to %1 (%2).
 The file on disk was left as it was; the options are used until Brushwell is closed.</source>
         <translation>Die Kamera-Optionen konnten nicht in %1 gespeichert werden (%2).
 Die Datei auf dem Datenträger blieb unverändert; die Optionen gelten, bis Brushwell geschlossen wird.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="374"/>
+        <location filename="../src/settings/options_file.cpp" line="389"/>
         <source>The switch options could not be saved to %1 (%2).
 The file on disk was left as it was; the options are used until Brushwell is closed.</source>
         <translation>Die Taster-Optionen konnten nicht in %1 gespeichert werden (%2).
 Die Datei auf dem Datenträger blieb unverändert; die Optionen gelten, bis Brushwell geschlossen wird.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="385"/>
+        <location filename="../src/settings/options_file.cpp" line="400"/>
         <source>The narration language could not be saved to %1 (%2).
 The file on disk was left as it was; the language is used until Brushwell is closed.</source>
         <translation>Die Sprache der Ansagen konnte nicht in %1 gespeichert werden (%2).
 Die Datei auf dem Datenträger blieb unverändert; die Sprache gilt, bis Brushwell geschlossen wird.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="400"/>
+        <location filename="../src/settings/options_file.cpp" line="415"/>
         <source>The language of the screens could not be saved to %1 (%2).
 The file on disk was left as it was; the language is used until Brushwell is closed.</source>
         <translation>Die Sprache der Bildschirme konnte nicht in %1 gespeichert werden (%2).
@@ -2604,29 +2604,36 @@ Das Programm wird beendet.</translation>
 <context>
     <name>Startup</name>
     <message>
-        <location filename="../src/app/startup.cpp" line="26"/>
+        <location filename="../src/app/startup.cpp" line="28"/>
         <source>Your screen settings are set to %1 colors.</source>
         <translation>Ihr Bildschirm ist auf %1 Farben eingestellt.</translation>
     </message>
     <message>
-        <location filename="../src/app/startup.cpp" line="27"/>
+        <location filename="../src/app/startup.cpp" line="29"/>
         <source>See the Brushwell User&apos;s Guide on how to change your screen color settings</source>
         <translation>Wie Sie die Farbeinstellungen des Bildschirms ändern, steht im Brushwell-Benutzerhandbuch.</translation>
     </message>
     <message>
-        <location filename="../src/app/startup.cpp" line="30"/>
+        <location filename="../src/app/startup.cpp" line="32"/>
         <source>Brushwell requires that your screen setting colors are set to at least 65,536 colors.</source>
         <translation>Brushwell braucht eine Bildschirmeinstellung mit mindestens 65.536 Farben.</translation>
     </message>
     <message>
-        <location filename="../src/app/startup.cpp" line="36"/>
+        <location filename="../src/app/startup.cpp" line="38"/>
         <source>Though Brushwell will run with these settings,
 it is recommended that you set your colors to True Color (32 Bit)</source>
         <translation>Brushwell läuft zwar mit diesen Einstellungen,
 es wird aber empfohlen, die Farben auf True Color (32 Bit) einzustellen.</translation>
     </message>
     <message>
-        <location filename="../src/app/startup.cpp" line="68"/>
+        <location filename="../src/app/startup.cpp" line="72"/>
+        <source>The user who coloured last, &quot;%1&quot;, is no longer in %2.
+Brushwell starts with no user chosen; the carer can choose one with &quot;User&quot; on the main menu.</source>
+        <translation>Der Nutzer, der zuletzt gemalt hat, „%1“, ist nicht mehr in %2.
+Brushwell startet ohne gewählten Nutzer; mit „Nutzer“ im Hauptmenü kann die Betreuungsperson einen wählen.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/startup.cpp" line="86"/>
         <source>There is no user called &quot;%1&quot; in %2.
 Brushwell starts with no user chosen; the carer can choose one with &quot;User&quot; on the main menu.</source>
         <translation>In %2 gibt es keinen Nutzer namens „%1“.
@@ -3186,6 +3193,13 @@ Bis das behoben ist, gilt der Taster als nicht gedrückt.</translation>
         <source>The picture could not be saved in %1 (%2).</source>
         <translation>Das Bild konnte nicht in %1 gespeichert werden (%2).</translation>
     </message>
+    <message>
+        <location filename="../src/users/active_user.cpp" line="38"/>
+        <source>Brushwell could not note in %1 who is colouring (%2).
+The next start begins with no user chosen; choose one with &quot;User&quot; on the main menu.</source>
+        <translation>Brushwell konnte in %1 nicht vermerken, wer gerade malt (%2).
+Der nächste Start beginnt ohne gewählten Nutzer; wählen Sie einen mit „Nutzer“ im Hauptmenü.</translation>
+    </message>
 </context>
 <context>
     <name>Validation</name>
@@ -3341,17 +3355,17 @@ Das Bild kann ausgemalt werden, wird aber bei jedem Anzeigen neu geprüft.</tran
         <translation>Fortschritt</translation>
     </message>
     <message>
-        <location filename="../src/menu/banner_users.cpp" line="13"/>
+        <location filename="../src/menu/banner_users.cpp" line="15"/>
         <source>User</source>
         <translation>Nutzer</translation>
     </message>
     <message>
-        <location filename="../src/menu/banner_users.cpp" line="33"/>
+        <location filename="../src/menu/banner_users.cpp" line="35"/>
         <source>No user chosen</source>
         <translation>Kein Nutzer gewählt</translation>
     </message>
     <message>
-        <location filename="../src/menu/banner_users.cpp" line="33"/>
+        <location filename="../src/menu/banner_users.cpp" line="35"/>
         <source>Colouring now: %1</source>
         <translation>Malt gerade: %1</translation>
     </message>
@@ -4029,17 +4043,17 @@ Das Bild kann ausgemalt werden, wird aber bei jedem Anzeigen neu geprüft.</tran
         <translation>Malt gerade: %1</translation>
     </message>
     <message>
-        <location filename="../src/menu/users_screen.cpp" line="183"/>
+        <location filename="../src/menu/users_screen.cpp" line="184"/>
         <source>Remove the user &quot;%1&quot;? This deletes the folder %2 and everything in it: the user&apos;s settings and place in the picture lists, own picture lists, finished pictures and progress records. This cannot be undone.</source>
         <translation>Den Nutzer „%1“ entfernen? Dabei wird der Ordner %2 mit allem darin gelöscht: die Einstellungen des Nutzers und seine Stelle in den Bilderlisten, eigene Bilderlisten, fertige Bilder und Fortschrittsaufzeichnungen. Das lässt sich nicht rückgängig machen.</translation>
     </message>
     <message>
-        <location filename="../src/menu/users_screen.cpp" line="214"/>
+        <location filename="../src/menu/users_screen.cpp" line="215"/>
         <source>A Picture for %1</source>
         <translation>Ein Bild für %1</translation>
     </message>
     <message>
-        <location filename="../src/menu/users_screen.cpp" line="217"/>
+        <location filename="../src/menu/users_screen.cpp" line="218"/>
         <source>Pictures (*.png *.jpg *.jpeg *.bmp *.gif)</source>
         <translation>Bilder (*.png *.jpg *.jpeg *.bmp *.gif)</translation>
     </message>

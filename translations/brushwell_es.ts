@@ -1678,7 +1678,7 @@ Las descripciones no se podrán guardar hasta que el archivo de ajustes vuelva a
         <translation>[display] Language es &quot;%1&quot;; las pantallas se pueden mostrar en en, nl, fr, es, de o he. Se usa en.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="256"/>
+        <location filename="../src/settings/options_file.cpp" line="271"/>
         <source>Brushwell found a problem in %1 and used standard values where needed:
 
 </source>
@@ -1687,45 +1687,45 @@ Las descripciones no se podrán guardar hasta que el archivo de ajustes vuelva a
 </translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="259"/>
+        <location filename="../src/settings/options_file.cpp" line="274"/>
         <source>
 Check the &quot;Switch Timing&quot; and &quot;Test Switches&quot; screens (from &quot;Keyboard / Switch Information&quot;) and the language on &quot;Auditory Settings&quot;; the file is written again when you change them.</source>
         <translation>
 Revise las pantallas &quot;Tiempos de pulsación&quot; y &quot;Probar conmutadores&quot; (desde &quot;Teclado / conmutador&quot;) y el idioma en &quot;Ajustes de sonido&quot;; el archivo se vuelve a escribir cuando los cambie.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="313"/>
+        <location filename="../src/settings/options_file.cpp" line="328"/>
         <source>%1 is &quot;%2&quot;, which is not a rectangle x,y,w,h inside the image (each from 0 to 1); no rectangle is used.</source>
         <translation>%1 es &quot;%2&quot;, que no es un rectángulo x,y,w,h dentro de la imagen (cada valor de 0 a 1); no se usa ningún rectángulo.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="321"/>
+        <location filename="../src/settings/options_file.cpp" line="336"/>
         <source>[camera] has the unknown key %1; it is not used.</source>
         <translation>[camera] tiene la clave desconocida %1; no se usa.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="342"/>
+        <location filename="../src/settings/options_file.cpp" line="357"/>
         <source>The camera options could not be saved to %1 (%2).
 The file on disk was left as it was; the options are used until Brushwell is closed.</source>
         <translation>No se pudieron guardar las opciones de la cámara en %1 (%2).
 El archivo del disco se ha dejado como estaba; las opciones se usan hasta que se cierre Brushwell.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="374"/>
+        <location filename="../src/settings/options_file.cpp" line="389"/>
         <source>The switch options could not be saved to %1 (%2).
 The file on disk was left as it was; the options are used until Brushwell is closed.</source>
         <translation>No se pudieron guardar las opciones de los conmutadores en %1 (%2).
 El archivo del disco se ha dejado como estaba; las opciones se usan hasta que se cierre Brushwell.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="385"/>
+        <location filename="../src/settings/options_file.cpp" line="400"/>
         <source>The narration language could not be saved to %1 (%2).
 The file on disk was left as it was; the language is used until Brushwell is closed.</source>
         <translation>No se pudo guardar el idioma de la narración en %1 (%2).
 El archivo del disco se ha dejado como estaba; el idioma se usa hasta que se cierre Brushwell.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="400"/>
+        <location filename="../src/settings/options_file.cpp" line="415"/>
         <source>The language of the screens could not be saved to %1 (%2).
 The file on disk was left as it was; the language is used until Brushwell is closed.</source>
         <translation>No se pudo guardar el idioma de las pantallas en %1 (%2).
@@ -2604,29 +2604,36 @@ El programa se va a cerrar</translation>
 <context>
     <name>Startup</name>
     <message>
-        <location filename="../src/app/startup.cpp" line="26"/>
+        <location filename="../src/app/startup.cpp" line="28"/>
         <source>Your screen settings are set to %1 colors.</source>
         <translation>Su pantalla está configurada con %1 colores.</translation>
     </message>
     <message>
-        <location filename="../src/app/startup.cpp" line="27"/>
+        <location filename="../src/app/startup.cpp" line="29"/>
         <source>See the Brushwell User&apos;s Guide on how to change your screen color settings</source>
         <translation>En la guía del usuario de Brushwell se explica cómo cambiar la configuración de colores de la pantalla</translation>
     </message>
     <message>
-        <location filename="../src/app/startup.cpp" line="30"/>
+        <location filename="../src/app/startup.cpp" line="32"/>
         <source>Brushwell requires that your screen setting colors are set to at least 65,536 colors.</source>
         <translation>Brushwell necesita que la pantalla esté configurada con al menos 65.536 colores.</translation>
     </message>
     <message>
-        <location filename="../src/app/startup.cpp" line="36"/>
+        <location filename="../src/app/startup.cpp" line="38"/>
         <source>Though Brushwell will run with these settings,
 it is recommended that you set your colors to True Color (32 Bit)</source>
         <translation>Aunque Brushwell funcionará con esta configuración,
 se recomienda configurar los colores en True Color (32 bits)</translation>
     </message>
     <message>
-        <location filename="../src/app/startup.cpp" line="68"/>
+        <location filename="../src/app/startup.cpp" line="72"/>
+        <source>The user who coloured last, &quot;%1&quot;, is no longer in %2.
+Brushwell starts with no user chosen; the carer can choose one with &quot;User&quot; on the main menu.</source>
+        <translation>El usuario que coloreó por última vez, &quot;%1&quot;, ya no está en %2.
+Brushwell se inicia sin usuario elegido; el cuidador puede elegir uno con &quot;Usuario&quot; en el menú principal.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/startup.cpp" line="86"/>
         <source>There is no user called &quot;%1&quot; in %2.
 Brushwell starts with no user chosen; the carer can choose one with &quot;User&quot; on the main menu.</source>
         <translation>No hay ningún usuario llamado &quot;%1&quot; en %2.
@@ -3186,6 +3193,13 @@ Hasta que se solucione, el conmutador cuenta como no pulsado.</translation>
         <source>The picture could not be saved in %1 (%2).</source>
         <translation>No se pudo guardar la imagen en %1 (%2).</translation>
     </message>
+    <message>
+        <location filename="../src/users/active_user.cpp" line="38"/>
+        <source>Brushwell could not note in %1 who is colouring (%2).
+The next start begins with no user chosen; choose one with &quot;User&quot; on the main menu.</source>
+        <translation>Brushwell no pudo anotar en %1 quién está coloreando (%2).
+El próximo inicio empezará sin usuario elegido; elija uno con &quot;Usuario&quot; en el menú principal.</translation>
+    </message>
 </context>
 <context>
     <name>Validation</name>
@@ -3341,17 +3355,17 @@ La imagen se puede colorear, pero se volverá a comprobar cada vez que se muestr
         <translation>Progreso</translation>
     </message>
     <message>
-        <location filename="../src/menu/banner_users.cpp" line="13"/>
+        <location filename="../src/menu/banner_users.cpp" line="15"/>
         <source>User</source>
         <translation>Usuario</translation>
     </message>
     <message>
-        <location filename="../src/menu/banner_users.cpp" line="33"/>
+        <location filename="../src/menu/banner_users.cpp" line="35"/>
         <source>No user chosen</source>
         <translation>Ningún usuario elegido</translation>
     </message>
     <message>
-        <location filename="../src/menu/banner_users.cpp" line="33"/>
+        <location filename="../src/menu/banner_users.cpp" line="35"/>
         <source>Colouring now: %1</source>
         <translation>Colorea ahora: %1</translation>
     </message>
@@ -4029,17 +4043,17 @@ La imagen se puede colorear, pero se volverá a comprobar cada vez que se muestr
         <translation>Colorea ahora: %1</translation>
     </message>
     <message>
-        <location filename="../src/menu/users_screen.cpp" line="183"/>
+        <location filename="../src/menu/users_screen.cpp" line="184"/>
         <source>Remove the user &quot;%1&quot;? This deletes the folder %2 and everything in it: the user&apos;s settings and place in the picture lists, own picture lists, finished pictures and progress records. This cannot be undone.</source>
         <translation>¿Eliminar el usuario &quot;%1&quot;? Esto borra la carpeta %2 y todo su contenido: los ajustes del usuario y su lugar en las listas de imágenes, sus propias listas de imágenes, sus imágenes terminadas y su registro de progreso. No se puede deshacer.</translation>
     </message>
     <message>
-        <location filename="../src/menu/users_screen.cpp" line="214"/>
+        <location filename="../src/menu/users_screen.cpp" line="215"/>
         <source>A Picture for %1</source>
         <translation>Una imagen para %1</translation>
     </message>
     <message>
-        <location filename="../src/menu/users_screen.cpp" line="217"/>
+        <location filename="../src/menu/users_screen.cpp" line="218"/>
         <source>Pictures (*.png *.jpg *.jpeg *.bmp *.gif)</source>
         <translation>Imágenes (*.png *.jpg *.jpeg *.bmp *.gif)</translation>
     </message>

@@ -1678,7 +1678,7 @@ Les descriptions ne pourront être enregistrées que lorsque le fichier de régl
         <translation>[display] Language vaut &quot;%1&quot;&#xa0;; les écrans peuvent s&apos;afficher en en, nl, fr, es, de ou he. en est utilisé.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="256"/>
+        <location filename="../src/settings/options_file.cpp" line="271"/>
         <source>Brushwell found a problem in %1 and used standard values where needed:
 
 </source>
@@ -1687,45 +1687,45 @@ Les descriptions ne pourront être enregistrées que lorsque le fichier de régl
 </translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="259"/>
+        <location filename="../src/settings/options_file.cpp" line="274"/>
         <source>
 Check the &quot;Switch Timing&quot; and &quot;Test Switches&quot; screens (from &quot;Keyboard / Switch Information&quot;) and the language on &quot;Auditory Settings&quot;; the file is written again when you change them.</source>
         <translation>
 Vérifiez les écrans &quot;Temporisation&quot; et &quot;Tester les contacteurs&quot; (depuis &quot;Clavier / contacteur&quot;) et la langue dans &quot;Réglages du son&quot;&#xa0;; le fichier est réécrit quand vous les modifiez.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="313"/>
+        <location filename="../src/settings/options_file.cpp" line="328"/>
         <source>%1 is &quot;%2&quot;, which is not a rectangle x,y,w,h inside the image (each from 0 to 1); no rectangle is used.</source>
         <translation>%1 vaut &quot;%2&quot;, ce qui n&apos;est pas un rectangle x,y,w,h dans l&apos;image (chacun de 0 à 1)&#xa0;; aucun rectangle n&apos;est utilisé.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="321"/>
+        <location filename="../src/settings/options_file.cpp" line="336"/>
         <source>[camera] has the unknown key %1; it is not used.</source>
         <translation>[camera] contient la clé inconnue %1&#xa0;; elle n&apos;est pas utilisée.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="342"/>
+        <location filename="../src/settings/options_file.cpp" line="357"/>
         <source>The camera options could not be saved to %1 (%2).
 The file on disk was left as it was; the options are used until Brushwell is closed.</source>
         <translation>Les options de la caméra n&apos;ont pas pu être enregistrées dans %1 (%2).
 Le fichier sur le disque est resté tel quel&#xa0;; les options restent valables jusqu&apos;à la fermeture de Brushwell.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="374"/>
+        <location filename="../src/settings/options_file.cpp" line="389"/>
         <source>The switch options could not be saved to %1 (%2).
 The file on disk was left as it was; the options are used until Brushwell is closed.</source>
         <translation>Les options des contacteurs n&apos;ont pas pu être enregistrées dans %1 (%2).
 Le fichier sur le disque est resté tel quel&#xa0;; les options restent valables jusqu&apos;à la fermeture de Brushwell.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="385"/>
+        <location filename="../src/settings/options_file.cpp" line="400"/>
         <source>The narration language could not be saved to %1 (%2).
 The file on disk was left as it was; the language is used until Brushwell is closed.</source>
         <translation>La langue de la narration n&apos;a pas pu être enregistrée dans %1 (%2).
 Le fichier sur le disque est resté tel quel&#xa0;; la langue reste valable jusqu&apos;à la fermeture de Brushwell.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="400"/>
+        <location filename="../src/settings/options_file.cpp" line="415"/>
         <source>The language of the screens could not be saved to %1 (%2).
 The file on disk was left as it was; the language is used until Brushwell is closed.</source>
         <translation>La langue des écrans n&apos;a pas pu être enregistrée dans %1 (%2).
@@ -2604,29 +2604,36 @@ Le programme va se fermer</translation>
 <context>
     <name>Startup</name>
     <message>
-        <location filename="../src/app/startup.cpp" line="26"/>
+        <location filename="../src/app/startup.cpp" line="28"/>
         <source>Your screen settings are set to %1 colors.</source>
         <translation>Votre écran est réglé sur %1 couleurs.</translation>
     </message>
     <message>
-        <location filename="../src/app/startup.cpp" line="27"/>
+        <location filename="../src/app/startup.cpp" line="29"/>
         <source>See the Brushwell User&apos;s Guide on how to change your screen color settings</source>
         <translation>Le guide de l&apos;utilisateur de Brushwell explique comment changer le réglage des couleurs de votre écran</translation>
     </message>
     <message>
-        <location filename="../src/app/startup.cpp" line="30"/>
+        <location filename="../src/app/startup.cpp" line="32"/>
         <source>Brushwell requires that your screen setting colors are set to at least 65,536 colors.</source>
         <translation>Brushwell exige que votre écran soit réglé sur au moins 65 536 couleurs.</translation>
     </message>
     <message>
-        <location filename="../src/app/startup.cpp" line="36"/>
+        <location filename="../src/app/startup.cpp" line="38"/>
         <source>Though Brushwell will run with these settings,
 it is recommended that you set your colors to True Color (32 Bit)</source>
         <translation>Brushwell fonctionnera avec ce réglage,
 mais il est conseillé de régler les couleurs sur True Color (32 bits)</translation>
     </message>
     <message>
-        <location filename="../src/app/startup.cpp" line="68"/>
+        <location filename="../src/app/startup.cpp" line="72"/>
+        <source>The user who coloured last, &quot;%1&quot;, is no longer in %2.
+Brushwell starts with no user chosen; the carer can choose one with &quot;User&quot; on the main menu.</source>
+        <translation>L&apos;utilisateur qui a colorié en dernier, &quot;%1&quot;, n&apos;est plus dans %2.
+Brushwell démarre sans utilisateur choisi&#xa0;; l&apos;accompagnant peut en choisir un avec &quot;Utilisateur&quot; dans le menu principal.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/startup.cpp" line="86"/>
         <source>There is no user called &quot;%1&quot; in %2.
 Brushwell starts with no user chosen; the carer can choose one with &quot;User&quot; on the main menu.</source>
         <translation>Il n&apos;y a pas d&apos;utilisateur nommé &quot;%1&quot; dans %2.
@@ -3186,6 +3193,13 @@ Tant que ce n&apos;est pas réglé, le contacteur est considéré comme relâch�
         <source>The picture could not be saved in %1 (%2).</source>
         <translation>L&apos;image n&apos;a pas pu être enregistrée dans %1 (%2).</translation>
     </message>
+    <message>
+        <location filename="../src/users/active_user.cpp" line="38"/>
+        <source>Brushwell could not note in %1 who is colouring (%2).
+The next start begins with no user chosen; choose one with &quot;User&quot; on the main menu.</source>
+        <translation>Brushwell n&apos;a pas pu noter dans %1 qui colorie (%2).
+Le prochain démarrage se fera sans utilisateur choisi&#xa0;; choisissez-en un avec &quot;Utilisateur&quot; dans le menu principal.</translation>
+    </message>
 </context>
 <context>
     <name>Validation</name>
@@ -3341,17 +3355,17 @@ L&apos;image peut être coloriée, mais elle sera vérifiée à nouveau chaque f
         <translation>Progrès</translation>
     </message>
     <message>
-        <location filename="../src/menu/banner_users.cpp" line="13"/>
+        <location filename="../src/menu/banner_users.cpp" line="15"/>
         <source>User</source>
         <translation>Utilisateur</translation>
     </message>
     <message>
-        <location filename="../src/menu/banner_users.cpp" line="33"/>
+        <location filename="../src/menu/banner_users.cpp" line="35"/>
         <source>No user chosen</source>
         <translation>Aucun utilisateur choisi</translation>
     </message>
     <message>
-        <location filename="../src/menu/banner_users.cpp" line="33"/>
+        <location filename="../src/menu/banner_users.cpp" line="35"/>
         <source>Colouring now: %1</source>
         <translation>Colorie maintenant&#xa0;: %1</translation>
     </message>
@@ -4029,17 +4043,17 @@ L&apos;image peut être coloriée, mais elle sera vérifiée à nouveau chaque f
         <translation>Colorie maintenant&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../src/menu/users_screen.cpp" line="183"/>
+        <location filename="../src/menu/users_screen.cpp" line="184"/>
         <source>Remove the user &quot;%1&quot;? This deletes the folder %2 and everything in it: the user&apos;s settings and place in the picture lists, own picture lists, finished pictures and progress records. This cannot be undone.</source>
         <translation>Supprimer l&apos;utilisateur &quot;%1&quot;&#xa0;? Cela efface le dossier %2 et tout son contenu&#xa0;: les réglages de l&apos;utilisateur et sa place dans les listes d&apos;images, ses propres listes d&apos;images, ses images terminées et son suivi des progrès. Cette action est définitive.</translation>
     </message>
     <message>
-        <location filename="../src/menu/users_screen.cpp" line="214"/>
+        <location filename="../src/menu/users_screen.cpp" line="215"/>
         <source>A Picture for %1</source>
         <translation>Une image pour %1</translation>
     </message>
     <message>
-        <location filename="../src/menu/users_screen.cpp" line="217"/>
+        <location filename="../src/menu/users_screen.cpp" line="218"/>
         <source>Pictures (*.png *.jpg *.jpeg *.bmp *.gif)</source>
         <translation>Images (*.png *.jpg *.jpeg *.bmp *.gif)</translation>
     </message>

@@ -1678,7 +1678,7 @@ The descriptions cannot be saved until the settings file is whole again.</source
         <translation>הערך של [display] Language הוא &quot;⁨%1⁩&quot;; אפשר להציג את המסכים ב-en, nl, fr, es, de או he. נעשה שימוש ב-en.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="256"/>
+        <location filename="../src/settings/options_file.cpp" line="271"/>
         <source>Brushwell found a problem in %1 and used standard values where needed:
 
 </source>
@@ -1687,45 +1687,45 @@ The descriptions cannot be saved until the settings file is whole again.</source
 </translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="259"/>
+        <location filename="../src/settings/options_file.cpp" line="274"/>
         <source>
 Check the &quot;Switch Timing&quot; and &quot;Test Switches&quot; screens (from &quot;Keyboard / Switch Information&quot;) and the language on &quot;Auditory Settings&quot;; the file is written again when you change them.</source>
         <translation>
 יש לבדוק את המסכים &quot;תזמון מתגים&quot; ו&quot;בדיקת מתגים&quot; (דרך &quot;מקלדת / מתגים&quot;) ואת השפה ב&quot;הגדרות שמע&quot;; הקובץ נכתב מחדש כשמשנים אותם.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="313"/>
+        <location filename="../src/settings/options_file.cpp" line="328"/>
         <source>%1 is &quot;%2&quot;, which is not a rectangle x,y,w,h inside the image (each from 0 to 1); no rectangle is used.</source>
         <translation>⁨%1⁩ הוא &quot;⁨%2⁩&quot;, שאינו מלבן x,y,w,h בתוך התמונה (כל ערך מ-0 עד 1); לא נעשה שימוש במלבן.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="321"/>
+        <location filename="../src/settings/options_file.cpp" line="336"/>
         <source>[camera] has the unknown key %1; it is not used.</source>
         <translation>ב-[camera] יש המפתח הלא מוכר ⁨%1⁩; לא נעשה בו שימוש.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="342"/>
+        <location filename="../src/settings/options_file.cpp" line="357"/>
         <source>The camera options could not be saved to %1 (%2).
 The file on disk was left as it was; the options are used until Brushwell is closed.</source>
         <translation>לא ניתן היה לשמור את אפשרויות המצלמה ב-⁨%1⁩ (⁨%2⁩).
 הקובץ בדיסק נשאר כפי שהיה; האפשרויות בתוקף עד לסגירת Brushwell.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="374"/>
+        <location filename="../src/settings/options_file.cpp" line="389"/>
         <source>The switch options could not be saved to %1 (%2).
 The file on disk was left as it was; the options are used until Brushwell is closed.</source>
         <translation>לא ניתן היה לשמור את אפשרויות המתגים ב-⁨%1⁩ (⁨%2⁩).
 הקובץ בדיסק נשאר כפי שהיה; האפשרויות בתוקף עד לסגירת Brushwell.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="385"/>
+        <location filename="../src/settings/options_file.cpp" line="400"/>
         <source>The narration language could not be saved to %1 (%2).
 The file on disk was left as it was; the language is used until Brushwell is closed.</source>
         <translation>לא ניתן היה לשמור את שפת הקריינות ב-⁨%1⁩ (⁨%2⁩).
 הקובץ בדיסק נשאר כפי שהיה; השפה בתוקף עד לסגירת Brushwell.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="400"/>
+        <location filename="../src/settings/options_file.cpp" line="415"/>
         <source>The language of the screens could not be saved to %1 (%2).
 The file on disk was left as it was; the language is used until Brushwell is closed.</source>
         <translation>לא ניתן היה לשמור את שפת המסכים ב-⁨%1⁩ (⁨%2⁩).
@@ -2604,29 +2604,36 @@ The program is going to terminate</source>
 <context>
     <name>Startup</name>
     <message>
-        <location filename="../src/app/startup.cpp" line="26"/>
+        <location filename="../src/app/startup.cpp" line="28"/>
         <source>Your screen settings are set to %1 colors.</source>
         <translation>המסך שלך מוגדר ל-⁨%1⁩ צבעים.</translation>
     </message>
     <message>
-        <location filename="../src/app/startup.cpp" line="27"/>
+        <location filename="../src/app/startup.cpp" line="29"/>
         <source>See the Brushwell User&apos;s Guide on how to change your screen color settings</source>
         <translation>הסבר על שינוי הגדרות הצבע של המסך נמצא במדריך למשתמש של Brushwell.</translation>
     </message>
     <message>
-        <location filename="../src/app/startup.cpp" line="30"/>
+        <location filename="../src/app/startup.cpp" line="32"/>
         <source>Brushwell requires that your screen setting colors are set to at least 65,536 colors.</source>
         <translation>התוכנה Brushwell דורשת שהמסך יוגדר לפחות ל-65,536 צבעים.</translation>
     </message>
     <message>
-        <location filename="../src/app/startup.cpp" line="36"/>
+        <location filename="../src/app/startup.cpp" line="38"/>
         <source>Though Brushwell will run with these settings,
 it is recommended that you set your colors to True Color (32 Bit)</source>
         <translation>אמנם Brushwell תפעל בהגדרות אלה,
 אבל מומלץ להגדיר את הצבעים ל-True Color (32 סיביות).</translation>
     </message>
     <message>
-        <location filename="../src/app/startup.cpp" line="68"/>
+        <location filename="../src/app/startup.cpp" line="72"/>
+        <source>The user who coloured last, &quot;%1&quot;, is no longer in %2.
+Brushwell starts with no user chosen; the carer can choose one with &quot;User&quot; on the main menu.</source>
+        <translation>המשתמש שצבע אחרון, &quot;⁨%1⁩&quot;, כבר לא נמצא ב-⁨%2⁩.
+התוכנה Brushwell מתחילה בלי משתמש נבחר; המטפל יכול לבחור משתמש דרך &quot;משתמש&quot; בתפריט הראשי.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/startup.cpp" line="86"/>
         <source>There is no user called &quot;%1&quot; in %2.
 Brushwell starts with no user chosen; the carer can choose one with &quot;User&quot; on the main menu.</source>
         <translation>אין ב-⁨%2⁩ משתמש בשם &quot;⁨%1⁩&quot;.
@@ -3186,6 +3193,13 @@ Until this is put right the switch reads as not pressed.</source>
         <source>The picture could not be saved in %1 (%2).</source>
         <translation>לא ניתן היה לשמור את התמונה ב-⁨%1⁩ (⁨%2⁩).</translation>
     </message>
+    <message>
+        <location filename="../src/users/active_user.cpp" line="38"/>
+        <source>Brushwell could not note in %1 who is colouring (%2).
+The next start begins with no user chosen; choose one with &quot;User&quot; on the main menu.</source>
+        <translation>התוכנה Brushwell לא הצליחה לרשום ב-⁨%1⁩ מי צובע עכשיו (⁨%2⁩).
+ההפעלה הבאה תתחיל בלי משתמש נבחר; בחרו משתמש דרך &quot;משתמש&quot; בתפריט הראשי.</translation>
+    </message>
 </context>
 <context>
     <name>Validation</name>
@@ -3341,17 +3355,17 @@ The picture can be coloured, but it will be checked again each time it is shown.
         <translation>התקדמות</translation>
     </message>
     <message>
-        <location filename="../src/menu/banner_users.cpp" line="13"/>
+        <location filename="../src/menu/banner_users.cpp" line="15"/>
         <source>User</source>
         <translation>משתמש</translation>
     </message>
     <message>
-        <location filename="../src/menu/banner_users.cpp" line="33"/>
+        <location filename="../src/menu/banner_users.cpp" line="35"/>
         <source>No user chosen</source>
         <translation>לא נבחר משתמש</translation>
     </message>
     <message>
-        <location filename="../src/menu/banner_users.cpp" line="33"/>
+        <location filename="../src/menu/banner_users.cpp" line="35"/>
         <source>Colouring now: %1</source>
         <translation>משתמש נוכחי: ⁨%1⁩</translation>
     </message>
@@ -4029,17 +4043,17 @@ The picture can be coloured, but it will be checked again each time it is shown.
         <translation>משתמש נוכחי: ⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../src/menu/users_screen.cpp" line="183"/>
+        <location filename="../src/menu/users_screen.cpp" line="184"/>
         <source>Remove the user &quot;%1&quot;? This deletes the folder %2 and everything in it: the user&apos;s settings and place in the picture lists, own picture lists, finished pictures and progress records. This cannot be undone.</source>
         <translation>להסיר את המשתמש &quot;⁨%1⁩&quot;? פעולה זו מוחקת את התיקייה ⁨%2⁩ ואת כל מה שבתוכה: ההגדרות של המשתמש ומקומו ברשימות התמונות, רשימות התמונות שלו, התמונות שהשלים ורישומי ההתקדמות. אי אפשר לבטל זאת.</translation>
     </message>
     <message>
-        <location filename="../src/menu/users_screen.cpp" line="214"/>
+        <location filename="../src/menu/users_screen.cpp" line="215"/>
         <source>A Picture for %1</source>
         <translation>תמונה עבור ⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../src/menu/users_screen.cpp" line="217"/>
+        <location filename="../src/menu/users_screen.cpp" line="218"/>
         <source>Pictures (*.png *.jpg *.jpeg *.bmp *.gif)</source>
         <translation>תמונות (*.png *.jpg *.jpeg *.bmp *.gif)</translation>
     </message>

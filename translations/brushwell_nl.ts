@@ -1678,7 +1678,7 @@ De beschrijvingen kunnen pas worden opgeslagen als het instellingenbestand weer 
         <translation>[display] Language is &quot;%1&quot;; de schermen kunnen worden getoond in en, nl, fr, es, de of he. en wordt gebruikt.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="256"/>
+        <location filename="../src/settings/options_file.cpp" line="271"/>
         <source>Brushwell found a problem in %1 and used standard values where needed:
 
 </source>
@@ -1687,45 +1687,45 @@ De beschrijvingen kunnen pas worden opgeslagen als het instellingenbestand weer 
 </translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="259"/>
+        <location filename="../src/settings/options_file.cpp" line="274"/>
         <source>
 Check the &quot;Switch Timing&quot; and &quot;Test Switches&quot; screens (from &quot;Keyboard / Switch Information&quot;) and the language on &quot;Auditory Settings&quot;; the file is written again when you change them.</source>
         <translation>
 Controleer de schermen &quot;Schakelaartiming&quot; en &quot;Schakelaars testen&quot; (via &quot;Toetsenbord / schakelaar&quot;) en de taal bij &quot;Geluidsinstellingen&quot;; het bestand wordt opnieuw geschreven als u ze wijzigt.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="313"/>
+        <location filename="../src/settings/options_file.cpp" line="328"/>
         <source>%1 is &quot;%2&quot;, which is not a rectangle x,y,w,h inside the image (each from 0 to 1); no rectangle is used.</source>
         <translation>%1 is &quot;%2&quot;, en dat is geen rechthoek x,y,w,h binnen het beeld (elk van 0 tot 1); er wordt geen rechthoek gebruikt.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="321"/>
+        <location filename="../src/settings/options_file.cpp" line="336"/>
         <source>[camera] has the unknown key %1; it is not used.</source>
         <translation>[camera] heeft de onbekende sleutel %1; die wordt niet gebruikt.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="342"/>
+        <location filename="../src/settings/options_file.cpp" line="357"/>
         <source>The camera options could not be saved to %1 (%2).
 The file on disk was left as it was; the options are used until Brushwell is closed.</source>
         <translation>De camera-opties konden niet worden opgeslagen in %1 (%2).
 Het bestand op schijf is ongewijzigd gebleven; de opties gelden tot Brushwell wordt afgesloten.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="374"/>
+        <location filename="../src/settings/options_file.cpp" line="389"/>
         <source>The switch options could not be saved to %1 (%2).
 The file on disk was left as it was; the options are used until Brushwell is closed.</source>
         <translation>De schakelaaropties konden niet worden opgeslagen in %1 (%2).
 Het bestand op schijf is ongewijzigd gebleven; de opties gelden tot Brushwell wordt afgesloten.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="385"/>
+        <location filename="../src/settings/options_file.cpp" line="400"/>
         <source>The narration language could not be saved to %1 (%2).
 The file on disk was left as it was; the language is used until Brushwell is closed.</source>
         <translation>De taal van de gesproken tekst kon niet worden opgeslagen in %1 (%2).
 Het bestand op schijf is ongewijzigd gebleven; de taal geldt tot Brushwell wordt afgesloten.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="400"/>
+        <location filename="../src/settings/options_file.cpp" line="415"/>
         <source>The language of the screens could not be saved to %1 (%2).
 The file on disk was left as it was; the language is used until Brushwell is closed.</source>
         <translation>De taal van de schermen kon niet worden opgeslagen in %1 (%2).
@@ -2604,29 +2604,36 @@ Het programma wordt afgesloten</translation>
 <context>
     <name>Startup</name>
     <message>
-        <location filename="../src/app/startup.cpp" line="26"/>
+        <location filename="../src/app/startup.cpp" line="28"/>
         <source>Your screen settings are set to %1 colors.</source>
         <translation>Uw beeldscherm is ingesteld op %1 kleuren.</translation>
     </message>
     <message>
-        <location filename="../src/app/startup.cpp" line="27"/>
+        <location filename="../src/app/startup.cpp" line="29"/>
         <source>See the Brushwell User&apos;s Guide on how to change your screen color settings</source>
         <translation>In de handleiding van Brushwell leest u hoe u de kleurinstelling van uw scherm wijzigt</translation>
     </message>
     <message>
-        <location filename="../src/app/startup.cpp" line="30"/>
+        <location filename="../src/app/startup.cpp" line="32"/>
         <source>Brushwell requires that your screen setting colors are set to at least 65,536 colors.</source>
         <translation>Brushwell heeft een scherminstelling van minstens 65.536 kleuren nodig.</translation>
     </message>
     <message>
-        <location filename="../src/app/startup.cpp" line="36"/>
+        <location filename="../src/app/startup.cpp" line="38"/>
         <source>Though Brushwell will run with these settings,
 it is recommended that you set your colors to True Color (32 Bit)</source>
         <translation>Brushwell werkt wel met deze instelling,
 maar we raden aan de kleuren in te stellen op True Color (32 bit)</translation>
     </message>
     <message>
-        <location filename="../src/app/startup.cpp" line="68"/>
+        <location filename="../src/app/startup.cpp" line="72"/>
+        <source>The user who coloured last, &quot;%1&quot;, is no longer in %2.
+Brushwell starts with no user chosen; the carer can choose one with &quot;User&quot; on the main menu.</source>
+        <translation>De gebruiker die het laatst kleurde, &quot;%1&quot;, staat niet meer in %2.
+Brushwell start zonder gekozen gebruiker; de begeleider kan er een kiezen met &quot;Gebruiker&quot; in het hoofdmenu.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/startup.cpp" line="86"/>
         <source>There is no user called &quot;%1&quot; in %2.
 Brushwell starts with no user chosen; the carer can choose one with &quot;User&quot; on the main menu.</source>
         <translation>Er is geen gebruiker met de naam &quot;%1&quot; in %2.
@@ -3186,6 +3193,13 @@ Tot dit is opgelost, geldt de schakelaar als niet ingedrukt.</translation>
         <source>The picture could not be saved in %1 (%2).</source>
         <translation>De afbeelding kon niet worden opgeslagen in %1 (%2).</translation>
     </message>
+    <message>
+        <location filename="../src/users/active_user.cpp" line="38"/>
+        <source>Brushwell could not note in %1 who is colouring (%2).
+The next start begins with no user chosen; choose one with &quot;User&quot; on the main menu.</source>
+        <translation>Brushwell kon niet in %1 noteren wie er kleurt (%2).
+De volgende start begint zonder gekozen gebruiker; kies er een met &quot;Gebruiker&quot; in het hoofdmenu.</translation>
+    </message>
 </context>
 <context>
     <name>Validation</name>
@@ -3341,17 +3355,17 @@ De afbeelding kan worden gekleurd, maar wordt elke keer dat ze wordt getoond opn
         <translation>Voortgang</translation>
     </message>
     <message>
-        <location filename="../src/menu/banner_users.cpp" line="13"/>
+        <location filename="../src/menu/banner_users.cpp" line="15"/>
         <source>User</source>
         <translation>Gebruiker</translation>
     </message>
     <message>
-        <location filename="../src/menu/banner_users.cpp" line="33"/>
+        <location filename="../src/menu/banner_users.cpp" line="35"/>
         <source>No user chosen</source>
         <translation>Geen gebruiker gekozen</translation>
     </message>
     <message>
-        <location filename="../src/menu/banner_users.cpp" line="33"/>
+        <location filename="../src/menu/banner_users.cpp" line="35"/>
         <source>Colouring now: %1</source>
         <translation>Kleurt nu: %1</translation>
     </message>
@@ -4029,17 +4043,17 @@ De afbeelding kan worden gekleurd, maar wordt elke keer dat ze wordt getoond opn
         <translation>Kleurt nu: %1</translation>
     </message>
     <message>
-        <location filename="../src/menu/users_screen.cpp" line="183"/>
+        <location filename="../src/menu/users_screen.cpp" line="184"/>
         <source>Remove the user &quot;%1&quot;? This deletes the folder %2 and everything in it: the user&apos;s settings and place in the picture lists, own picture lists, finished pictures and progress records. This cannot be undone.</source>
         <translation>De gebruiker &quot;%1&quot; verwijderen? Hiermee worden de map %2 en alles daarin gewist: de instellingen en de plek in de afbeeldingenlijsten van de gebruiker, eigen afbeeldingenlijsten, afgemaakte afbeeldingen en voortgangsgegevens. Dit kan niet ongedaan worden gemaakt.</translation>
     </message>
     <message>
-        <location filename="../src/menu/users_screen.cpp" line="214"/>
+        <location filename="../src/menu/users_screen.cpp" line="215"/>
         <source>A Picture for %1</source>
         <translation>Een afbeelding voor %1</translation>
     </message>
     <message>
-        <location filename="../src/menu/users_screen.cpp" line="217"/>
+        <location filename="../src/menu/users_screen.cpp" line="218"/>
         <source>Pictures (*.png *.jpg *.jpeg *.bmp *.gif)</source>
         <translation>Afbeeldingen (*.png *.jpg *.jpeg *.bmp *.gif)</translation>
     </message>

@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
 #include <cmath>
@@ -11,6 +12,7 @@
 #include "pictures/mainform.h"
 #include "platform/host.h"
 #include "session/session_driver.h"
+#include "settings/options_file.h"
 #include "users/active_user.h"
 #include "users/user_store.h"
 
@@ -62,7 +64,23 @@ bool ChooseUserFromArguments(const QString& workFolder, const QStringList& argum
       wanted = arguments[i].mid(option.size() + 1);
     }
   }
-  if (!wanted) return false;
+  if (!wanted) {
+    const QString last = settings::ReadChosenUser(QDir(workFolder).filePath(settings::OptionsFileName));
+    if (last.isEmpty()) return false;
+    const std::optional<users::User> user = users::FindUser(users::ListUsers(workFolder), last);
+    if (!user) {
+      platform::message(QCoreApplication::translate("Startup", "The user who coloured last, \"%1\", is no longer in %2.\n"
+                                                               "Brushwell starts with no user chosen; the carer can "
+                                                               "choose one with \"User\" on the main menu.")
+                            .arg(platform::NameForMessage(last), users::UsersFolder(workFolder)),
+                        platform::MessageIcon::Exclamation);
+      users::SetActiveUser({}, {});
+      users::RememberActiveUser(workFolder);
+      return false;
+    }
+    users::SetActiveUser(user->name, user->folder);
+    return true;
+  }
   const std::optional<users::User> user = users::FindUser(users::ListUsers(workFolder), *wanted);
   if (!user) {
     platform::message(QCoreApplication::translate("Startup", "There is no user called \"%1\" in %2.\nBrushwell "
@@ -73,6 +91,7 @@ bool ChooseUserFromArguments(const QString& workFolder, const QStringList& argum
     return false;
   }
   users::SetActiveUser(user->name, user->folder);
+  users::RememberActiveUser(workFolder);
   return true;
 }
 

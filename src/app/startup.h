@@ -31,8 +31,10 @@ void ConnectWindows(menu::Banner& banner);
 // "--user NAME" (or "--user=NAME") among the program's `arguments`, as a
 // desktop shortcut per child gives it: that user of `workFolder` colours
 // from the start. A name that is no user's is told to the carer once and
-// the program starts with no user; no user is made. Returns whether a user
-// was chosen.
+// the program starts with no user; no user is made. Without the option the
+// user chosen last colours again; one who is no longer there is told once
+// and forgotten. The user chosen is remembered for the next start. Returns
+// whether a user was chosen.
 bool ChooseUserFromArguments(const QString& workFolder, const QStringList& arguments);
 
 class CreditsWindow;

@@ -3,6 +3,8 @@
 
 #include "menu/banner.h"
 
+#include <QDir>
+
 #include "menu/screen_widgets.h"
 #include "settings/settings_file.h"
 #include "users/active_user.h"
@@ -52,6 +54,8 @@ void Banner::SwitchUser(const QString& name, const QString& folder) {
   settings::SaveSettings();
   tellSettingsKept();
   users::SetActiveUser(name, folder);
+  // The next start goes on with this user.
+  users::RememberActiveUser(QDir::currentPath());
   settings::LoadSettings();
   LoadOptions();
   // Every control shows the new settings: the colour boxes are only ever

@@ -251,6 +251,21 @@ QString WriteDisplayOptions(const QString& path, const DisplayOptions& o) {
   });
 }
 
+namespace {
+const QString UsersGroup = QStringLiteral("users");
+}  // namespace
+
+QString ReadChosenUser(const QString& path) {
+  if (!QFile::exists(path)) return {};
+  QSettings ini(path, QSettings::IniFormat);
+  ini.beginGroup(UsersGroup);
+  return text(ini, QStringLiteral("Chosen")).trimmed();
+}
+
+QString WriteChosenUser(const QString& path, const QString& name) {
+  return WriteGroup(path, UsersGroup, [&name](QSettings& out) { out.setValue(QStringLiteral("Chosen"), name); });
+}
+
 QString OptionsProblemMessage(const QStringList& problems) {
   if (problems.isEmpty()) return {};
   QString text = QCoreApplication::translate("OptionsFile", "Brushwell found a problem in %1 and used standard values where needed:\n\n")

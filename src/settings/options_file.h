@@ -124,6 +124,12 @@ DisplayOptions ReadDisplayOptions(const QString& path, QStringList& problems);
 // Writes the [display] group's Language of `path`, keeping every other key.
 QString WriteDisplayOptions(const QString& path, const DisplayOptions& options);
 
+// The user chosen last ([users] Chosen of the working folder's
+// brushwell.ini), with whom a start without --user goes on: "" when none.
+QString ReadChosenUser(const QString& path);
+// Writes [users] Chosen of `path` ("" for none), keeping every other group.
+QString WriteChosenUser(const QString& path, const QString& name);
+
 // The carer's message for problems in brushwell.ini ("" when none).
 QString OptionsProblemMessage(const QStringList& problems);
 

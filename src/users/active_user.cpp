@@ -3,6 +3,10 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <QCoreApplication>
+
+#include "platform/host.h"
+#include "settings/options_file.h"
 #include "settings/settings_file.h"
 
 namespace users {
@@ -24,6 +28,18 @@ void SetActiveUser(const QString& name, const QString& folder) {
   activeFolder = name.isEmpty() ? QString() : folder;
   // The settings files are the chosen user's from now on.
   settings::SetFilesFolder(activeFolder);
+}
+
+void RememberActiveUser(const QString& workFolder) {
+  const QString path = QDir(workFolder).filePath(settings::OptionsFileName);
+  if (settings::ReadChosenUser(path) == activeName) return;
+  const QString why = settings::WriteChosenUser(path, activeName);
+  if (why.isEmpty()) return;
+  platform::message(QCoreApplication::translate("Users", "Brushwell could not note in %1 who is colouring (%2).\nThe next "
+                                                         "start begins with no user chosen; choose one with \"User\" on "
+                                                         "the main menu.")
+                        .arg(path, why),
+                    platform::MessageIcon::Exclamation);
 }
 
 QString OwnOrShared(const QString& fileName) {

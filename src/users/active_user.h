@@ -19,6 +19,12 @@ QString ActiveFolder();
 // and written in that folder from then on; loading them is the caller's.
 void SetActiveUser(const QString& name, const QString& folder);
 
+// Remembers the chosen user (or none) in brushwell.ini of `workFolder`
+// (the folder the program works in), for the next start without --user. Writes only when that changes
+// what is remembered, so a folder without users keeps its file as it is.
+// Tells the carer when it cannot be written.
+void RememberActiveUser(const QString& workFolder);
+
 // A file the chosen user may have their own copy of (a picture list): the
 // copy in their folder when there is one, else `fileName` as it is, found in
 // the current folder with everyone's.

@@ -118,6 +118,7 @@ TEST_F(UsersMenuTest, WithoutUsersTheFolderStaysAsItWasAndTheScreenMakesChoosesA
   screen.name_edit->setText(QStringLiteral("Zoë B"));
   QTest::mouseClick(screen.but_rename, Qt::LeftButton);
   EXPECT_EQ(users::ActiveUserName(), QStringLiteral("Zoë B"));
+  EXPECT_EQ(settings::ReadChosenUser(QDir::current().filePath(QStringLiteral("brushwell.ini"))), QStringLiteral("Zoë B"));
   EXPECT_EQ(settings::FilesFolder(), users::ActiveFolder());
   EXPECT_TRUE(QFileInfo::exists(settings::FilesFolder() + QStringLiteral("aobj_se1.cfg")));
   const QString zoe = users::ActiveFolder();
@@ -129,5 +130,6 @@ TEST_F(UsersMenuTest, WithoutUsersTheFolderStaysAsItWasAndTheScreenMakesChoosesA
   EXPECT_FALSE(QFileInfo::exists(zoe));
   EXPECT_TRUE(users::ActiveUserName().isEmpty());
   EXPECT_EQ(banner->user_label->text(), QStringLiteral("No user chosen"));
+  EXPECT_EQ(settings::ReadChosenUser(QDir::current().filePath(QStringLiteral("brushwell.ini"))), QString());
   EXPECT_TRUE(host.messages.empty());
 }

@@ -119,7 +119,7 @@ TEST_F(UserStore, RenameMovesTheWholeFolderAndRemoveDeletesOnlyAUsersFolder) {
   EXPECT_TRUE(users::FindUser(users::ListUsers(work()), QStringLiteral("Ben")));
 }
 
-TEST_F(UserStore, UserOnTheCommandLineIsChosenAndAnUnknownOneIsToldOnce) {
+TEST_F(UserStore, UserOnTheCommandLineIsChosenRememberedAndAnUnknownOneIsToldOnce) {
   const users::User ben = make(QStringLiteral("Ben"));
   EXPECT_TRUE(app::ChooseUserFromArguments(work(), {QStringLiteral("brushwell"), QStringLiteral("--user"), QStringLiteral("ben")}));
   EXPECT_EQ(users::ActiveUserName(), QStringLiteral("Ben"));
@@ -132,4 +132,20 @@ TEST_F(UserStore, UserOnTheCommandLineIsChosenAndAnUnknownOneIsToldOnce) {
   EXPECT_TRUE(host.messages[0].text.contains(QStringLiteral("\"Nobody\"")));
   EXPECT_TRUE(users::ActiveUserName().isEmpty());
   EXPECT_EQ(users::ListUsers(work()).size(), 1u);  // no user was made
+
+  // A start without the option goes on with the user chosen last, and the
+  // folder's other options stay as they were.
+  const QStringList plain{QStringLiteral("brushwell")};
+  host.messages.clear();
+  EXPECT_TRUE(app::ChooseUserFromArguments(work(), plain));
+  EXPECT_EQ(users::ActiveFolder(), ben.folder);
+  EXPECT_TRUE(ReadFile(work() + QStringLiteral("brushwell.ini")).contains("AcceptanceMs=300"));
+  // One who was removed by hand is told once and forgotten.
+  users::SetActiveUser({}, {});
+  ASSERT_TRUE(QDir(ben.folder).removeRecursively());
+  EXPECT_FALSE(app::ChooseUserFromArguments(work(), plain));
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_TRUE(host.messages[0].text.contains(QStringLiteral("\"Ben\"")));
+  EXPECT_FALSE(app::ChooseUserFromArguments(work(), plain));
+  EXPECT_EQ(host.messages.size(), 1u);
 }
