@@ -280,16 +280,7 @@ CameraScreen::CameraScreen(QWidget* parent) : QGroupBox(tr("Camera Switch"), par
     auto* box = new QGroupBox(tr("Switch %1").arg(k + 1), this);
     box->setAccessibleName(box->title());
     auto* grid = new QGridLayout(box);
-    lamp[k] = new QLabel(tr("Switch %1").arg(k + 1), box);
-    lamp[k]->setAccessibleName(lamp[k]->text());
-    lamp[k]->setAlignment(Qt::AlignCenter);
-    lamp[k]->setFixedSize(150, 44);
-    lamp[k]->setFrameShape(QFrame::Box);
-    lamp[k]->setLineWidth(3);
-    lamp[k]->setAutoFillBackground(true);
-    QFont f = lamp[k]->font();
-    f.setBold(true);
-    lamp[k]->setFont(f);
+    lamp[k] = switchLamp(tr("Switch %1").arg(k + 1), QSize(150, 44), 1, box);
     grid->addWidget(lamp[k], 0, 0, 1, 2);
     remove_button[k] = captionedButton(tr("Remove Rectangle %1").arg(k + 1), box);
     grid->addWidget(remove_button[k], 0, 2);
@@ -446,10 +437,7 @@ void CameraScreen::Poll() {
     seenCounted_[k] = counted;
     const bool flash = now < flashUntil_[k];
     const bool held = f.Held(k);
-    QPalette pal = lamp[k]->palette();
-    pal.setColor(QPalette::Window, flash ? QColor(255, 221, 0) : held ? QColor(46, 160, 67) : QColor(200, 200, 200));
-    pal.setColor(QPalette::WindowText, held && !flash ? Qt::white : Qt::black);
-    lamp[k]->setPalette(pal);
+    PaintSwitchLamp(lamp[k], held, flash);
     lamp[k]->setAccessibleDescription(held ? tr("held") : tr("released"));
   }
 }

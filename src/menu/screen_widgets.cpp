@@ -119,6 +119,28 @@ void WrappingCheckBox::paintEvent(QPaintEvent*) {
   }
 }
 
+QLabel* switchLamp(const QString& caption, QSize size, qreal fontScale, QWidget* parent) {
+  auto* lamp = new QLabel(caption, parent);
+  lamp->setAccessibleName(caption);
+  lamp->setAlignment(Qt::AlignCenter);
+  lamp->setFixedSize(size);
+  lamp->setFrameShape(QFrame::Box);
+  lamp->setLineWidth(3);
+  lamp->setAutoFillBackground(true);
+  QFont f = lamp->font();
+  f.setPointSizeF(f.pointSizeF() * fontScale);
+  f.setBold(true);
+  lamp->setFont(f);
+  return lamp;
+}
+
+void PaintSwitchLamp(QLabel* lamp, bool held, bool flash) {
+  QPalette pal = lamp->palette();
+  pal.setColor(QPalette::Window, flash ? QColor(255, 221, 0) : held ? QColor(46, 160, 67) : QColor(200, 200, 200));
+  pal.setColor(QPalette::WindowText, held && !flash ? Qt::white : Qt::black);
+  lamp->setPalette(pal);
+}
+
 bool WrappingCheckBox::hitButton(const QPoint& pos) const { return rect().contains(pos); }
 
 }  // namespace menu

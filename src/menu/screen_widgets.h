@@ -23,6 +23,13 @@ QLabel* headingLabel(const QString& text, QWidget* parent);
 // The "Main Menu" button that leaves a screen.
 QPushButton* mainMenuButton(QWidget* parent);
 
+// A switch lamp of the switch screens: a bold caption, framed, on a
+// background that PaintSwitchLamp colours; `fontScale` enlarges the caption.
+QLabel* switchLamp(const QString& caption, QSize size, qreal fontScale, QWidget* parent);
+// Yellow while a counted press flashes, green while the switch is held,
+// grey while it is up.
+void PaintSwitchLamp(QLabel* lamp, bool held, bool flash);
+
 // Checks the option with the given id and clears the others; an id that
 // names no option of the group leaves every option unchecked.
 void CheckOnly(QButtonGroup* group, int id);

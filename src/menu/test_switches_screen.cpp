@@ -66,17 +66,8 @@ TestSwitchesScreen::TestSwitchesScreen(QWidget* parent) : QGroupBox(QCoreApplica
   auto* lamps = new QGridLayout(lampPanel_);
   lamps->setHorizontalSpacing(40);
   for (int k = 0; k < 2; ++k) {
-    lamp[k] = new QLabel(QCoreApplication::translate("TestSwitchesScreen", "Switch %1").arg(k + 1), lampPanel_);
-    lamp[k]->setAccessibleName(lamp[k]->text());
-    lamp[k]->setAlignment(Qt::AlignCenter);
-    lamp[k]->setFixedSize(300, 130);
-    lamp[k]->setFrameShape(QFrame::Box);
-    lamp[k]->setLineWidth(3);
-    lamp[k]->setAutoFillBackground(true);
-    QFont f = lamp[k]->font();
-    f.setPointSizeF(f.pointSizeF() * 2);
-    f.setBold(true);
-    lamp[k]->setFont(f);
+    lamp[k] = switchLamp(QCoreApplication::translate("TestSwitchesScreen", "Switch %1").arg(k + 1), QSize(300, 130), 2,
+                         lampPanel_);
     lamps->addWidget(lamp[k], 0, k, Qt::AlignHCenter);
     // With an acceptance time: the ring that fills while the switch is held.
     hold_ring[k] = new pictures::DwellRing(lamp[k]);
@@ -249,10 +240,7 @@ void TestSwitchesScreen::paintLamps() {
     seenCounted_[k] = c.counted;
     const bool flash = now < flashUntil_[k];
     const bool held = f.Held(k);
-    QPalette pal = lamp[k]->palette();
-    pal.setColor(QPalette::Window, flash ? QColor(255, 221, 0) : held ? QColor(46, 160, 67) : QColor(200, 200, 200));
-    pal.setColor(QPalette::WindowText, held && !flash ? Qt::white : Qt::black);
-    lamp[k]->setPalette(pal);
+    PaintSwitchLamp(lamp[k], held, flash);
     lamp[k]->setAccessibleDescription(held ? QCoreApplication::translate("TestSwitchesScreen", "held")
                                              : QCoreApplication::translate("TestSwitchesScreen", "released"));
     const bool rings = settings::SwitchOptionsRecord.AcceptanceMs > 0 && settings::SwitchOptionsRecord.HoldRing == 1;

@@ -139,6 +139,19 @@ QString WriteGroup(const QString& path, const QString& group, const std::functio
   return platform::WriteFileVerified(path, file.readAll());
 }
 
+// Writes `group` as WriteGroup does, keeping the keys of the group that
+// `fill` does not set (those of other options, or of a newer program).
+QString WriteGroupKeepingKeys(const QString& path, const QString& group, const std::function<void(QSettings&)>& fill) {
+  return WriteGroup(path, group, [&](QSettings& out) {
+    if (QFile::exists(path)) {
+      const QSettings old(path, QSettings::IniFormat);
+      for (const QString& key : old.allKeys())
+        if (key.startsWith(group + QLatin1Char('/'))) out.setValue(key.mid(group.size() + 1), old.value(key));
+    }
+    fill(out);
+  });
+}
+
 const QString VoiceGroup = QStringLiteral("voice");
 
 }  // namespace
@@ -210,15 +223,7 @@ SessionOptions ReadSessionOptions(const QString& path, QStringList& problems) {
 }
 
 QString WriteSessionOptions(const QString& path, const SessionOptions& o) {
-  return WriteGroup(path, SessionGroup, [&o, &path](QSettings& out) {
-    // Keys of the group this program does not know are kept.
-    if (QFile::exists(path)) {
-      const QSettings old(path, QSettings::IniFormat);
-      for (const QString& key : old.allKeys())
-        if (key.startsWith(SessionGroup + QLatin1Char('/'))) out.setValue(key.mid(SessionGroup.size() + 1), old.value(key));
-    }
-    FillSessionGroup(out, o);
-  });
+  return WriteGroupKeepingKeys(path, SessionGroup, [&o](QSettings& out) { FillSessionGroup(out, o); });
 }
 
 DisplayOptions ReadDisplayOptions(const QString& path, QStringList& problems) {
@@ -240,15 +245,8 @@ DisplayOptions ReadDisplayOptions(const QString& path, QStringList& problems) {
 }
 
 QString WriteDisplayOptions(const QString& path, const DisplayOptions& o) {
-  return WriteGroup(path, DisplayGroup, [&o, &path](QSettings& out) {
-    // Other options of the group are kept.
-    if (QFile::exists(path)) {
-      const QSettings old(path, QSettings::IniFormat);
-      for (const QString& key : old.allKeys())
-        if (key.startsWith(DisplayGroup + QLatin1Char('/'))) out.setValue(key.mid(DisplayGroup.size() + 1), old.value(key));
-    }
-    out.setValue(QStringLiteral("Language"), o.Language);
-  });
+  return WriteGroupKeepingKeys(path, DisplayGroup,
+                               [&o](QSettings& out) { out.setValue(QStringLiteral("Language"), o.Language); });
 }
 
 namespace {
@@ -263,7 +261,7 @@ QString ReadChosenUser(const QString& path) {
 }
 
 QString WriteChosenUser(const QString& path, const QString& name) {
-  return WriteGroup(path, UsersGroup, [&name](QSettings& out) { out.setValue(QStringLiteral("Chosen"), name); });
+  return WriteGroupKeepingKeys(path, UsersGroup, [&name](QSettings& out) { out.setValue(QStringLiteral("Chosen"), name); });
 }
 
 QString OptionsProblemMessage(const QStringList& problems) {
