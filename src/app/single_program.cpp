@@ -10,6 +10,7 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
+#include <QPointer>
 #include <QSysInfo>
 #include <QThread>
 #include <QWidget>
@@ -19,6 +20,7 @@
 #include <unistd.h>
 
 #include "platform/host.h"
+#include "platform/shutdown.h"
 #include "platform/window_front.h"
 
 namespace app {
@@ -57,6 +59,11 @@ void OpenFrontDoor(const QString& name) {
   QLocalServer::removeServer(name);
   server->setSocketOptions(QLocalServer::UserAccessOption);  // this user's copies only
   if (!server->listen(name)) return;  // later copies then say that Brushwell runs
+  // The program ends with the application still standing: closing takes
+  // the name's socket file out of the temporary folder.
+  platform::addShutdownHook([door = QPointer<QLocalServer>(server)] {
+    if (door) door->close();
+  });
   QObject::connect(server, &QLocalServer::newConnection, server, [server] {
     bool called = false;
     while (QLocalSocket* caller = server->nextPendingConnection()) {

@@ -12,6 +12,10 @@ e2e_start
 first=$E2E_PID
 if id=$(e2e_wait_window "Options" 15); then pass "first copy shows its main menu"; else fail "no main window"; fi
 [ -f "$E2E_APP/brushwell.lock" ] && pass "the folder is locked" || fail "no lock file"
+# The socket later copies call at: brushwell-<first 20 hex digits of the
+# SHA-1 of the folder's path, a line break and the user id>.
+door=${TMPDIR:-/tmp}/brushwell-$(printf '%s\n%s' "$(readlink -f "$E2E_APP")" "$(id -u)" | sha1sum | cut -c1-20)
+[ -S "$door" ] && pass "the first copy listens" || fail "no socket at $door"
 # Another program covers the screen and has the keyboard.
 xmessage -bg magenta -geometry 1024x768+0+0 cover >/dev/null 2>&1 &
 cover=$!
@@ -48,6 +52,7 @@ e2e_key "$id" Escape
 cid=$(e2e_wait_window "Credits" 5) && e2e_key "$cid" Escape
 e2e_wait_exit 5
 [ ! -e "$E2E_APP/brushwell.lock" ] && pass "Exit releases the folder" || fail "the lock stays after Exit"
+[ ! -e "$door" ] && pass "and leaves no socket behind" || fail "the socket stays after Exit"
 e2e_start
 e2e_wait_window "Options" 15 >/dev/null || fail "no main window"
 kill -9 "$E2E_PID"
