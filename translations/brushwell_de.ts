@@ -1663,22 +1663,22 @@ Die Beschreibungen können erst gespeichert werden, wenn die Einstellungsdatei w
         <translation>die Optionen konnten nicht vorbereitet werden</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="186"/>
+        <location filename="../src/settings/options_file.cpp" line="199"/>
         <source>[voice] Language is &quot;%1&quot;, which is no language code such as en or fr; en is used.</source>
         <translation>[voice] Language ist „%1“, das ist kein Sprachcode wie en oder fr; en wird verwendet.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="190"/>
+        <location filename="../src/settings/options_file.cpp" line="203"/>
         <source>[voice] has the unknown key %1; it is not used.</source>
         <translation>[voice] hat den unbekannten Schlüssel %1; er wird nicht verwendet.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="234"/>
+        <location filename="../src/settings/options_file.cpp" line="239"/>
         <source>[display] Language is &quot;%1&quot;; the screens can be shown in en, nl, fr, es, de or he. en is used.</source>
         <translation>[display] Language ist „%1“; die Bildschirme können in en, nl, fr, es, de oder he erscheinen. en wird verwendet.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="271"/>
+        <location filename="../src/settings/options_file.cpp" line="269"/>
         <source>Brushwell found a problem in %1 and used standard values where needed:
 
 </source>
@@ -1687,45 +1687,45 @@ Die Beschreibungen können erst gespeichert werden, wenn die Einstellungsdatei w
 </translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="274"/>
+        <location filename="../src/settings/options_file.cpp" line="272"/>
         <source>
 Check the &quot;Switch Timing&quot; and &quot;Test Switches&quot; screens (from &quot;Keyboard / Switch Information&quot;) and the language on &quot;Auditory Settings&quot;; the file is written again when you change them.</source>
         <translation>
 Prüfen Sie die Bildschirme „Taster-Zeiten“ und „Taster testen“ (unter „Tastatur / Taster“) und die Sprache unter „Toneinstellungen“; die Datei wird neu geschrieben, sobald Sie dort etwas ändern.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="328"/>
+        <location filename="../src/settings/options_file.cpp" line="326"/>
         <source>%1 is &quot;%2&quot;, which is not a rectangle x,y,w,h inside the image (each from 0 to 1); no rectangle is used.</source>
         <translation>%1 ist „%2“, das ist kein Rechteck x,y,w,h innerhalb des Bildes (jeweils von 0 bis 1); es wird kein Rechteck verwendet.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="336"/>
+        <location filename="../src/settings/options_file.cpp" line="334"/>
         <source>[camera] has the unknown key %1; it is not used.</source>
         <translation>[camera] hat den unbekannten Schlüssel %1; er wird nicht verwendet.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="357"/>
+        <location filename="../src/settings/options_file.cpp" line="355"/>
         <source>The camera options could not be saved to %1 (%2).
 The file on disk was left as it was; the options are used until Brushwell is closed.</source>
         <translation>Die Kamera-Optionen konnten nicht in %1 gespeichert werden (%2).
 Die Datei auf dem Datenträger blieb unverändert; die Optionen gelten, bis Brushwell geschlossen wird.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="389"/>
+        <location filename="../src/settings/options_file.cpp" line="387"/>
         <source>The switch options could not be saved to %1 (%2).
 The file on disk was left as it was; the options are used until Brushwell is closed.</source>
         <translation>Die Taster-Optionen konnten nicht in %1 gespeichert werden (%2).
 Die Datei auf dem Datenträger blieb unverändert; die Optionen gelten, bis Brushwell geschlossen wird.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="400"/>
+        <location filename="../src/settings/options_file.cpp" line="398"/>
         <source>The narration language could not be saved to %1 (%2).
 The file on disk was left as it was; the language is used until Brushwell is closed.</source>
         <translation>Die Sprache der Ansagen konnte nicht in %1 gespeichert werden (%2).
 Die Datei auf dem Datenträger blieb unverändert; die Sprache gilt, bis Brushwell geschlossen wird.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="415"/>
+        <location filename="../src/settings/options_file.cpp" line="413"/>
         <source>The language of the screens could not be saved to %1 (%2).
 The file on disk was left as it was; the language is used until Brushwell is closed.</source>
         <translation>Die Sprache der Bildschirme konnte nicht in %1 gespeichert werden (%2).
@@ -2164,7 +2164,7 @@ Richten Sie in den Druckereinstellungen des Systems einen Standarddrucker ein un
 <context>
     <name>ScreenWidgets</name>
     <message>
-        <location filename="../src/menu/screen_widgets.cpp" line="50"/>
+        <location filename="../src/menu/screen_widgets.cpp" line="54"/>
         <source>Main Menu</source>
         <translation>Hauptmenü</translation>
     </message>
@@ -2528,7 +2528,7 @@ um zu prüfen, ob der Name richtig geschrieben ist.</translation>
 <context>
     <name>SingleProgram</name>
     <message>
-        <location filename="../src/app/single_program.cpp" line="131"/>
+        <location filename="../src/app/single_program.cpp" line="138"/>
         <source>Brushwell is already running.</source>
         <translation>Brushwell läuft bereits.</translation>
     </message>
@@ -2979,107 +2979,107 @@ Bis das behoben ist, gilt der Taster als nicht gedrückt.</translation>
         <translation>Taster %1</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="83"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="74"/>
         <source>Switch %1 hold</source>
         <translation>Halten von Taster %1</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="91"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="82"/>
         <source>&amp;Learn Switch %1</source>
         <translation>Taster %1 &amp;anlernen</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="92"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="83"/>
         <source>L&amp;earn Switch 2</source>
         <translation>Taster 2 a&amp;nlernen</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="93"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="84"/>
         <source>Learn Switch %1</source>
         <translation>Taster %1 anlernen</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="97"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="88"/>
         <source>Forget Learnt Inputs of Switch &amp;%1</source>
         <translation>Angelernte Eingaben von Taster &amp;%1 vergessen</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="98"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="89"/>
         <source>Forget Learnt Inputs of Switch %1</source>
         <translation>Angelernte Eingaben von Taster %1 vergessen</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="132"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="123"/>
         <source>none</source>
         <translation>keine</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="135"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="126"/>
         <source>Reading: %1. The device is chosen on &quot;Keyboard / Switch Information&quot;.</source>
         <translation>Gelesen wird: %1. Das Gerät wählen Sie unter „Tastatur / Taster“.</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="157"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="148"/>
         <source>Press the key, the mouse button (on a lamp) or the joystick button that is to be switch %1. Escape cancels.</source>
         <translation>Drücken Sie die Taste, die Maustaste (auf einer Lampe) oder den Joystick-Knopf, der Taster %1 sein soll. Escape bricht ab.</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="168"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="159"/>
         <source>Switch %1 has only its standard keys now.</source>
         <translation>Taster %1 hat jetzt nur noch seine Standardtasten.</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="189"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="180"/>
         <source>Not taken: %1 %2</source>
         <translation>Nicht übernommen: %1 %2</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="208"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="199"/>
         <source>Switch %1 is now also %2.</source>
         <translation>Taster %1 ist jetzt auch %2.</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="215"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="206"/>
         <source>Space bar, 0 key</source>
         <translation>Leertaste, Taste 0</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="215"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="206"/>
         <source>Enter key, 1 key</source>
         <translation>Enter-Taste, Taste 1</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="218"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="209"/>
         <source>mouse clicks</source>
         <translation>Mausklicks</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="220"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="211"/>
         <source>the switch adapter</source>
         <translation>der Taster-Adapter</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="256"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="244"/>
         <source>held</source>
         <translation>gehalten</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="257"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="245"/>
         <source>released</source>
         <translation>losgelassen</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="265"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="253"/>
         <source>Switch %1: %2 counted, %3 ignored, last hold %4</source>
         <translation>Taster %1: %2 gezählt, %3 ignoriert, zuletzt gehalten %4</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="269"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="257"/>
         <source>%1 ms</source>
         <translation>%1 ms</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="291"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="279"/>
         <source>Learning cancelled.</source>
         <translation>Anlernen abgebrochen.</translation>
     </message>
@@ -3391,109 +3391,109 @@ Das Bild kann ausgemalt werden, wird aber bei jedem Anzeigen neu geprüft.</tran
 <context>
     <name>menu::CameraScreen</name>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="227"/>
-        <location filename="../src/menu/camera_screen.cpp" line="240"/>
+        <location filename="../src/menu/camera_screen.cpp" line="232"/>
+        <location filename="../src/menu/camera_screen.cpp" line="245"/>
         <source>Camera Switch</source>
         <translation>Kamera als Taster</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="234"/>
+        <location filename="../src/menu/camera_screen.cpp" line="239"/>
         <source>&amp;Back</source>
         <translation>&amp;Zurück</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="235"/>
+        <location filename="../src/menu/camera_screen.cpp" line="240"/>
         <source>Back</source>
         <translation>Zurück</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="246"/>
+        <location filename="../src/menu/camera_screen.cpp" line="251"/>
         <source>Draw a rectangle on the picture around the movement that is to press each switch (a head turn, a hand lift). Movement inside it presses the switch; a change of the whole picture&apos;s brightness does not.</source>
         <translation>Zeichnen Sie für jeden Taster ein Rechteck auf das Bild, um die Bewegung, die ihn drücken soll (eine Kopfdrehung, ein Anheben der Hand). Bewegung darin drückt den Taster; eine Änderung der Helligkeit des ganzen Bildes nicht.</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="252"/>
+        <location filename="../src/menu/camera_screen.cpp" line="257"/>
         <source>&amp;Use the camera as switches</source>
         <translation>Kamera als Taster &amp;verwenden</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="255"/>
+        <location filename="../src/menu/camera_screen.cpp" line="260"/>
         <source>C&amp;amera:</source>
         <translation>&amp;Kamera:</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="257"/>
+        <location filename="../src/menu/camera_screen.cpp" line="262"/>
         <source>Camera</source>
         <translation>Kamera</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="278"/>
+        <location filename="../src/menu/camera_screen.cpp" line="283"/>
         <source>Rectangle of:</source>
         <translation>Rechteck für:</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="280"/>
-        <location filename="../src/menu/camera_screen.cpp" line="283"/>
+        <location filename="../src/menu/camera_screen.cpp" line="285"/>
+        <location filename="../src/menu/camera_screen.cpp" line="288"/>
         <source>Switch %1</source>
         <translation>Taster %1</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="294"/>
+        <location filename="../src/menu/camera_screen.cpp" line="290"/>
         <source>Remove Rectangle %1</source>
         <translation>Rechteck %1 entfernen</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="296"/>
+        <location filename="../src/menu/camera_screen.cpp" line="292"/>
         <source>Sensitivity:</source>
         <translation>Empfindlichkeit:</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="300"/>
+        <location filename="../src/menu/camera_screen.cpp" line="296"/>
         <source>Sensitivity of switch %1</source>
         <translation>Empfindlichkeit von Taster %1</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="304"/>
+        <location filename="../src/menu/camera_screen.cpp" line="300"/>
         <source>Movement:</source>
         <translation>Bewegung:</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="306"/>
+        <location filename="../src/menu/camera_screen.cpp" line="302"/>
         <source>Movement at switch %1</source>
         <translation>Bewegung bei Taster %1</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="309"/>
+        <location filename="../src/menu/camera_screen.cpp" line="305"/>
         <source>Switch &amp;%1</source>
         <translation>Taster &amp;%1</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="310"/>
+        <location filename="../src/menu/camera_screen.cpp" line="306"/>
         <source>Rectangle of switch %1</source>
         <translation>Rechteck von Taster %1</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="415"/>
+        <location filename="../src/menu/camera_screen.cpp" line="411"/>
         <source>Video file %1 (Source in brushwell.ini)</source>
         <translation>Videodatei %1 (Source in brushwell.ini)</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="420"/>
+        <location filename="../src/menu/camera_screen.cpp" line="416"/>
         <source>The standard camera</source>
         <translation>Die Standardkamera</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="424"/>
+        <location filename="../src/menu/camera_screen.cpp" line="420"/>
         <source>%1 (not connected)</source>
         <translation>%1 (nicht angeschlossen)</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="453"/>
+        <location filename="../src/menu/camera_screen.cpp" line="446"/>
         <source>held</source>
         <translation>gehalten</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="453"/>
+        <location filename="../src/menu/camera_screen.cpp" line="446"/>
         <source>released</source>
         <translation>losgelassen</translation>
     </message>
@@ -3793,19 +3793,29 @@ Das Bild kann ausgemalt werden, wird aber bei jedem Anzeigen neu geprüft.</tran
     </message>
     <message>
         <location filename="../src/menu/progress_report.cpp" line="142"/>
-        <location filename="../src/menu/progress_report.cpp" line="153"/>
+        <location filename="../src/menu/progress_report.cpp" line="156"/>
         <source>The file %1 could not be saved: %2.</source>
         <translation>Die Datei %1 konnte nicht gespeichert werden: %2.</translation>
     </message>
     <message>
-        <location filename="../src/menu/progress_report.cpp" line="149"/>
+        <location filename="../src/menu/progress_report.cpp" line="144"/>
+        <source>The progress records were saved as %1.</source>
+        <translation>Die Fortschrittsdaten wurden als %1 gespeichert.</translation>
+    </message>
+    <message>
+        <location filename="../src/menu/progress_report.cpp" line="152"/>
         <source>PDF Report</source>
         <translation>PDF-Bericht</translation>
     </message>
     <message>
-        <location filename="../src/menu/progress_report.cpp" line="149"/>
+        <location filename="../src/menu/progress_report.cpp" line="152"/>
         <source>PDF files (*.pdf)</source>
         <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <location filename="../src/menu/progress_report.cpp" line="158"/>
+        <source>The report was saved as %1.</source>
+        <translation>Der Bericht wurde als %1 gespeichert.</translation>
     </message>
     <message>
         <location filename="../src/menu/progress_screen.cpp" line="69"/>
@@ -3964,7 +3974,7 @@ Das Bild kann ausgemalt werden, wird aber bei jedem Anzeigen neu geprüft.</tran
         <translation>Kamera als Taster</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="226"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="217"/>
         <source>movement seen by the camera</source>
         <translation>von der Kamera gesehene Bewegung</translation>
     </message>

@@ -1663,22 +1663,22 @@ Las descripciones no se podrán guardar hasta que el archivo de ajustes vuelva a
         <translation>no se pudieron preparar las opciones</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="186"/>
+        <location filename="../src/settings/options_file.cpp" line="199"/>
         <source>[voice] Language is &quot;%1&quot;, which is no language code such as en or fr; en is used.</source>
         <translation>[voice] Language es &quot;%1&quot;, que no es un código de idioma como en o fr; se usa en.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="190"/>
+        <location filename="../src/settings/options_file.cpp" line="203"/>
         <source>[voice] has the unknown key %1; it is not used.</source>
         <translation>[voice] tiene la clave desconocida %1; no se usa.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="234"/>
+        <location filename="../src/settings/options_file.cpp" line="239"/>
         <source>[display] Language is &quot;%1&quot;; the screens can be shown in en, nl, fr, es, de or he. en is used.</source>
         <translation>[display] Language es &quot;%1&quot;; las pantallas se pueden mostrar en en, nl, fr, es, de o he. Se usa en.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="271"/>
+        <location filename="../src/settings/options_file.cpp" line="269"/>
         <source>Brushwell found a problem in %1 and used standard values where needed:
 
 </source>
@@ -1687,45 +1687,45 @@ Las descripciones no se podrán guardar hasta que el archivo de ajustes vuelva a
 </translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="274"/>
+        <location filename="../src/settings/options_file.cpp" line="272"/>
         <source>
 Check the &quot;Switch Timing&quot; and &quot;Test Switches&quot; screens (from &quot;Keyboard / Switch Information&quot;) and the language on &quot;Auditory Settings&quot;; the file is written again when you change them.</source>
         <translation>
 Revise las pantallas &quot;Tiempos de pulsación&quot; y &quot;Probar conmutadores&quot; (desde &quot;Teclado / conmutador&quot;) y el idioma en &quot;Ajustes de sonido&quot;; el archivo se vuelve a escribir cuando los cambie.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="328"/>
+        <location filename="../src/settings/options_file.cpp" line="326"/>
         <source>%1 is &quot;%2&quot;, which is not a rectangle x,y,w,h inside the image (each from 0 to 1); no rectangle is used.</source>
         <translation>%1 es &quot;%2&quot;, que no es un rectángulo x,y,w,h dentro de la imagen (cada valor de 0 a 1); no se usa ningún rectángulo.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="336"/>
+        <location filename="../src/settings/options_file.cpp" line="334"/>
         <source>[camera] has the unknown key %1; it is not used.</source>
         <translation>[camera] tiene la clave desconocida %1; no se usa.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="357"/>
+        <location filename="../src/settings/options_file.cpp" line="355"/>
         <source>The camera options could not be saved to %1 (%2).
 The file on disk was left as it was; the options are used until Brushwell is closed.</source>
         <translation>No se pudieron guardar las opciones de la cámara en %1 (%2).
 El archivo del disco se ha dejado como estaba; las opciones se usan hasta que se cierre Brushwell.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="389"/>
+        <location filename="../src/settings/options_file.cpp" line="387"/>
         <source>The switch options could not be saved to %1 (%2).
 The file on disk was left as it was; the options are used until Brushwell is closed.</source>
         <translation>No se pudieron guardar las opciones de los conmutadores en %1 (%2).
 El archivo del disco se ha dejado como estaba; las opciones se usan hasta que se cierre Brushwell.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="400"/>
+        <location filename="../src/settings/options_file.cpp" line="398"/>
         <source>The narration language could not be saved to %1 (%2).
 The file on disk was left as it was; the language is used until Brushwell is closed.</source>
         <translation>No se pudo guardar el idioma de la narración en %1 (%2).
 El archivo del disco se ha dejado como estaba; el idioma se usa hasta que se cierre Brushwell.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="415"/>
+        <location filename="../src/settings/options_file.cpp" line="413"/>
         <source>The language of the screens could not be saved to %1 (%2).
 The file on disk was left as it was; the language is used until Brushwell is closed.</source>
         <translation>No se pudo guardar el idioma de las pantallas en %1 (%2).
@@ -2164,7 +2164,7 @@ Configure una impresora predeterminada en los ajustes de impresoras del sistema 
 <context>
     <name>ScreenWidgets</name>
     <message>
-        <location filename="../src/menu/screen_widgets.cpp" line="50"/>
+        <location filename="../src/menu/screen_widgets.cpp" line="54"/>
         <source>Main Menu</source>
         <translation>Menú</translation>
     </message>
@@ -2528,7 +2528,7 @@ para comprobar que el nombre está bien escrito</translation>
 <context>
     <name>SingleProgram</name>
     <message>
-        <location filename="../src/app/single_program.cpp" line="131"/>
+        <location filename="../src/app/single_program.cpp" line="138"/>
         <source>Brushwell is already running.</source>
         <translation>Brushwell ya está en marcha.</translation>
     </message>
@@ -2979,107 +2979,107 @@ Hasta que se solucione, el conmutador cuenta como no pulsado.</translation>
         <translation>Conmutador %1</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="83"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="74"/>
         <source>Switch %1 hold</source>
         <translation>Pulsación del conmutador %1</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="91"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="82"/>
         <source>&amp;Learn Switch %1</source>
         <translation>&amp;Aprender conmutador %1</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="92"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="83"/>
         <source>L&amp;earn Switch 2</source>
         <translation>A&amp;prender conmutador 2</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="93"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="84"/>
         <source>Learn Switch %1</source>
         <translation>Aprender conmutador %1</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="97"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="88"/>
         <source>Forget Learnt Inputs of Switch &amp;%1</source>
         <translation>Borrar lo aprendido del conmutador &amp;%1</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="98"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="89"/>
         <source>Forget Learnt Inputs of Switch %1</source>
         <translation>Olvidar las entradas aprendidas del conmutador %1</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="132"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="123"/>
         <source>none</source>
         <translation>ninguno</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="135"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="126"/>
         <source>Reading: %1. The device is chosen on &quot;Keyboard / Switch Information&quot;.</source>
         <translation>Leyendo: %1. El dispositivo se elige en &quot;Teclado / conmutador&quot;.</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="157"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="148"/>
         <source>Press the key, the mouse button (on a lamp) or the joystick button that is to be switch %1. Escape cancels.</source>
         <translation>Pulse la tecla, el botón del ratón (sobre un indicador) o el botón del joystick que será el conmutador %1. Esc cancela.</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="168"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="159"/>
         <source>Switch %1 has only its standard keys now.</source>
         <translation>El conmutador %1 ya solo tiene sus teclas estándar.</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="189"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="180"/>
         <source>Not taken: %1 %2</source>
         <translation>No aceptado: %1 %2</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="208"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="199"/>
         <source>Switch %1 is now also %2.</source>
         <translation>El conmutador %1 ahora también es %2.</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="215"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="206"/>
         <source>Space bar, 0 key</source>
         <translation>Barra espaciadora, tecla 0</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="215"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="206"/>
         <source>Enter key, 1 key</source>
         <translation>Tecla Intro, tecla 1</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="218"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="209"/>
         <source>mouse clicks</source>
         <translation>clics del ratón</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="220"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="211"/>
         <source>the switch adapter</source>
         <translation>el adaptador de conmutador</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="256"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="244"/>
         <source>held</source>
         <translation>pulsado</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="257"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="245"/>
         <source>released</source>
         <translation>suelto</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="265"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="253"/>
         <source>Switch %1: %2 counted, %3 ignored, last hold %4</source>
         <translation>Conmutador %1: %2 contadas, %3 ignoradas, última pulsación %4</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="269"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="257"/>
         <source>%1 ms</source>
         <translation>%1 ms</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="291"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="279"/>
         <source>Learning cancelled.</source>
         <translation>Aprendizaje cancelado.</translation>
     </message>
@@ -3391,109 +3391,109 @@ La imagen se puede colorear, pero se volverá a comprobar cada vez que se muestr
 <context>
     <name>menu::CameraScreen</name>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="227"/>
-        <location filename="../src/menu/camera_screen.cpp" line="240"/>
+        <location filename="../src/menu/camera_screen.cpp" line="232"/>
+        <location filename="../src/menu/camera_screen.cpp" line="245"/>
         <source>Camera Switch</source>
         <translation>Conmutador de cámara</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="234"/>
+        <location filename="../src/menu/camera_screen.cpp" line="239"/>
         <source>&amp;Back</source>
         <translation>&amp;Volver</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="235"/>
+        <location filename="../src/menu/camera_screen.cpp" line="240"/>
         <source>Back</source>
         <translation>Volver</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="246"/>
+        <location filename="../src/menu/camera_screen.cpp" line="251"/>
         <source>Draw a rectangle on the picture around the movement that is to press each switch (a head turn, a hand lift). Movement inside it presses the switch; a change of the whole picture&apos;s brightness does not.</source>
         <translation>Dibuje en la imagen un rectángulo alrededor del movimiento que debe pulsar cada conmutador (girar la cabeza, levantar una mano). El movimiento dentro de él pulsa el conmutador; un cambio de brillo de toda la imagen, no.</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="252"/>
+        <location filename="../src/menu/camera_screen.cpp" line="257"/>
         <source>&amp;Use the camera as switches</source>
         <translation>&amp;Usar la cámara como conmutadores</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="255"/>
+        <location filename="../src/menu/camera_screen.cpp" line="260"/>
         <source>C&amp;amera:</source>
         <translation>&amp;Cámara:</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="257"/>
+        <location filename="../src/menu/camera_screen.cpp" line="262"/>
         <source>Camera</source>
         <translation>Cámara</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="278"/>
+        <location filename="../src/menu/camera_screen.cpp" line="283"/>
         <source>Rectangle of:</source>
         <translation>Rectángulo de:</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="280"/>
-        <location filename="../src/menu/camera_screen.cpp" line="283"/>
+        <location filename="../src/menu/camera_screen.cpp" line="285"/>
+        <location filename="../src/menu/camera_screen.cpp" line="288"/>
         <source>Switch %1</source>
         <translation>Conmutador %1</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="294"/>
+        <location filename="../src/menu/camera_screen.cpp" line="290"/>
         <source>Remove Rectangle %1</source>
         <translation>Quitar rectángulo %1</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="296"/>
+        <location filename="../src/menu/camera_screen.cpp" line="292"/>
         <source>Sensitivity:</source>
         <translation>Sensibilidad:</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="300"/>
+        <location filename="../src/menu/camera_screen.cpp" line="296"/>
         <source>Sensitivity of switch %1</source>
         <translation>Sensibilidad del conmutador %1</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="304"/>
+        <location filename="../src/menu/camera_screen.cpp" line="300"/>
         <source>Movement:</source>
         <translation>Movimiento:</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="306"/>
+        <location filename="../src/menu/camera_screen.cpp" line="302"/>
         <source>Movement at switch %1</source>
         <translation>Movimiento en el conmutador %1</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="309"/>
+        <location filename="../src/menu/camera_screen.cpp" line="305"/>
         <source>Switch &amp;%1</source>
         <translation>Conmutador &amp;%1</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="310"/>
+        <location filename="../src/menu/camera_screen.cpp" line="306"/>
         <source>Rectangle of switch %1</source>
         <translation>Rectángulo del conmutador %1</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="415"/>
+        <location filename="../src/menu/camera_screen.cpp" line="411"/>
         <source>Video file %1 (Source in brushwell.ini)</source>
         <translation>Archivo de vídeo %1 (Source en brushwell.ini)</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="420"/>
+        <location filename="../src/menu/camera_screen.cpp" line="416"/>
         <source>The standard camera</source>
         <translation>La cámara estándar</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="424"/>
+        <location filename="../src/menu/camera_screen.cpp" line="420"/>
         <source>%1 (not connected)</source>
         <translation>%1 (no conectada)</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="453"/>
+        <location filename="../src/menu/camera_screen.cpp" line="446"/>
         <source>held</source>
         <translation>pulsado</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="453"/>
+        <location filename="../src/menu/camera_screen.cpp" line="446"/>
         <source>released</source>
         <translation>suelto</translation>
     </message>
@@ -3793,19 +3793,29 @@ La imagen se puede colorear, pero se volverá a comprobar cada vez que se muestr
     </message>
     <message>
         <location filename="../src/menu/progress_report.cpp" line="142"/>
-        <location filename="../src/menu/progress_report.cpp" line="153"/>
+        <location filename="../src/menu/progress_report.cpp" line="156"/>
         <source>The file %1 could not be saved: %2.</source>
         <translation>No se pudo guardar el archivo %1: %2.</translation>
     </message>
     <message>
-        <location filename="../src/menu/progress_report.cpp" line="149"/>
+        <location filename="../src/menu/progress_report.cpp" line="144"/>
+        <source>The progress records were saved as %1.</source>
+        <translation>Los registros de progreso se guardaron como %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/menu/progress_report.cpp" line="152"/>
         <source>PDF Report</source>
         <translation>Informe PDF</translation>
     </message>
     <message>
-        <location filename="../src/menu/progress_report.cpp" line="149"/>
+        <location filename="../src/menu/progress_report.cpp" line="152"/>
         <source>PDF files (*.pdf)</source>
         <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <location filename="../src/menu/progress_report.cpp" line="158"/>
+        <source>The report was saved as %1.</source>
+        <translation>El informe se guardó como %1.</translation>
     </message>
     <message>
         <location filename="../src/menu/progress_screen.cpp" line="69"/>
@@ -3964,7 +3974,7 @@ La imagen se puede colorear, pero se volverá a comprobar cada vez que se muestr
         <translation>Conmutador de cámara</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="226"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="217"/>
         <source>movement seen by the camera</source>
         <translation>movimiento que ve la cámara</translation>
     </message>

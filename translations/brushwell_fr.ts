@@ -1663,22 +1663,22 @@ Les descriptions ne pourront être enregistrées que lorsque le fichier de régl
         <translation>les options n&apos;ont pas pu être préparées</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="186"/>
+        <location filename="../src/settings/options_file.cpp" line="199"/>
         <source>[voice] Language is &quot;%1&quot;, which is no language code such as en or fr; en is used.</source>
         <translation>[voice] Language vaut &quot;%1&quot;, ce qui n&apos;est pas un code de langue comme en ou fr&#xa0;; en est utilisé.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="190"/>
+        <location filename="../src/settings/options_file.cpp" line="203"/>
         <source>[voice] has the unknown key %1; it is not used.</source>
         <translation>[voice] contient la clé inconnue %1&#xa0;; elle n&apos;est pas utilisée.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="234"/>
+        <location filename="../src/settings/options_file.cpp" line="239"/>
         <source>[display] Language is &quot;%1&quot;; the screens can be shown in en, nl, fr, es, de or he. en is used.</source>
         <translation>[display] Language vaut &quot;%1&quot;&#xa0;; les écrans peuvent s&apos;afficher en en, nl, fr, es, de ou he. en est utilisé.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="271"/>
+        <location filename="../src/settings/options_file.cpp" line="269"/>
         <source>Brushwell found a problem in %1 and used standard values where needed:
 
 </source>
@@ -1687,45 +1687,45 @@ Les descriptions ne pourront être enregistrées que lorsque le fichier de régl
 </translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="274"/>
+        <location filename="../src/settings/options_file.cpp" line="272"/>
         <source>
 Check the &quot;Switch Timing&quot; and &quot;Test Switches&quot; screens (from &quot;Keyboard / Switch Information&quot;) and the language on &quot;Auditory Settings&quot;; the file is written again when you change them.</source>
         <translation>
 Vérifiez les écrans &quot;Temporisation&quot; et &quot;Tester les contacteurs&quot; (depuis &quot;Clavier / contacteur&quot;) et la langue dans &quot;Réglages du son&quot;&#xa0;; le fichier est réécrit quand vous les modifiez.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="328"/>
+        <location filename="../src/settings/options_file.cpp" line="326"/>
         <source>%1 is &quot;%2&quot;, which is not a rectangle x,y,w,h inside the image (each from 0 to 1); no rectangle is used.</source>
         <translation>%1 vaut &quot;%2&quot;, ce qui n&apos;est pas un rectangle x,y,w,h dans l&apos;image (chacun de 0 à 1)&#xa0;; aucun rectangle n&apos;est utilisé.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="336"/>
+        <location filename="../src/settings/options_file.cpp" line="334"/>
         <source>[camera] has the unknown key %1; it is not used.</source>
         <translation>[camera] contient la clé inconnue %1&#xa0;; elle n&apos;est pas utilisée.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="357"/>
+        <location filename="../src/settings/options_file.cpp" line="355"/>
         <source>The camera options could not be saved to %1 (%2).
 The file on disk was left as it was; the options are used until Brushwell is closed.</source>
         <translation>Les options de la caméra n&apos;ont pas pu être enregistrées dans %1 (%2).
 Le fichier sur le disque est resté tel quel&#xa0;; les options restent valables jusqu&apos;à la fermeture de Brushwell.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="389"/>
+        <location filename="../src/settings/options_file.cpp" line="387"/>
         <source>The switch options could not be saved to %1 (%2).
 The file on disk was left as it was; the options are used until Brushwell is closed.</source>
         <translation>Les options des contacteurs n&apos;ont pas pu être enregistrées dans %1 (%2).
 Le fichier sur le disque est resté tel quel&#xa0;; les options restent valables jusqu&apos;à la fermeture de Brushwell.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="400"/>
+        <location filename="../src/settings/options_file.cpp" line="398"/>
         <source>The narration language could not be saved to %1 (%2).
 The file on disk was left as it was; the language is used until Brushwell is closed.</source>
         <translation>La langue de la narration n&apos;a pas pu être enregistrée dans %1 (%2).
 Le fichier sur le disque est resté tel quel&#xa0;; la langue reste valable jusqu&apos;à la fermeture de Brushwell.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="415"/>
+        <location filename="../src/settings/options_file.cpp" line="413"/>
         <source>The language of the screens could not be saved to %1 (%2).
 The file on disk was left as it was; the language is used until Brushwell is closed.</source>
         <translation>La langue des écrans n&apos;a pas pu être enregistrée dans %1 (%2).
@@ -2164,7 +2164,7 @@ Configurez une imprimante par défaut dans les réglages d&apos;impression du sy
 <context>
     <name>ScreenWidgets</name>
     <message>
-        <location filename="../src/menu/screen_widgets.cpp" line="50"/>
+        <location filename="../src/menu/screen_widgets.cpp" line="54"/>
         <source>Main Menu</source>
         <translation>Menu</translation>
     </message>
@@ -2528,7 +2528,7 @@ pour vérifier que le nom est bien orthographié</translation>
 <context>
     <name>SingleProgram</name>
     <message>
-        <location filename="../src/app/single_program.cpp" line="131"/>
+        <location filename="../src/app/single_program.cpp" line="138"/>
         <source>Brushwell is already running.</source>
         <translation>Brushwell est déjà ouvert.</translation>
     </message>
@@ -2979,107 +2979,107 @@ Tant que ce n&apos;est pas réglé, le contacteur est considéré comme relâch�
         <translation>Contacteur %1</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="83"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="74"/>
         <source>Switch %1 hold</source>
         <translation>Maintien du contacteur %1</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="91"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="82"/>
         <source>&amp;Learn Switch %1</source>
         <translation>&amp;Apprendre le contacteur %1</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="92"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="83"/>
         <source>L&amp;earn Switch 2</source>
         <translation>A&amp;pprendre le contacteur 2</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="93"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="84"/>
         <source>Learn Switch %1</source>
         <translation>Apprendre le contacteur %1</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="97"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="88"/>
         <source>Forget Learnt Inputs of Switch &amp;%1</source>
         <translation>Oublier les entrées du contacteur &amp;%1</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="98"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="89"/>
         <source>Forget Learnt Inputs of Switch %1</source>
         <translation>Oublier les entrées apprises du contacteur %1</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="132"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="123"/>
         <source>none</source>
         <translation>aucun</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="135"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="126"/>
         <source>Reading: %1. The device is chosen on &quot;Keyboard / Switch Information&quot;.</source>
         <translation>Lecture&#xa0;: %1. Le périphérique se choisit dans &quot;Clavier / contacteur&quot;.</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="157"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="148"/>
         <source>Press the key, the mouse button (on a lamp) or the joystick button that is to be switch %1. Escape cancels.</source>
         <translation>Appuyez sur la touche, le bouton de souris (sur un voyant) ou le bouton de joystick qui doit devenir le contacteur %1. Échap annule.</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="168"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="159"/>
         <source>Switch %1 has only its standard keys now.</source>
         <translation>Le contacteur %1 n&apos;a plus que ses touches standard.</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="189"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="180"/>
         <source>Not taken: %1 %2</source>
         <translation>Non retenu&#xa0;: %1 %2</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="208"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="199"/>
         <source>Switch %1 is now also %2.</source>
         <translation>Le contacteur %1 est maintenant aussi %2.</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="215"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="206"/>
         <source>Space bar, 0 key</source>
         <translation>Barre d&apos;espace, touche 0</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="215"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="206"/>
         <source>Enter key, 1 key</source>
         <translation>Touche Entrée, touche 1</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="218"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="209"/>
         <source>mouse clicks</source>
         <translation>clics de souris</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="220"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="211"/>
         <source>the switch adapter</source>
         <translation>l&apos;adaptateur de contacteur</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="256"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="244"/>
         <source>held</source>
         <translation>maintenu</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="257"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="245"/>
         <source>released</source>
         <translation>relâché</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="265"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="253"/>
         <source>Switch %1: %2 counted, %3 ignored, last hold %4</source>
         <translation>Contacteur %1&#xa0;: %2 comptés, %3 ignorés, dernier maintien %4</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="269"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="257"/>
         <source>%1 ms</source>
         <translation>%1 ms</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="291"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="279"/>
         <source>Learning cancelled.</source>
         <translation>Apprentissage annulé.</translation>
     </message>
@@ -3391,109 +3391,109 @@ L&apos;image peut être coloriée, mais elle sera vérifiée à nouveau chaque f
 <context>
     <name>menu::CameraScreen</name>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="227"/>
-        <location filename="../src/menu/camera_screen.cpp" line="240"/>
+        <location filename="../src/menu/camera_screen.cpp" line="232"/>
+        <location filename="../src/menu/camera_screen.cpp" line="245"/>
         <source>Camera Switch</source>
         <translation>Contacteur caméra</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="234"/>
+        <location filename="../src/menu/camera_screen.cpp" line="239"/>
         <source>&amp;Back</source>
         <translation>&amp;Retour</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="235"/>
+        <location filename="../src/menu/camera_screen.cpp" line="240"/>
         <source>Back</source>
         <translation>Retour</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="246"/>
+        <location filename="../src/menu/camera_screen.cpp" line="251"/>
         <source>Draw a rectangle on the picture around the movement that is to press each switch (a head turn, a hand lift). Movement inside it presses the switch; a change of the whole picture&apos;s brightness does not.</source>
         <translation>Tracez sur l&apos;image un rectangle autour du mouvement qui doit actionner chaque contacteur (tourner la tête, lever la main). Un mouvement à l&apos;intérieur actionne le contacteur&#xa0;; un changement de luminosité de toute l&apos;image, non.</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="252"/>
+        <location filename="../src/menu/camera_screen.cpp" line="257"/>
         <source>&amp;Use the camera as switches</source>
         <translation>&amp;Utiliser la caméra comme contacteurs</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="255"/>
+        <location filename="../src/menu/camera_screen.cpp" line="260"/>
         <source>C&amp;amera:</source>
         <translation>&amp;Caméra&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="257"/>
+        <location filename="../src/menu/camera_screen.cpp" line="262"/>
         <source>Camera</source>
         <translation>Caméra</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="278"/>
+        <location filename="../src/menu/camera_screen.cpp" line="283"/>
         <source>Rectangle of:</source>
         <translation>Rectangle de&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="280"/>
-        <location filename="../src/menu/camera_screen.cpp" line="283"/>
+        <location filename="../src/menu/camera_screen.cpp" line="285"/>
+        <location filename="../src/menu/camera_screen.cpp" line="288"/>
         <source>Switch %1</source>
         <translation>Contacteur %1</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="294"/>
+        <location filename="../src/menu/camera_screen.cpp" line="290"/>
         <source>Remove Rectangle %1</source>
         <translation>Retirer le rectangle %1</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="296"/>
+        <location filename="../src/menu/camera_screen.cpp" line="292"/>
         <source>Sensitivity:</source>
         <translation>Sensibilité&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="300"/>
+        <location filename="../src/menu/camera_screen.cpp" line="296"/>
         <source>Sensitivity of switch %1</source>
         <translation>Sensibilité du contacteur %1</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="304"/>
+        <location filename="../src/menu/camera_screen.cpp" line="300"/>
         <source>Movement:</source>
         <translation>Mouvement&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="306"/>
+        <location filename="../src/menu/camera_screen.cpp" line="302"/>
         <source>Movement at switch %1</source>
         <translation>Mouvement au contacteur %1</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="309"/>
+        <location filename="../src/menu/camera_screen.cpp" line="305"/>
         <source>Switch &amp;%1</source>
         <translation>Contacteur &amp;%1</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="310"/>
+        <location filename="../src/menu/camera_screen.cpp" line="306"/>
         <source>Rectangle of switch %1</source>
         <translation>Rectangle du contacteur %1</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="415"/>
+        <location filename="../src/menu/camera_screen.cpp" line="411"/>
         <source>Video file %1 (Source in brushwell.ini)</source>
         <translation>Fichier vidéo %1 (Source dans brushwell.ini)</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="420"/>
+        <location filename="../src/menu/camera_screen.cpp" line="416"/>
         <source>The standard camera</source>
         <translation>La caméra standard</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="424"/>
+        <location filename="../src/menu/camera_screen.cpp" line="420"/>
         <source>%1 (not connected)</source>
         <translation>%1 (non branchée)</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="453"/>
+        <location filename="../src/menu/camera_screen.cpp" line="446"/>
         <source>held</source>
         <translation>maintenu</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="453"/>
+        <location filename="../src/menu/camera_screen.cpp" line="446"/>
         <source>released</source>
         <translation>relâché</translation>
     </message>
@@ -3793,19 +3793,29 @@ L&apos;image peut être coloriée, mais elle sera vérifiée à nouveau chaque f
     </message>
     <message>
         <location filename="../src/menu/progress_report.cpp" line="142"/>
-        <location filename="../src/menu/progress_report.cpp" line="153"/>
+        <location filename="../src/menu/progress_report.cpp" line="156"/>
         <source>The file %1 could not be saved: %2.</source>
         <translation>Le fichier %1 n&apos;a pas pu être enregistré&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../src/menu/progress_report.cpp" line="149"/>
+        <location filename="../src/menu/progress_report.cpp" line="144"/>
+        <source>The progress records were saved as %1.</source>
+        <translation>Les relevés de progrès ont été enregistrés sous %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/menu/progress_report.cpp" line="152"/>
         <source>PDF Report</source>
         <translation>Rapport PDF</translation>
     </message>
     <message>
-        <location filename="../src/menu/progress_report.cpp" line="149"/>
+        <location filename="../src/menu/progress_report.cpp" line="152"/>
         <source>PDF files (*.pdf)</source>
         <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <location filename="../src/menu/progress_report.cpp" line="158"/>
+        <source>The report was saved as %1.</source>
+        <translation>Le rapport a été enregistré sous %1.</translation>
     </message>
     <message>
         <location filename="../src/menu/progress_screen.cpp" line="69"/>
@@ -3964,7 +3974,7 @@ L&apos;image peut être coloriée, mais elle sera vérifiée à nouveau chaque f
         <translation>Contacteur caméra</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="226"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="217"/>
         <source>movement seen by the camera</source>
         <translation>mouvement vu par la caméra</translation>
     </message>

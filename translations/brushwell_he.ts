@@ -81,7 +81,7 @@
     <message>
         <location filename="../src/menu/auditory_screen.cpp" line="91"/>
         <source>** The spoken color names and compliments are recordings in the program folder, in English, Dutch, French, Spanish, German and Hebrew. For another language, record them with any sound recorder, save them as WAV files with the names listed in the user guide and put them in the folder voices/ followed by the language code (for example voices/it/); a missing one is spoken in English.</source>
-        <translation>** שמות הצבעים והמחמאות המושמעים הם הקלטות בתיקיית התוכנית, באנגלית, הולנדית, צרפתית, ספרדית, גרמנית ועברית. לשפה אחרת, יש להקליט אותם בכל תוכנת הקלטה, לשמור אותם כקובצי WAV בשמות המפורטים במדריך למשתמש ולשים אותם בתיקייה voices/ ואחריה קוד השפה (למשל voices/it/); הקלטה חסרה מושמעת באנגלית.</translation>
+        <translation>** שמות הצבעים והמחמאות המושמעים הם הקלטות בתיקיית התוכנית, באנגלית, הולנדית, צרפתית, ספרדית, גרמנית ועברית. לשפה אחרת, יש להקליט אותם בכל תוכנת הקלטה, לשמור אותם כקובצי WAV בשמות המפורטים במדריך למשתמש ולשים אותם בתיקייה ⁨voices/⁩ ואחריה קוד השפה (למשל ⁨voices/it/⁩); הקלטה חסרה מושמעת באנגלית.</translation>
     </message>
     <message>
         <location filename="../src/menu/auditory_screen.cpp" line="131"/>
@@ -773,7 +773,7 @@ Colouring goes on; pictures are not kept until this is mended (room on the disk,
     <message>
         <location filename="../src/platform/game_port.cpp" line="138"/>
         <source>the joystick cannot be opened (%1); check the permissions of /dev/input/event*</source>
-        <translation>לא ניתן לפתוח את הג&apos;ויסטיק (⁨%1⁩); יש לבדוק את ההרשאות של /dev/input/event*</translation>
+        <translation>לא ניתן לפתוח את הג&apos;ויסטיק (⁨%1⁩); יש לבדוק את ההרשאות של ⁨/dev/input/event*⁩</translation>
     </message>
     <message>
         <location filename="../src/platform/game_port.cpp" line="183"/>
@@ -1663,22 +1663,22 @@ The descriptions cannot be saved until the settings file is whole again.</source
         <translation>לא ניתן היה להכין את האפשרויות</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="186"/>
+        <location filename="../src/settings/options_file.cpp" line="199"/>
         <source>[voice] Language is &quot;%1&quot;, which is no language code such as en or fr; en is used.</source>
         <translation>הערך של [voice] Language הוא &quot;⁨%1⁩&quot;, שאינו קוד שפה כמו en או fr; נעשה שימוש ב-en.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="190"/>
+        <location filename="../src/settings/options_file.cpp" line="203"/>
         <source>[voice] has the unknown key %1; it is not used.</source>
         <translation>ב-[voice] יש המפתח הלא מוכר ⁨%1⁩; לא נעשה בו שימוש.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="234"/>
+        <location filename="../src/settings/options_file.cpp" line="239"/>
         <source>[display] Language is &quot;%1&quot;; the screens can be shown in en, nl, fr, es, de or he. en is used.</source>
         <translation>הערך של [display] Language הוא &quot;⁨%1⁩&quot;; אפשר להציג את המסכים ב-en, nl, fr, es, de או he. נעשה שימוש ב-en.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="271"/>
+        <location filename="../src/settings/options_file.cpp" line="269"/>
         <source>Brushwell found a problem in %1 and used standard values where needed:
 
 </source>
@@ -1687,45 +1687,45 @@ The descriptions cannot be saved until the settings file is whole again.</source
 </translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="274"/>
+        <location filename="../src/settings/options_file.cpp" line="272"/>
         <source>
 Check the &quot;Switch Timing&quot; and &quot;Test Switches&quot; screens (from &quot;Keyboard / Switch Information&quot;) and the language on &quot;Auditory Settings&quot;; the file is written again when you change them.</source>
         <translation>
 יש לבדוק את המסכים &quot;תזמון מתגים&quot; ו&quot;בדיקת מתגים&quot; (דרך &quot;מקלדת / מתגים&quot;) ואת השפה ב&quot;הגדרות שמע&quot;; הקובץ נכתב מחדש כשמשנים אותם.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="328"/>
+        <location filename="../src/settings/options_file.cpp" line="326"/>
         <source>%1 is &quot;%2&quot;, which is not a rectangle x,y,w,h inside the image (each from 0 to 1); no rectangle is used.</source>
         <translation>⁨%1⁩ הוא &quot;⁨%2⁩&quot;, שאינו מלבן x,y,w,h בתוך התמונה (כל ערך מ-0 עד 1); לא נעשה שימוש במלבן.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="336"/>
+        <location filename="../src/settings/options_file.cpp" line="334"/>
         <source>[camera] has the unknown key %1; it is not used.</source>
         <translation>ב-[camera] יש המפתח הלא מוכר ⁨%1⁩; לא נעשה בו שימוש.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="357"/>
+        <location filename="../src/settings/options_file.cpp" line="355"/>
         <source>The camera options could not be saved to %1 (%2).
 The file on disk was left as it was; the options are used until Brushwell is closed.</source>
         <translation>לא ניתן היה לשמור את אפשרויות המצלמה ב-⁨%1⁩ (⁨%2⁩).
 הקובץ בדיסק נשאר כפי שהיה; האפשרויות בתוקף עד לסגירת Brushwell.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="389"/>
+        <location filename="../src/settings/options_file.cpp" line="387"/>
         <source>The switch options could not be saved to %1 (%2).
 The file on disk was left as it was; the options are used until Brushwell is closed.</source>
         <translation>לא ניתן היה לשמור את אפשרויות המתגים ב-⁨%1⁩ (⁨%2⁩).
 הקובץ בדיסק נשאר כפי שהיה; האפשרויות בתוקף עד לסגירת Brushwell.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="400"/>
+        <location filename="../src/settings/options_file.cpp" line="398"/>
         <source>The narration language could not be saved to %1 (%2).
 The file on disk was left as it was; the language is used until Brushwell is closed.</source>
         <translation>לא ניתן היה לשמור את שפת הקריינות ב-⁨%1⁩ (⁨%2⁩).
 הקובץ בדיסק נשאר כפי שהיה; השפה בתוקף עד לסגירת Brushwell.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="415"/>
+        <location filename="../src/settings/options_file.cpp" line="413"/>
         <source>The language of the screens could not be saved to %1 (%2).
 The file on disk was left as it was; the language is used until Brushwell is closed.</source>
         <translation>לא ניתן היה לשמור את שפת המסכים ב-⁨%1⁩ (⁨%2⁩).
@@ -1885,7 +1885,7 @@ The file on disk was left as it was; the language is used until Brushwell is clo
     <message>
         <location filename="../src/menu/picture_lists_screen.cpp" line="37"/>
         <source>Clicking the Edit Picture List button will bring up &quot;Windows Notepad&quot; and present the list.  When finished editing the file, just click save and exit from Notepad.  You can copy picture names from one list to another by simply clicking on the old list and cutting and pasting the names into the new list.  You can bypass a picture from being displayed by placing a dash before the picture name in the list.  For example -ball.bmp will cause the ball picture to be bypassed. When a picture is displayed on the screen for painting, the name of the picture is displayed in dark red right above the picture that is being painted.</source>
-        <translation>לחיצה על הכפתור &quot;עריכת רשימת תמונות&quot; פותחת את הרשימה בעורך הטקסט (&quot;Windows Notepad&quot;). בסיום העריכה יש לשמור את הקובץ ולצאת מהעורך. אפשר להעתיק שמות תמונות מרשימה לרשימה: פותחים את הרשימה הישנה, גוזרים את השמות ומדביקים אותם ברשימה החדשה. כדי לדלג על תמונה, מוסיפים מקף לפני שמה ברשימה. למשל, -ball.bmp יגרום לדילוג על תמונת הכדור. בזמן שתמונה מוצגת לצביעה, שמה מופיע באדום כהה ממש מעל התמונה.</translation>
+        <translation>לחיצה על הכפתור &quot;עריכת רשימת תמונות&quot; פותחת את הרשימה בעורך הטקסט (&quot;Windows Notepad&quot;). בסיום העריכה יש לשמור את הקובץ ולצאת מהעורך. אפשר להעתיק שמות תמונות מרשימה לרשימה: פותחים את הרשימה הישנה, גוזרים את השמות ומדביקים אותם ברשימה החדשה. כדי לדלג על תמונה, מוסיפים מקף לפני שמה ברשימה. למשל, ⁨-ball.bmp⁩ יגרום לדילוג על תמונת הכדור. בזמן שתמונה מוצגת לצביעה, שמה מופיע באדום כהה ממש מעל התמונה.</translation>
     </message>
     <message>
         <location filename="../src/menu/picture_lists_screen.cpp" line="48"/>
@@ -2164,7 +2164,7 @@ Set up a default printer in the system&apos;s printer settings and try again.</s
 <context>
     <name>ScreenWidgets</name>
     <message>
-        <location filename="../src/menu/screen_widgets.cpp" line="50"/>
+        <location filename="../src/menu/screen_widgets.cpp" line="54"/>
         <source>Main Menu</source>
         <translation>תפריט ראשי</translation>
     </message>
@@ -2528,7 +2528,7 @@ to make sure the name was spelled correctly</source>
 <context>
     <name>SingleProgram</name>
     <message>
-        <location filename="../src/app/single_program.cpp" line="131"/>
+        <location filename="../src/app/single_program.cpp" line="138"/>
         <source>Brushwell is already running.</source>
         <translation>התוכנה Brushwell כבר פועלת.</translation>
     </message>
@@ -2979,107 +2979,107 @@ Until this is put right the switch reads as not pressed.</source>
         <translation>מתג ⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="83"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="74"/>
         <source>Switch %1 hold</source>
         <translation>החזקת מתג ⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="91"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="82"/>
         <source>&amp;Learn Switch %1</source>
         <translation>&amp;לימוד מתג ⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="92"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="83"/>
         <source>L&amp;earn Switch 2</source>
         <translation>ל&amp;ימוד מתג 2</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="93"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="84"/>
         <source>Learn Switch %1</source>
         <translation>לימוד מתג ⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="97"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="88"/>
         <source>Forget Learnt Inputs of Switch &amp;%1</source>
         <translation>שכחת הקלטים שנלמדו למתג &amp;⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="98"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="89"/>
         <source>Forget Learnt Inputs of Switch %1</source>
         <translation>שכחת הקלטים שנלמדו למתג ⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="132"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="123"/>
         <source>none</source>
         <translation>אין</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="135"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="126"/>
         <source>Reading: %1. The device is chosen on &quot;Keyboard / Switch Information&quot;.</source>
         <translation>מקור הקריאה: ⁨%1⁩. ההתקן נבחר במסך &quot;מקלדת / מתגים&quot;.</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="157"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="148"/>
         <source>Press the key, the mouse button (on a lamp) or the joystick button that is to be switch %1. Escape cancels.</source>
         <translation>יש ללחוץ על המקש, על כפתור העכבר (על נורה) או על כפתור הג&apos;ויסטיק שישמש כמתג ⁨%1⁩. Escape מבטל.</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="168"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="159"/>
         <source>Switch %1 has only its standard keys now.</source>
         <translation>למתג ⁨%1⁩ יש עכשיו רק את המקשים הרגילים שלו.</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="189"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="180"/>
         <source>Not taken: %1 %2</source>
         <translation>לא נקלט: ⁨%1⁩ ⁨%2⁩</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="208"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="199"/>
         <source>Switch %1 is now also %2.</source>
         <translation>מתג ⁨%1⁩ הוא עכשיו גם ⁨%2⁩.</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="215"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="206"/>
         <source>Space bar, 0 key</source>
         <translation>מקש הרווח, מקש 0</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="215"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="206"/>
         <source>Enter key, 1 key</source>
         <translation>מקש Enter, מקש 1</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="218"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="209"/>
         <source>mouse clicks</source>
         <translation>לחיצות עכבר</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="220"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="211"/>
         <source>the switch adapter</source>
         <translation>מתאם המתגים</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="256"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="244"/>
         <source>held</source>
         <translation>מוחזק</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="257"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="245"/>
         <source>released</source>
         <translation>משוחרר</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="265"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="253"/>
         <source>Switch %1: %2 counted, %3 ignored, last hold %4</source>
         <translation>מתג ⁨%1⁩: ⁨%2⁩ נספרו, ⁨%3⁩ נדחו, החזקה אחרונה ⁨%4⁩</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="269"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="257"/>
         <source>%1 ms</source>
         <translation>⁨%1⁩ ms</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="291"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="279"/>
         <source>Learning cancelled.</source>
         <translation>הלימוד בוטל.</translation>
     </message>
@@ -3289,7 +3289,7 @@ The picture can be coloured, but it will be checked again each time it is shown.
     <message>
         <location filename="../src/camera/camera_switch.cpp" line="218"/>
         <source>The video file &quot;%1&quot; (Source in brushwell.ini) does not exist. The other switches work as before.</source>
-        <translation>קובץ הווידאו &quot;⁨%1⁩&quot; (Source ב-brushwell.ini) אינו קיים. שאר המתגים פועלים כרגיל.</translation>
+        <translation>קובץ הווידאו &quot;⁨%1⁩&quot; (⁨Source⁩ ב-⁨brushwell.ini⁩) אינו קיים. שאר המתגים פועלים כרגיל.</translation>
     </message>
     <message>
         <location filename="../src/camera/camera_switch.cpp" line="228"/>
@@ -3391,109 +3391,109 @@ The picture can be coloured, but it will be checked again each time it is shown.
 <context>
     <name>menu::CameraScreen</name>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="227"/>
-        <location filename="../src/menu/camera_screen.cpp" line="240"/>
+        <location filename="../src/menu/camera_screen.cpp" line="232"/>
+        <location filename="../src/menu/camera_screen.cpp" line="245"/>
         <source>Camera Switch</source>
         <translation>מצלמה כמתג</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="234"/>
+        <location filename="../src/menu/camera_screen.cpp" line="239"/>
         <source>&amp;Back</source>
         <translation>&amp;חזרה</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="235"/>
+        <location filename="../src/menu/camera_screen.cpp" line="240"/>
         <source>Back</source>
         <translation>חזרה</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="246"/>
+        <location filename="../src/menu/camera_screen.cpp" line="251"/>
         <source>Draw a rectangle on the picture around the movement that is to press each switch (a head turn, a hand lift). Movement inside it presses the switch; a change of the whole picture&apos;s brightness does not.</source>
         <translation>יש לצייר על התמונה מלבן סביב התנועה שתלחץ על כל מתג (סיבוב ראש, הרמת יד). תנועה בתוך המלבן לוחצת על המתג; שינוי בהירות של התמונה כולה אינו לוחץ.</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="252"/>
+        <location filename="../src/menu/camera_screen.cpp" line="257"/>
         <source>&amp;Use the camera as switches</source>
         <translation>&amp;שימוש במצלמה כמתגים</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="255"/>
+        <location filename="../src/menu/camera_screen.cpp" line="260"/>
         <source>C&amp;amera:</source>
         <translation>מ&amp;צלמה:</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="257"/>
+        <location filename="../src/menu/camera_screen.cpp" line="262"/>
         <source>Camera</source>
         <translation>מצלמה</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="278"/>
+        <location filename="../src/menu/camera_screen.cpp" line="283"/>
         <source>Rectangle of:</source>
         <translation>מלבן של:</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="280"/>
-        <location filename="../src/menu/camera_screen.cpp" line="283"/>
+        <location filename="../src/menu/camera_screen.cpp" line="285"/>
+        <location filename="../src/menu/camera_screen.cpp" line="288"/>
         <source>Switch %1</source>
         <translation>מתג ⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="294"/>
+        <location filename="../src/menu/camera_screen.cpp" line="290"/>
         <source>Remove Rectangle %1</source>
         <translation>הסרת מלבן ⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="296"/>
+        <location filename="../src/menu/camera_screen.cpp" line="292"/>
         <source>Sensitivity:</source>
         <translation>רגישות:</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="300"/>
+        <location filename="../src/menu/camera_screen.cpp" line="296"/>
         <source>Sensitivity of switch %1</source>
         <translation>רגישות מתג ⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="304"/>
+        <location filename="../src/menu/camera_screen.cpp" line="300"/>
         <source>Movement:</source>
         <translation>תנועה:</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="306"/>
+        <location filename="../src/menu/camera_screen.cpp" line="302"/>
         <source>Movement at switch %1</source>
         <translation>תנועה במתג ⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="309"/>
+        <location filename="../src/menu/camera_screen.cpp" line="305"/>
         <source>Switch &amp;%1</source>
         <translation>מתג &amp;⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="310"/>
+        <location filename="../src/menu/camera_screen.cpp" line="306"/>
         <source>Rectangle of switch %1</source>
         <translation>המלבן של מתג ⁨%1⁩</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="415"/>
+        <location filename="../src/menu/camera_screen.cpp" line="411"/>
         <source>Video file %1 (Source in brushwell.ini)</source>
-        <translation>קובץ וידאו ⁨%1⁩ (Source ב-brushwell.ini)</translation>
+        <translation>קובץ וידאו ⁨%1⁩ (⁨Source⁩ ב-⁨brushwell.ini⁩)</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="420"/>
+        <location filename="../src/menu/camera_screen.cpp" line="416"/>
         <source>The standard camera</source>
         <translation>מצלמת ברירת המחדל</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="424"/>
+        <location filename="../src/menu/camera_screen.cpp" line="420"/>
         <source>%1 (not connected)</source>
         <translation>⁨%1⁩ (לא מחוברת)</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="453"/>
+        <location filename="../src/menu/camera_screen.cpp" line="446"/>
         <source>held</source>
         <translation>מוחזק</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="453"/>
+        <location filename="../src/menu/camera_screen.cpp" line="446"/>
         <source>released</source>
         <translation>משוחרר</translation>
     </message>
@@ -3733,7 +3733,7 @@ The picture can be coloured, but it will be checked again each time it is shown.
     <message>
         <location filename="../src/menu/camera_screen.cpp" line="205"/>
         <source>movement %1 %, level %2 %</source>
-        <translation>תנועה ⁨%1⁩%, סף ⁨%2⁩%</translation>
+        <translation>תנועה ⁨⁨%1⁩%⁩, סף ⁨⁨%2⁩%⁩</translation>
     </message>
 </context>
 <context>
@@ -3793,19 +3793,29 @@ The picture can be coloured, but it will be checked again each time it is shown.
     </message>
     <message>
         <location filename="../src/menu/progress_report.cpp" line="142"/>
-        <location filename="../src/menu/progress_report.cpp" line="153"/>
+        <location filename="../src/menu/progress_report.cpp" line="156"/>
         <source>The file %1 could not be saved: %2.</source>
         <translation>לא ניתן היה לשמור את הקובץ ⁨%1⁩: ⁨%2⁩.</translation>
     </message>
     <message>
-        <location filename="../src/menu/progress_report.cpp" line="149"/>
+        <location filename="../src/menu/progress_report.cpp" line="144"/>
+        <source>The progress records were saved as %1.</source>
+        <translation>רשומות ההתקדמות נשמרו בשם ⁨%1⁩.</translation>
+    </message>
+    <message>
+        <location filename="../src/menu/progress_report.cpp" line="152"/>
         <source>PDF Report</source>
         <translation>דוח PDF</translation>
     </message>
     <message>
-        <location filename="../src/menu/progress_report.cpp" line="149"/>
+        <location filename="../src/menu/progress_report.cpp" line="152"/>
         <source>PDF files (*.pdf)</source>
         <translation>קובצי PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <location filename="../src/menu/progress_report.cpp" line="158"/>
+        <source>The report was saved as %1.</source>
+        <translation>הדוח נשמר בשם ⁨%1⁩.</translation>
     </message>
     <message>
         <location filename="../src/menu/progress_screen.cpp" line="69"/>
@@ -3943,7 +3953,7 @@ The picture can be coloured, but it will be checked again each time it is shown.
     <message>
         <location filename="../src/menu/progress_screen.cpp" line="281"/>
         <source>%1 (%2 %)</source>
-        <translation>⁨%1⁩ (⁨%2⁩%)</translation>
+        <translation>⁨%1⁩ (⁨⁨%2⁩%⁩)</translation>
     </message>
     <message>
         <location filename="../src/menu/progress_screen.cpp" line="301"/>
@@ -3964,7 +3974,7 @@ The picture can be coloured, but it will be checked again each time it is shown.
         <translation>מצלמה כמתג</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="226"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="217"/>
         <source>movement seen by the camera</source>
         <translation>תנועה שהמצלמה קולטת</translation>
     </message>

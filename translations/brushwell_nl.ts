@@ -1663,22 +1663,22 @@ De beschrijvingen kunnen pas worden opgeslagen als het instellingenbestand weer 
         <translation>de opties konden niet worden voorbereid</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="186"/>
+        <location filename="../src/settings/options_file.cpp" line="199"/>
         <source>[voice] Language is &quot;%1&quot;, which is no language code such as en or fr; en is used.</source>
         <translation>[voice] Language is &quot;%1&quot;, en dat is geen taalcode zoals en of fr; en wordt gebruikt.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="190"/>
+        <location filename="../src/settings/options_file.cpp" line="203"/>
         <source>[voice] has the unknown key %1; it is not used.</source>
         <translation>[voice] heeft de onbekende sleutel %1; die wordt niet gebruikt.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="234"/>
+        <location filename="../src/settings/options_file.cpp" line="239"/>
         <source>[display] Language is &quot;%1&quot;; the screens can be shown in en, nl, fr, es, de or he. en is used.</source>
         <translation>[display] Language is &quot;%1&quot;; de schermen kunnen worden getoond in en, nl, fr, es, de of he. en wordt gebruikt.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="271"/>
+        <location filename="../src/settings/options_file.cpp" line="269"/>
         <source>Brushwell found a problem in %1 and used standard values where needed:
 
 </source>
@@ -1687,45 +1687,45 @@ De beschrijvingen kunnen pas worden opgeslagen als het instellingenbestand weer 
 </translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="274"/>
+        <location filename="../src/settings/options_file.cpp" line="272"/>
         <source>
 Check the &quot;Switch Timing&quot; and &quot;Test Switches&quot; screens (from &quot;Keyboard / Switch Information&quot;) and the language on &quot;Auditory Settings&quot;; the file is written again when you change them.</source>
         <translation>
 Controleer de schermen &quot;Schakelaartiming&quot; en &quot;Schakelaars testen&quot; (via &quot;Toetsenbord / schakelaar&quot;) en de taal bij &quot;Geluidsinstellingen&quot;; het bestand wordt opnieuw geschreven als u ze wijzigt.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="328"/>
+        <location filename="../src/settings/options_file.cpp" line="326"/>
         <source>%1 is &quot;%2&quot;, which is not a rectangle x,y,w,h inside the image (each from 0 to 1); no rectangle is used.</source>
         <translation>%1 is &quot;%2&quot;, en dat is geen rechthoek x,y,w,h binnen het beeld (elk van 0 tot 1); er wordt geen rechthoek gebruikt.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="336"/>
+        <location filename="../src/settings/options_file.cpp" line="334"/>
         <source>[camera] has the unknown key %1; it is not used.</source>
         <translation>[camera] heeft de onbekende sleutel %1; die wordt niet gebruikt.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="357"/>
+        <location filename="../src/settings/options_file.cpp" line="355"/>
         <source>The camera options could not be saved to %1 (%2).
 The file on disk was left as it was; the options are used until Brushwell is closed.</source>
         <translation>De camera-opties konden niet worden opgeslagen in %1 (%2).
 Het bestand op schijf is ongewijzigd gebleven; de opties gelden tot Brushwell wordt afgesloten.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="389"/>
+        <location filename="../src/settings/options_file.cpp" line="387"/>
         <source>The switch options could not be saved to %1 (%2).
 The file on disk was left as it was; the options are used until Brushwell is closed.</source>
         <translation>De schakelaaropties konden niet worden opgeslagen in %1 (%2).
 Het bestand op schijf is ongewijzigd gebleven; de opties gelden tot Brushwell wordt afgesloten.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="400"/>
+        <location filename="../src/settings/options_file.cpp" line="398"/>
         <source>The narration language could not be saved to %1 (%2).
 The file on disk was left as it was; the language is used until Brushwell is closed.</source>
         <translation>De taal van de gesproken tekst kon niet worden opgeslagen in %1 (%2).
 Het bestand op schijf is ongewijzigd gebleven; de taal geldt tot Brushwell wordt afgesloten.</translation>
     </message>
     <message>
-        <location filename="../src/settings/options_file.cpp" line="415"/>
+        <location filename="../src/settings/options_file.cpp" line="413"/>
         <source>The language of the screens could not be saved to %1 (%2).
 The file on disk was left as it was; the language is used until Brushwell is closed.</source>
         <translation>De taal van de schermen kon niet worden opgeslagen in %1 (%2).
@@ -2164,7 +2164,7 @@ Stel een standaardprinter in bij de printerinstellingen van het systeem en probe
 <context>
     <name>ScreenWidgets</name>
     <message>
-        <location filename="../src/menu/screen_widgets.cpp" line="50"/>
+        <location filename="../src/menu/screen_widgets.cpp" line="54"/>
         <source>Main Menu</source>
         <translation>Hoofdmenu</translation>
     </message>
@@ -2528,7 +2528,7 @@ om te controleren of de naam goed gespeld is</translation>
 <context>
     <name>SingleProgram</name>
     <message>
-        <location filename="../src/app/single_program.cpp" line="131"/>
+        <location filename="../src/app/single_program.cpp" line="138"/>
         <source>Brushwell is already running.</source>
         <translation>Brushwell draait al.</translation>
     </message>
@@ -2979,107 +2979,107 @@ Tot dit is opgelost, geldt de schakelaar als niet ingedrukt.</translation>
         <translation>Schakelaar %1</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="83"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="74"/>
         <source>Switch %1 hold</source>
         <translation>Schakelaar %1 vasthouden</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="91"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="82"/>
         <source>&amp;Learn Switch %1</source>
         <translation>Schakelaar %1 &amp;aanleren</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="92"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="83"/>
         <source>L&amp;earn Switch 2</source>
         <translation>Schakelaar 2 aa&amp;nleren</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="93"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="84"/>
         <source>Learn Switch %1</source>
         <translation>Schakelaar %1 aanleren</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="97"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="88"/>
         <source>Forget Learnt Inputs of Switch &amp;%1</source>
         <translation>Schakelaar &amp;%1: aangeleerde wissen</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="98"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="89"/>
         <source>Forget Learnt Inputs of Switch %1</source>
         <translation>Aangeleerde invoer van schakelaar %1 wissen</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="132"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="123"/>
         <source>none</source>
         <translation>geen</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="135"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="126"/>
         <source>Reading: %1. The device is chosen on &quot;Keyboard / Switch Information&quot;.</source>
         <translation>Leest van: %1. Het apparaat kiest u bij &quot;Toetsenbord / schakelaar&quot;.</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="157"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="148"/>
         <source>Press the key, the mouse button (on a lamp) or the joystick button that is to be switch %1. Escape cancels.</source>
         <translation>Druk op de toets, de muisknop (op een lampje) of de joystickknop die schakelaar %1 moet worden. Esc annuleert.</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="168"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="159"/>
         <source>Switch %1 has only its standard keys now.</source>
         <translation>Schakelaar %1 heeft nu alleen nog de standaardtoetsen.</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="189"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="180"/>
         <source>Not taken: %1 %2</source>
         <translation>Niet overgenomen: %1 %2</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="208"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="199"/>
         <source>Switch %1 is now also %2.</source>
         <translation>Schakelaar %1 is nu ook %2.</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="215"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="206"/>
         <source>Space bar, 0 key</source>
         <translation>Spatiebalk, toets 0</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="215"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="206"/>
         <source>Enter key, 1 key</source>
         <translation>Enter-toets, toets 1</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="218"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="209"/>
         <source>mouse clicks</source>
         <translation>muisklikken</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="220"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="211"/>
         <source>the switch adapter</source>
         <translation>de schakelaaradapter</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="256"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="244"/>
         <source>held</source>
         <translation>ingedrukt</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="257"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="245"/>
         <source>released</source>
         <translation>losgelaten</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="265"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="253"/>
         <source>Switch %1: %2 counted, %3 ignored, last hold %4</source>
         <translation>Schakelaar %1: %2 geteld, %3 genegeerd, laatst vastgehouden %4</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="269"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="257"/>
         <source>%1 ms</source>
         <translation>%1 ms</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="291"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="279"/>
         <source>Learning cancelled.</source>
         <translation>Aanleren geannuleerd.</translation>
     </message>
@@ -3391,109 +3391,109 @@ De afbeelding kan worden gekleurd, maar wordt elke keer dat ze wordt getoond opn
 <context>
     <name>menu::CameraScreen</name>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="227"/>
-        <location filename="../src/menu/camera_screen.cpp" line="240"/>
+        <location filename="../src/menu/camera_screen.cpp" line="232"/>
+        <location filename="../src/menu/camera_screen.cpp" line="245"/>
         <source>Camera Switch</source>
         <translation>Camera als schakelaar</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="234"/>
+        <location filename="../src/menu/camera_screen.cpp" line="239"/>
         <source>&amp;Back</source>
         <translation>&amp;Terug</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="235"/>
+        <location filename="../src/menu/camera_screen.cpp" line="240"/>
         <source>Back</source>
         <translation>Terug</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="246"/>
+        <location filename="../src/menu/camera_screen.cpp" line="251"/>
         <source>Draw a rectangle on the picture around the movement that is to press each switch (a head turn, a hand lift). Movement inside it presses the switch; a change of the whole picture&apos;s brightness does not.</source>
         <translation>Teken op het beeld een rechthoek rond de beweging die elke schakelaar moet indrukken (het hoofd draaien, een hand optillen). Beweging daarbinnen drukt de schakelaar in; een verandering van de helderheid van het hele beeld niet.</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="252"/>
+        <location filename="../src/menu/camera_screen.cpp" line="257"/>
         <source>&amp;Use the camera as switches</source>
         <translation>Camera als schakelaars &amp;gebruiken</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="255"/>
+        <location filename="../src/menu/camera_screen.cpp" line="260"/>
         <source>C&amp;amera:</source>
         <translation>&amp;Camera:</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="257"/>
+        <location filename="../src/menu/camera_screen.cpp" line="262"/>
         <source>Camera</source>
         <translation>Camera</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="278"/>
+        <location filename="../src/menu/camera_screen.cpp" line="283"/>
         <source>Rectangle of:</source>
         <translation>Rechthoek van:</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="280"/>
-        <location filename="../src/menu/camera_screen.cpp" line="283"/>
+        <location filename="../src/menu/camera_screen.cpp" line="285"/>
+        <location filename="../src/menu/camera_screen.cpp" line="288"/>
         <source>Switch %1</source>
         <translation>Schakelaar %1</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="294"/>
+        <location filename="../src/menu/camera_screen.cpp" line="290"/>
         <source>Remove Rectangle %1</source>
         <translation>Rechthoek %1 verwijderen</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="296"/>
+        <location filename="../src/menu/camera_screen.cpp" line="292"/>
         <source>Sensitivity:</source>
         <translation>Gevoeligheid:</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="300"/>
+        <location filename="../src/menu/camera_screen.cpp" line="296"/>
         <source>Sensitivity of switch %1</source>
         <translation>Gevoeligheid van schakelaar %1</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="304"/>
+        <location filename="../src/menu/camera_screen.cpp" line="300"/>
         <source>Movement:</source>
         <translation>Beweging:</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="306"/>
+        <location filename="../src/menu/camera_screen.cpp" line="302"/>
         <source>Movement at switch %1</source>
         <translation>Beweging bij schakelaar %1</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="309"/>
+        <location filename="../src/menu/camera_screen.cpp" line="305"/>
         <source>Switch &amp;%1</source>
         <translation>Schakelaar &amp;%1</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="310"/>
+        <location filename="../src/menu/camera_screen.cpp" line="306"/>
         <source>Rectangle of switch %1</source>
         <translation>Rechthoek van schakelaar %1</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="415"/>
+        <location filename="../src/menu/camera_screen.cpp" line="411"/>
         <source>Video file %1 (Source in brushwell.ini)</source>
         <translation>Videobestand %1 (Source in brushwell.ini)</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="420"/>
+        <location filename="../src/menu/camera_screen.cpp" line="416"/>
         <source>The standard camera</source>
         <translation>De standaardcamera</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="424"/>
+        <location filename="../src/menu/camera_screen.cpp" line="420"/>
         <source>%1 (not connected)</source>
         <translation>%1 (niet aangesloten)</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="453"/>
+        <location filename="../src/menu/camera_screen.cpp" line="446"/>
         <source>held</source>
         <translation>ingedrukt</translation>
     </message>
     <message>
-        <location filename="../src/menu/camera_screen.cpp" line="453"/>
+        <location filename="../src/menu/camera_screen.cpp" line="446"/>
         <source>released</source>
         <translation>losgelaten</translation>
     </message>
@@ -3793,19 +3793,29 @@ De afbeelding kan worden gekleurd, maar wordt elke keer dat ze wordt getoond opn
     </message>
     <message>
         <location filename="../src/menu/progress_report.cpp" line="142"/>
-        <location filename="../src/menu/progress_report.cpp" line="153"/>
+        <location filename="../src/menu/progress_report.cpp" line="156"/>
         <source>The file %1 could not be saved: %2.</source>
         <translation>Het bestand %1 kon niet worden opgeslagen: %2.</translation>
     </message>
     <message>
-        <location filename="../src/menu/progress_report.cpp" line="149"/>
+        <location filename="../src/menu/progress_report.cpp" line="144"/>
+        <source>The progress records were saved as %1.</source>
+        <translation>De voortgangsgegevens zijn opgeslagen als %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/menu/progress_report.cpp" line="152"/>
         <source>PDF Report</source>
         <translation>PDF-verslag</translation>
     </message>
     <message>
-        <location filename="../src/menu/progress_report.cpp" line="149"/>
+        <location filename="../src/menu/progress_report.cpp" line="152"/>
         <source>PDF files (*.pdf)</source>
         <translation>PDF-bestanden (*.pdf)</translation>
+    </message>
+    <message>
+        <location filename="../src/menu/progress_report.cpp" line="158"/>
+        <source>The report was saved as %1.</source>
+        <translation>Het verslag is opgeslagen als %1.</translation>
     </message>
     <message>
         <location filename="../src/menu/progress_screen.cpp" line="69"/>
@@ -3964,7 +3974,7 @@ De afbeelding kan worden gekleurd, maar wordt elke keer dat ze wordt getoond opn
         <translation>Camera als schakelaar</translation>
     </message>
     <message>
-        <location filename="../src/menu/test_switches_screen.cpp" line="226"/>
+        <location filename="../src/menu/test_switches_screen.cpp" line="217"/>
         <source>movement seen by the camera</source>
         <translation>beweging die de camera ziet</translation>
     </message>

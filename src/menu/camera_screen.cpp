@@ -212,9 +212,14 @@ void LevelBar::paintEvent(QPaintEvent*) {
   p.fillRect(r, QColor(235, 235, 235));
   // Twice the level fills the bar: the mark stands in the middle.
   const double full = std::max(1.0, level_ * 2);
-  p.fillRect(QRectF(r.left(), r.top(), r.width() * std::min(1.0, movement_ / full), r.height()),
+  // It fills from where its sensitivity slider starts: the right in a
+  // right-to-left layout.
+  const bool mirrored = layoutDirection() == Qt::RightToLeft;
+  const double filled = r.width() * std::min(1.0, movement_ / full);
+  p.fillRect(QRectF(mirrored ? r.right() - filled : r.left(), r.top(), filled, r.height()),
              down_ ? QColor(46, 160, 67) : QColor(120, 150, 200));
-  const double x = r.left() + r.width() * std::min(1.0, level_ / full);
+  const double mark = r.width() * std::min(1.0, level_ / full);
+  const double x = mirrored ? r.right() - mark : r.left() + mark;
   p.setPen(QPen(Qt::black, 3));
   p.drawLine(QPointF(x, r.top()), QPointF(x, r.bottom()));
   p.setPen(Qt::gray);

@@ -140,6 +140,9 @@ void ProgressScreen::askExportCsv() {
   const QString problem = ExportCsv(path);
   if (!problem.isEmpty())
     platform::message(tr("The file %1 could not be saved: %2.").arg(path, problem), platform::MessageIcon::Exclamation);
+  else
+    platform::message(tr("The progress records were saved as %1.").arg(QDir::toNativeSeparators(path)),
+                      platform::MessageIcon::Information);
 }
 
 void ProgressScreen::askReport() {
@@ -151,6 +154,9 @@ void ProgressScreen::askReport() {
   const QString problem = WriteReport(path);
   if (!problem.isEmpty())
     platform::message(tr("The file %1 could not be saved: %2.").arg(path, problem), platform::MessageIcon::Exclamation);
+  else
+    platform::message(tr("The report was saved as %1.").arg(QDir::toNativeSeparators(path)),
+                      platform::MessageIcon::Information);
 }
 
 }  // namespace menu

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QStyleOption>
 #include <QStylePainter>
@@ -33,6 +34,9 @@ QLabel* wrappedLabel(const QString& text, QWidget* parent) {
   label->setTextFormat(Qt::PlainText);
   label->setWordWrap(true);
   label->setAccessibleName(text);
+  // A right-to-left line ends at the left edge, where a Hebrew letter's
+  // foot reaches past its advance: a little room keeps it whole.
+  if (QGuiApplication::layoutDirection() == Qt::RightToLeft) label->setContentsMargins(2, 0, 2, 0);
   return label;
 }
 

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 #include <memory>
 #include <vector>
@@ -70,6 +71,11 @@ bool UseScreenLanguage(const QString& code, const QStringList& folders) {
   }
   if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
     QGuiApplication::setLayoutDirection(current == QLatin1String("he") ? Qt::RightToLeft : Qt::LeftToRight);
+  // Dates, months and decimal marks on the screens in the carer's
+  // language; English keeps the system's way of writing them. (Files are
+  // written with fixed formats, never through the default locale.)
+  static const QLocale system = QLocale::system();
+  QLocale::setDefault(current == QLatin1String("en") ? system : QLocale(current));
   return found;
 }
 

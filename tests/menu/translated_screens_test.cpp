@@ -3,6 +3,7 @@
 // with no control over another.
 
 #include <QDir>
+#include <QLocale>
 #include <functional>
 
 #include "app/credits_window.h"
@@ -98,6 +99,8 @@ TEST_P(EveryLanguage, EveryScreenHoldsItsTextsWithNothingCutOrOverlapping) {
   const QString code = QString::fromLatin1(GetParam());
   ASSERT_TRUE(platform::UseScreenLanguage(code, {QStringLiteral(BRUSHWELL_DIR)}));
   EXPECT_EQ(QGuiApplication::layoutDirection(), code == QLatin1String("he") ? Qt::RightToLeft : Qt::LeftToRight);
+  // Dates and numbers on the screens are written the language's way.
+  EXPECT_EQ(QLocale().language(), code == QLatin1String("en") ? QLocale::system().language() : QLocale(code).language());
   load();
   QStringList problems;
   visitScreens([&](QWidget* top) {
