@@ -3194,11 +3194,11 @@ Bis das behoben ist, gilt der Taster als nicht gedrückt.</translation>
         <translation>Das Bild konnte nicht in %1 gespeichert werden (%2).</translation>
     </message>
     <message>
-        <location filename="../src/users/active_user.cpp" line="38"/>
+        <location filename="../src/users/active_user.cpp" line="43"/>
         <source>Brushwell could not note in %1 who is colouring (%2).
-The next start begins with no user chosen; choose one with &quot;User&quot; on the main menu.</source>
+The next start may begin with the user noted before: check &quot;User&quot; on the main menu then.</source>
         <translation>Brushwell konnte in %1 nicht vermerken, wer gerade malt (%2).
-Der nächste Start beginnt ohne gewählten Nutzer; wählen Sie einen mit „Nutzer“ im Hauptmenü.</translation>
+Der nächste Start kann mit dem zuvor vermerkten Nutzer beginnen: prüfen Sie dann „Nutzer“ im Hauptmenü.</translation>
     </message>
 </context>
 <context>

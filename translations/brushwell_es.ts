@@ -3194,11 +3194,11 @@ Hasta que se solucione, el conmutador cuenta como no pulsado.</translation>
         <translation>No se pudo guardar la imagen en %1 (%2).</translation>
     </message>
     <message>
-        <location filename="../src/users/active_user.cpp" line="38"/>
+        <location filename="../src/users/active_user.cpp" line="43"/>
         <source>Brushwell could not note in %1 who is colouring (%2).
-The next start begins with no user chosen; choose one with &quot;User&quot; on the main menu.</source>
+The next start may begin with the user noted before: check &quot;User&quot; on the main menu then.</source>
         <translation>Brushwell no pudo anotar en %1 quién está coloreando (%2).
-El próximo inicio empezará sin usuario elegido; elija uno con &quot;Usuario&quot; en el menú principal.</translation>
+El próximo inicio puede empezar con el usuario anotado antes: compruebe entonces &quot;Usuario&quot; en el menú principal.</translation>
     </message>
 </context>
 <context>

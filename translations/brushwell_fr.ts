@@ -3194,11 +3194,11 @@ Tant que ce n&apos;est pas réglé, le contacteur est considéré comme relâch�
         <translation>L&apos;image n&apos;a pas pu être enregistrée dans %1 (%2).</translation>
     </message>
     <message>
-        <location filename="../src/users/active_user.cpp" line="38"/>
+        <location filename="../src/users/active_user.cpp" line="43"/>
         <source>Brushwell could not note in %1 who is colouring (%2).
-The next start begins with no user chosen; choose one with &quot;User&quot; on the main menu.</source>
+The next start may begin with the user noted before: check &quot;User&quot; on the main menu then.</source>
         <translation>Brushwell n&apos;a pas pu noter dans %1 qui colorie (%2).
-Le prochain démarrage se fera sans utilisateur choisi&#xa0;; choisissez-en un avec &quot;Utilisateur&quot; dans le menu principal.</translation>
+Le prochain démarrage peut se faire avec l&apos;utilisateur noté auparavant&#xa0;: vérifiez alors &quot;Utilisateur&quot; dans le menu principal.</translation>
     </message>
 </context>
 <context>

@@ -3194,11 +3194,11 @@ Until this is put right the switch reads as not pressed.</source>
         <translation>לא ניתן היה לשמור את התמונה ב-⁨%1⁩ (⁨%2⁩).</translation>
     </message>
     <message>
-        <location filename="../src/users/active_user.cpp" line="38"/>
+        <location filename="../src/users/active_user.cpp" line="43"/>
         <source>Brushwell could not note in %1 who is colouring (%2).
-The next start begins with no user chosen; choose one with &quot;User&quot; on the main menu.</source>
+The next start may begin with the user noted before: check &quot;User&quot; on the main menu then.</source>
         <translation>התוכנה Brushwell לא הצליחה לרשום ב-⁨%1⁩ מי צובע עכשיו (⁨%2⁩).
-ההפעלה הבאה תתחיל בלי משתמש נבחר; בחרו משתמש דרך &quot;משתמש&quot; בתפריט הראשי.</translation>
+ההפעלה הבאה עשויה להתחיל עם המשתמש שנרשם קודם: בדקו אז את &quot;משתמש&quot; בתפריט הראשי.</translation>
     </message>
 </context>
 <context>

@@ -3194,11 +3194,11 @@ Tot dit is opgelost, geldt de schakelaar als niet ingedrukt.</translation>
         <translation>De afbeelding kon niet worden opgeslagen in %1 (%2).</translation>
     </message>
     <message>
-        <location filename="../src/users/active_user.cpp" line="38"/>
+        <location filename="../src/users/active_user.cpp" line="43"/>
         <source>Brushwell could not note in %1 who is colouring (%2).
-The next start begins with no user chosen; choose one with &quot;User&quot; on the main menu.</source>
+The next start may begin with the user noted before: check &quot;User&quot; on the main menu then.</source>
         <translation>Brushwell kon niet in %1 noteren wie er kleurt (%2).
-De volgende start begint zonder gekozen gebruiker; kies er een met &quot;Gebruiker&quot; in het hoofdmenu.</translation>
+De volgende start kan beginnen met de eerder genoteerde gebruiker: kijk dan bij &quot;Gebruiker&quot; in het hoofdmenu.</translation>
     </message>
 </context>
 <context>

@@ -75,7 +75,7 @@ bool ChooseUserFromArguments(const QString& workFolder, const QStringList& argum
                             .arg(platform::NameForMessage(last), users::UsersFolder(workFolder)),
                         platform::MessageIcon::Exclamation);
       users::SetActiveUser({}, {});
-      users::RememberActiveUser(workFolder);
+      (void)users::RememberActiveUser(workFolder);
       return false;
     }
     users::SetActiveUser(user->name, user->folder);
@@ -91,7 +91,9 @@ bool ChooseUserFromArguments(const QString& workFolder, const QStringList& argum
     return false;
   }
   users::SetActiveUser(user->name, user->folder);
-  users::RememberActiveUser(workFolder);
+  // Quietly: a child may be starting from a shortcut, with no carer to
+  // answer a message; the user is chosen all the same.
+  (void)users::RememberActiveUser(workFolder);
   return true;
 }
 

@@ -55,7 +55,7 @@ void Banner::SwitchUser(const QString& name, const QString& folder) {
   tellSettingsKept();
   users::SetActiveUser(name, folder);
   // The next start goes on with this user.
-  users::RememberActiveUser(QDir::currentPath());
+  users::TellNotRemembered(QDir::currentPath(), users::RememberActiveUser(QDir::currentPath()));
   settings::LoadSettings();
   LoadOptions();
   // Every control shows the new settings: the colour boxes are only ever

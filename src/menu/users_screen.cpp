@@ -171,7 +171,7 @@ void UsersScreen::RenameSelected() {
   if (active) {
     settings::MoveFilesFolder(renamed.folder);
     users::SetActiveUser(renamed.name, renamed.folder);
-    users::RememberActiveUser(workFolder());
+    users::TellNotRemembered(workFolder(), users::RememberActiveUser(workFolder()));
   }
   Fill();
   selectFolder(renamed.folder);

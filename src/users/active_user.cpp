@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 
 #include "platform/host.h"
+#include "platform/safe_file.h"
 #include "settings/options_file.h"
 #include "settings/settings_file.h"
 
@@ -30,14 +31,18 @@ void SetActiveUser(const QString& name, const QString& folder) {
   settings::SetFilesFolder(activeFolder);
 }
 
-void RememberActiveUser(const QString& workFolder) {
+QString RememberActiveUser(const QString& workFolder) {
   const QString path = QDir(workFolder).filePath(settings::OptionsFileName);
-  if (settings::ReadChosenUser(path) == activeName) return;
-  const QString why = settings::WriteChosenUser(path, activeName);
+  if (settings::ReadChosenUser(path) == activeName || platform::IsReadOnlyFile(path)) return {};
+  return settings::WriteChosenUser(path, activeName);
+}
+
+void TellNotRemembered(const QString& workFolder, const QString& why) {
   if (why.isEmpty()) return;
+  const QString path = QDir(workFolder).filePath(settings::OptionsFileName);
   platform::message(QCoreApplication::translate("Users", "Brushwell could not note in %1 who is colouring (%2).\nThe next "
-                                                         "start begins with no user chosen; choose one with \"User\" on "
-                                                         "the main menu.")
+                                                         "start may begin with the user noted before: check \"User\" on "
+                                                         "the main menu then.")
                         .arg(path, why),
                     platform::MessageIcon::Exclamation);
 }

@@ -21,9 +21,15 @@ void SetActiveUser(const QString& name, const QString& folder);
 
 // Remembers the chosen user (or none) in brushwell.ini of `workFolder`
 // (the folder the program works in), for the next start without --user. Writes only when that changes
-// what is remembered, so a folder without users keeps its file as it is.
-// Tells the carer when it cannot be written.
-void RememberActiveUser(const QString& workFolder);
+// what is remembered, so a folder without users keeps its file as it is,
+// and never into a file made read-only (the carer's lock). Returns why it
+// could not be written ("" when it was, or need not be); telling the carer
+// is the caller's.
+QString RememberActiveUser(const QString& workFolder);
+
+// The carer's message when the user chosen could not be remembered: `why`
+// as RememberActiveUser gave it.
+void TellNotRemembered(const QString& workFolder, const QString& why);
 
 // A file the chosen user may have their own copy of (a picture list): the
 // copy in their folder when there is one, else `fileName` as it is, found in

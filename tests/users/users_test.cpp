@@ -148,4 +148,13 @@ TEST_F(UserStore, UserOnTheCommandLineIsChosenRememberedAndAnUnknownOneIsToldOnc
   EXPECT_TRUE(host.messages[0].text.contains(QStringLiteral("\"Ben\"")));
   EXPECT_FALSE(app::ChooseUserFromArguments(work(), plain));
   EXPECT_EQ(host.messages.size(), 1u);
+
+  // A brushwell.ini made read-only is the carer's lock: left as it is.
+  const QString ini = work() + QStringLiteral("brushwell.ini");
+  const QByteArray locked = ReadFile(ini);
+  ASSERT_TRUE(QFile::setPermissions(ini, QFile::ReadOwner));
+  users::SetActiveUser(QStringLiteral("Cleo"), work() + QStringLiteral("users/Cleo/"));
+  EXPECT_EQ(users::RememberActiveUser(work()), QString());
+  EXPECT_EQ(ReadFile(ini), locked);
+  QFile::setPermissions(ini, QFile::ReadOwner | QFile::WriteOwner);
 }
